@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "app/ErrorLog.h"
+#include "app/Frontend.h"
+#include "app/Settings.h"
+#include "link/Clock.h"
+#include "link/SerialPort.h"
+#include "link/SwitchLink.h"
+#include "monitor/MainView.h"
+#include "monitor/StatusValues.h"
+
+namespace taviron {
+
+// The state of one run of the program: the link to the switch, the error log, what was read
+// from the switch, what the main window shows, and the flags the windows share.
+class Configurator {
+ public:
+  Configurator(SerialPort& port, Clock& clock, Frontend& frontend,
+               std::filesystem::path filesDirectory)
+      : clock(clock),
+        frontend(frontend),
+        link(port, clock),
+        log(filesDirectory, clock),
+        filesDirectory_(std::move(filesDirectory)) {}
+
+  std::filesystem::path SettingsPath() const { return filesDirectory_ / kSettingsFileName; }
+  const std::filesystem::path& FilesDirectory() const { return filesDirectory_; }
+
+  // A failure record in the log: the code with its timestamp, then the message.
+  void Record(std::uint32_t code, std::string_view message) { log.Record(code, message); }
+  // The message followed by the line-error text of the last exchange, as most records end.
+  std::string WithCommError(std::string_view message) const {
+    return std::string(message) + link.CommErrorText();
+  }
+
+  Clock& clock;
+  Frontend& frontend;
+  SwitchLink link;
+  ErrorLog log;
+
+  // Flags and values shared between the windows for the whole run.
+  int StartupDone = 0;
+  int NoLoginNeeded = 0;
+  char SwitchMode = 0;
+  int SwitchAnswered = 0;
+  std::string LoginPassword;
+  int LoggedIn = 0;
+  int MaintenanceAdmitted = 0;
+  int PortSetDone = 0;
+  int DefaultSetDone = 0;
+  int SurgeClearDone = 0;
+  int MacSetDone = 0;
+
+  StatusValues status;
+  MainView view;
+  WindowBounds mainWindowBounds;
+
+ private:
+  std::filesystem::path filesDirectory_;
+};
+
+}  // namespace taviron

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/Configurator.h"
+
+namespace taviron {
+
+// The main window's start-up sequence: settings, error log, first opening of the COM port and
+// the greeting. Runs once per program run.
+void RunStartup(Configurator& c);
+
+// The main window's shutdown sequence: closing lines to the switch, port and log closed, the
+// settings written with the window's current bounds.
+void RunShutdown(Configurator& c, const WindowBounds& currentBounds);
+
+// Logging on from the menu or at start-up: false when LOG.TXT cannot be written.
+bool SwitchLoggingOn(Configurator& c);
+void SwitchLoggingOff(Configurator& c);
+
+}  // namespace taviron

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "link/Clock.h"
+#include "link/LinkState.h"
+#include "link/SerialPort.h"
+
+namespace taviron {
+
+// Transfer directions of RWPort.
+constexpr int kRead = 1;
+constexpr int kWrite = 2;
+
+// The one serial port of the main window, its command exchange and the connection state that
+// every exchange reports into.
+class SwitchLink {
+ public:
+  SwitchLink(SerialPort& port, Clock& clock) : port_(port), clock_(clock) {}
+
+  // Port handling.
+  bool OpenConnection(std::string_view portName);
+  bool OpenConfiguredPort() { return OpenConnection(ComPortNameOfIndex()); }
+  bool SetupConnection();
+  std::uint32_t getInque();
+  void BuffClear();
+  bool CloseConnection();
+  bool HasPort() const { return port_.IsOpen(); }
+  std::string ComPortNameOfIndex() const;
+
+  // Read time-outs of the open port, changed by the firmware upload for its long waits.
+  void SetReadTimeouts(std::uint32_t interval, std::uint32_t totalConstant);
+
+  // One transfer: direction kRead or kWrite, the caller's buffer, the bytes moved, the count.
+  bool RWPort(int direction, std::span<std::uint8_t> buffer, std::uint32_t& done,
+              std::uint32_t count);
+  // The same transfer for the wake-up lines of the greeting; failures are ignored.
+  bool RWPort_ini(int direction, std::span<std::uint8_t> buffer, std::uint32_t& done,
+                  std::uint32_t count);
+
+  const std::string& CommErrorText() const { return commErrorText_; }
+
+  SerialPort& Port() { return port_; }
+  Clock& clock() { return clock_; }
+
+  int LinkState = kLinkDisconnect;
+  std::uint8_t ComPortIndex = 0;
+
+ private:
+  // Steps shared by both transfers; false after the third failed attempt.
+  bool Attempt(int direction, std::span<std::uint8_t> buffer, std::uint32_t& done,
+               std::uint32_t& count);
+  void AfterFailedRead(int direction, std::span<std::uint8_t> buffer, std::uint32_t done);
+
+  SerialPort& port_;
+  Clock& clock_;
+  CommTimeouts timeouts_;
+  std::string commErrorText_ = "\r\n";
+};
+
+// Text of a line-error word for the log, or CR LF when the word is not exactly one known error.
+std::string_view LineErrorText(std::uint32_t errorWord);
+
+}  // namespace taviron

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "link/SerialPort.h"
+#include "sim/SwitchModel.h"
+#include "sim/VirtualClock.h"
+
+namespace taviron::sim {
+
+// What happened on the port, in order, with its virtual time.
+struct PortEvent {
+  enum Kind { kOpen, kClose, kSetLine, kWrite, kRead, kPurge, kLowerDtr, kTimeouts };
+  Kind kind;
+  TimeMs at;
+  std::string bytes;   // written or read
+  unsigned flags = 0;  // purge flags
+};
+
+// A serial port wired to the simulated switch inside the process, on virtual time. It records
+// every operation and can be made to fail.
+class ModelPort : public SerialPort {
+ public:
+  ModelPort(SwitchModel& model, VirtualClock& clock) : model_(model), clock_(clock) {}
+
+  bool Open(std::string_view deviceName) override;
+  bool IsOpen() const override { return open_; }
+  bool SetLine() override;
+  bool SetTimeouts(const CommTimeouts& timeouts) override;
+  bool Read(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& done) override;
+  bool Write(const std::uint8_t* buffer, std::uint32_t count, std::uint32_t& done) override;
+  CommStatus ClearCommError() override;
+  bool Purge(unsigned what) override;
+  bool LowerDtr() override;
+  bool ReleaseFlowControl() override { return open_; }
+  void Close() override;
+  bool LastErrorWasShortage() const override { return shortage; }
+
+  // Knobs.
+  std::set<std::string, std::less<>> names{"COM1"};  // names that lead to the switch
+  bool heldElsewhere = false;                        // another program has the port
+  int failWrites = 0;                                // the next this many writes fail
+  int failReads = 0;                                 // the next this many reads fail
+  std::uint32_t lineErrors = 0;  // reported (and cleared) by the next ClearCommError
+  bool shortage = false;         // failures look like a passing system shortage
+
+  // Records.
+  const std::vector<PortEvent>& Events() const { return events_; }
+  void ClearEvents() { events_.clear(); }
+  // Every write, in order, with its time.
+  std::vector<PortEvent> Writes() const;
+  // All bytes written, joined.
+  std::string Sent() const;
+  const CommTimeouts& Timeouts() const { return timeouts_; }
+  bool DtrLow() const { return dtrLow_; }
+  int Opens() const { return opens_; }
+
+ private:
+  void Pull();
+
+  SwitchModel& model_;
+  VirtualClock& clock_;
+  bool open_ = false;
+  bool dtrLow_ = false;
+  int opens_ = 0;
+  CommTimeouts timeouts_;
+  std::string received_;
+  std::vector<PortEvent> events_;
+};
+
+}  // namespace taviron::sim

@@ -1,0 +1,64 @@
+#include "tests/support/Harness.h"
+
+#include <cctype>
+
+#include "app/ErrorLog.h"
+
+namespace taviron::test {
+
+const std::string kLogHeader =
+    "----------------------------------------------------------\r\n"
+    "DATE                 ErrorCode  ErrorMessage\r\n"
+    "----------------------------------------------------------\r\n";
+
+Harness::Harness() {
+  frontend.logPath = dir / "LOG.TXT";
+}
+
+void Harness::EnableLog() {
+  c.log.LogEnabled = 1;
+  c.log.OpenErrLog();
+}
+
+void Harness::Connect() {
+  c.link.OpenConfiguredPort();
+  c.link.SetupConnection();
+  c.link.LinkState = kLinkConnected;
+  c.SwitchAnswered = 1;
+  if (!model.state.userPassword.empty()) {
+    model.Receive(model.state.userPassword + "\r", clock.Now());
+    model.TakeDue(clock.Now() + 100000);
+  }
+  port.ClearEvents();
+}
+
+std::string Harness::Log() const {
+  return ReadFile(dir / "LOG.TXT");
+}
+
+std::string Harness::LogEntries() const {
+  std::string log = Log();
+  return log.rfind(kLogHeader, 0) == 0 ? log.substr(kLogHeader.size()) : log;
+}
+
+std::vector<std::string> Harness::Written() const {
+  std::vector<std::string> out;
+  for (const sim::PortEvent& e : port.Writes())
+    out.push_back(e.bytes);
+  return out;
+}
+
+std::string CaseName(std::string_view description) {
+  std::string name;
+  for (char ch : description)
+    name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+  return name;
+}
+
+std::string Stamp(TimeMs t) {
+  sim::VirtualClock clock;
+  clock.AdvanceTo(t);
+  return TimestampText(clock.LocalNow());
+}
+
+}  // namespace taviron::test

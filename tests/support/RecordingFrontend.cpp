@@ -1,0 +1,24 @@
+#include "tests/support/RecordingFrontend.h"
+
+#include "tests/support/TempDir.h"
+
+namespace taviron::test {
+
+void RecordingFrontend::MessageBox(std::string_view text, std::string_view caption) {
+  Box box{std::string(text), std::string(caption), {}};
+  if (!logPath.empty()) box.logSoFar = ReadFile(logPath);
+  boxes.push_back(box);
+  if (onBox) onBox(box);
+}
+
+void RecordingFrontend::ShowReLogin() {
+  ++reLogins;
+  if (onReLogin) onReLogin();
+}
+
+void RecordingFrontend::ShowMaintenancePassword() {
+  ++maintenancePrompts;
+  if (onMaintenancePassword) onMaintenancePassword();
+}
+
+}  // namespace taviron::test

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Frontend.h"
+
+namespace taviron::test {
+
+// A front end that records what the core asked of the windows and answers from a script.
+class RecordingFrontend : public Frontend {
+ public:
+  struct Box {
+    std::string text;
+    std::string caption;
+    std::string logSoFar;  // LOG.TXT as it stood when the box was shown
+    bool operator==(const Box& o) const { return text == o.text && caption == o.caption; }
+  };
+
+  void MessageBox(std::string_view text, std::string_view caption) override;
+  void MainViewChanged() override { ++viewChanges; }
+  void ProcessMessages() override { ++processMessages; }
+  void ShowReLogin() override;
+  void ShowMaintenancePassword() override;
+  void CloseMainWindow() override { ++closeRequests; }
+
+  std::vector<Box> boxes;
+  int viewChanges = 0;
+  int processMessages = 0;
+  int closeRequests = 0;
+  int reLogins = 0;
+  int maintenancePrompts = 0;
+  std::filesystem::path logPath;  // to snapshot with each box
+  // What the operator does in the modal windows.
+  std::function<void()> onReLogin;
+  std::function<void()> onMaintenancePassword;
+  std::function<void(const Box&)> onBox;
+};
+
+}  // namespace taviron::test
