@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "access/PasswordWindows.h"
 #include "app/ErrorLog.h"
 #include "app/Frontend.h"
 #include "app/Settings.h"
@@ -58,6 +59,15 @@ class Configurator {
   StatusValues status;
   MainView view;
   WindowBounds mainWindowBounds;
+  // Selections of the Port Setting dialog's lists (Cmb_port1 to Cmb_port8), -1 for none.
+  std::array<int, kPortCount> portSelection{-1, -1, -1, -1, -1, -1, -1, -1};
+  // The main window showed "Failed to obtain the port setting." and has not been activated
+  // since; the activation that follows that box does not show it again.
+  bool portSettingBoxShown = false;
+
+  PasswordWindow passIn;          // Tpass_in
+  PasswordWindow passIn2;         // Tpass_in2
+  MaintenanceWindow superPassIn;  // Tsuper_pass_in
 
  private:
   std::filesystem::path filesDirectory_;

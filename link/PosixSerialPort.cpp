@@ -136,7 +136,22 @@ bool PosixSerialPort::Write(const std::uint8_t* buffer, std::uint32_t count, std
     if (n < 0 && errno != EAGAIN) return Fail();
     if (!WaitReady(fd_, POLLOUT, deadline)) break;
   }
-  return true;
+  // A write is done when its bytes have left, as a serial driver completes it: what the line
+  // has not sent when the time-out passes does not count as written.
+  for (;;) {
+    std::uint32_t queued = OutputQueued();
+    if (queued == 0 || NowMs() >= deadline) {
+      done -= std::min(done, queued);
+      return true;
+    }
+    ::usleep(200);
+  }
+}
+
+std::uint32_t PosixSerialPort::OutputQueued() const {
+  int queued = 0;
+  if (::ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued < 0) return 0;
+  return static_cast<std::uint32_t>(queued);
 }
 
 bool PosixSerialPort::ReadCounters(ErrorCounters& counters) const {
@@ -174,7 +189,11 @@ bool PosixSerialPort::Purge(unsigned what) {
   if (fd_ < 0) return Fail();
   bool ok = true;
   if (what & (purge::kRxAbort | purge::kRxClear)) ok = ::tcflush(fd_, TCIFLUSH) == 0 && ok;
-  if (what & (purge::kTxAbort | purge::kTxClear)) ok = ::tcflush(fd_, TCOFLUSH) == 0 && ok;
+  // Only bytes still waiting to leave are discarded: a pseudo-terminal reports none, and
+  // flushing it would drop bytes already on their way to the other side.
+  if ((what & (purge::kTxAbort | purge::kTxClear)) && OutputQueued() > 0) {
+    ok = ::tcflush(fd_, TCOFLUSH) == 0 && ok;
+  }
   return ok || Fail();
 }
 

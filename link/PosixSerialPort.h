@@ -37,6 +37,7 @@ class PosixSerialPort : public SerialPort {
     std::int64_t overrun = 0, parity = 0, frame = 0, brk = 0, bufferOverrun = 0;
   };
   bool ReadCounters(ErrorCounters& counters) const;
+  std::uint32_t OutputQueued() const;
   bool Fail();
 
   int fd_ = -1;

@@ -1,0 +1,99 @@
+#include "access/Login.h"
+
+#include "link/Greeting.h"
+#include "monitor/MainDisplay.h"
+
+namespace taviron {
+namespace {
+
+constexpr std::string_view kIncorrect = "Password is incorrect.";
+constexpr std::string_view kRetype = "Please retype the password.";
+constexpr std::string_view kFailedLabel = "Failed to Start TAVIRON.";
+constexpr std::string_view kFailureCaption = "TAVIRON Starting Failure";
+constexpr std::string_view kFailedLog = "Failed to Start TAVIRON\r\n";
+constexpr std::uint32_t kCodeLoginFailed = 10230801;
+
+void Remember(Configurator& c, const std::string& typed) {
+  c.LoggedIn = typed.empty() ? 0 : 1;
+  c.LoginPassword = typed;
+}
+
+void Reject(PasswordWindow& w) {
+  w.prompt = kIncorrect;
+  w.status = kRetype;
+}
+
+// The failure state: port closed, the window's labels say so and only its lone OK is left.
+void EnterFailureState(Configurator& c, PasswordWindow& w, bool reLogin) {
+  c.link.CloseConnection();
+  c.link.LinkState = kLinkDisconnect;
+  if (reLogin) {
+    w.prompt = kFailedLabel;
+    w.status.clear();
+  } else {
+    w.status = kFailedLabel;
+    w.prompt.clear();
+  }
+  w.caption = kFailureCaption;
+  w.entryVisible = false;
+  w.failureOkVisible = true;
+  c.Record(kCodeLoginFailed, kFailedLog);
+}
+
+}  // namespace
+
+bool LoginNeeded(const Configurator& c) {
+  return c.NoLoginNeeded != 1;
+}
+
+LoginStep PassInOk(Configurator& c, const std::string& typed) {
+  switch (SendPasswordLine(c.link, typed)) {
+    case PasswordVerdict::kAccepted:
+      Remember(c, typed);
+      return LoginStep::kAccepted;
+    case PasswordVerdict::kRejected:
+      Reject(c.passIn);
+      return LoginStep::kStay;
+    default:
+      c.LoggedIn = 0;
+      EnterFailureState(c, c.passIn, false);
+      return LoginStep::kFailureShown;
+  }
+}
+
+void PassInCancel(Configurator& c) {
+  c.link.CloseConnection();
+  c.link.LinkState = kLinkDisconnect;
+  ShowLinkState(c);
+}
+
+void PassIn2Show(Configurator& c) {
+  c.passIn2 = PasswordWindow{};
+}
+
+LoginStep PassIn2Ok(Configurator& c, const std::string& typed) {
+  switch (SendPasswordLine(c.link, typed)) {
+    case PasswordVerdict::kAccepted:
+      Remember(c, typed);
+      return LoginStep::kAccepted;
+    case PasswordVerdict::kRejected:
+      Reject(c.passIn2);
+      return LoginStep::kStay;
+    case PasswordVerdict::kNotSent:
+      EnterFailureState(c, c.passIn2, true);
+      return LoginStep::kFailureShown;
+    default:
+      // No verdict: the link is given up and the program ends, without a record.
+      PassIn2Cancel(c);
+      return LoginStep::kClosed;
+  }
+}
+
+void PassIn2Cancel(Configurator& c) {
+  c.link.CloseConnection();
+  c.link.LinkState = kLinkDisconnect;
+  ShowLinkState(c);
+  c.frontend.CloseMainWindow();
+}
+
+}  // namespace taviron

@@ -1,0 +1,77 @@
+#include "access/Super_pass_in.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "access/Login.h"
+#include "access/Maintenance.h"
+#include "app/QtIcons.h"
+#include "app/QtProgram.h"
+
+namespace taviron {
+
+Tsuper_pass_in::Tsuper_pass_in(QtProgram& program) : program_(program) {
+  setObjectName("super_pass_in");
+  setWindowTitle("Enter Maintenance Password");
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowIcon(ProgramIcon());
+  setFont(QFont("Arial", 9));
+  label1_ = new QLabel(this);
+  label1_->setObjectName("Label1");
+  label6_ = new QLabel(this);
+  label6_->setObjectName("Label6");
+  edPass_ = new QLineEdit(this);
+  edPass_->setObjectName("Ed_pass");
+  edPass_->setEchoMode(QLineEdit::Password);
+  edPass_->setMaxLength(kPasswordMaxLength);
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("Button_ok");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton("Cancel", this);
+  cancel->setObjectName("Button_cansel");
+  connect(ok, &QPushButton::clicked, this, &Tsuper_pass_in::Button_okClick);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label1_);
+  layout->addWidget(label6_);
+  layout->addWidget(edPass_);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  label1_->setMinimumWidth(260);
+}
+
+void Tsuper_pass_in::Render() {
+  const MaintenanceWindow& w = program_.core().superPassIn;
+  label1_->setText(QString::fromStdString(w.Label1));
+  label6_->setText(QString::fromStdString(w.Label6));
+  if (edPass_->text().toStdString() != w.Ed_pass)
+    edPass_->setText(QString::fromStdString(w.Ed_pass));
+}
+
+int Tsuper_pass_in::exec() {
+  SuperPassInShow(program_.core());
+  Render();
+  edPass_->setFocus();
+  return QDialog::exec();
+}
+
+void Tsuper_pass_in::Button_okClick() {
+  bool admitted = SuperPassInOk(program_.core(), edPass_->text().toStdString());
+  Render();
+  if (admitted) {
+    accept();
+  } else {
+    edPass_->setFocus();
+  }
+}
+
+}  // namespace taviron

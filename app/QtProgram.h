@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/Configurator.h"
+#include "app/Frontend.h"
+
+namespace taviron {
+
+class TForm_MainWindow;
+class Tpass_in;
+class Tpass_in2;
+class Tsuper_pass_in;
+
+// The Qt program: the core's state, the windows (created once, in their fixed order), and the
+// rules every operator command runs under. While a command's sequence runs, the windows keep
+// painting but take no operator input (only a box or dialog the sequence itself shows does),
+// no second command starts, and a close request waits until the sequence has ended.
+class QtProgram : public QObject, public Frontend {
+  Q_OBJECT
+
+ public:
+  // closeRequests: a descriptor that becomes readable when the program is asked to end
+  // (SIGTERM, SIGINT); -1 for none.
+  QtProgram(SerialPort& port, Clock& clock, std::filesystem::path filesDirectory,
+            int closeRequests = -1);
+  ~QtProgram() override;
+
+  Configurator& core() { return core_; }
+  TForm_MainWindow& mainWindow() { return *mainWindow_; }
+  Tpass_in& passIn() { return *passIn_; }
+  Tpass_in2& passIn2() { return *passIn2_; }
+  Tsuper_pass_in& superPassIn() { return *superPassIn_; }
+
+  // Creates the windows in their fixed order; the main window's creation runs the start-up
+  // sequence.
+  void Create();
+  // Shows the first window: the log-in window, or the main window at once when no log-in is
+  // needed. False when the program was closed before it could start.
+  bool Start();
+  void ShowMainWindow();
+
+  // Runs an operator command. Refused (false) while another one runs.
+  bool Run(const std::function<void()>& command);
+  // Runs the step now, or after the running command when one runs.
+  void RunWhenIdle(std::function<void()> step);
+  bool Busy() const { return depth_ > 0; }
+  // Close the main window (and so end the program) as soon as no sequence runs. The boxes and
+  // dialogs of a running sequence are dismissed so that it comes to its end.
+  void RequestClose();
+  // The main window has run its shutdown.
+  void MainWindowClosed() { closed_ = true; }
+
+  // Frontend.
+  void MessageBox(std::string_view text, std::string_view caption) override;
+  void MainViewChanged() override;
+  void ProcessMessages() override;
+  void ShowReLogin() override;
+  void ShowMaintenancePassword() override;
+  void CloseMainWindow() override { RequestClose(); }
+
+  // Tests see message boxes here instead of on the screen.
+  std::function<void(const std::string& text, const std::string& caption)> messageBoxHook;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void AfterCommand();
+  void DismissModal();
+
+  Configurator core_;
+  std::unique_ptr<Tpass_in> passIn_;
+  std::unique_ptr<TForm_MainWindow> mainWindow_;
+  std::unique_ptr<Tsuper_pass_in> superPassIn_;
+  std::unique_ptr<Tpass_in2> passIn2_;
+  int depth_ = 0;
+  bool closePending_ = false;
+  bool closed_ = false;
+  std::deque<std::function<void()>> deferred_;
+  QTimer dismissTimer_;
+};
+
+}  // namespace taviron

@@ -1,0 +1,36 @@
+#include "monitor/MenuActions.h"
+
+#include "access/Maintenance.h"
+#include "app/Startup.h"
+#include "link/SwitchReset.h"
+#include "monitor/MainDisplay.h"
+#include "monitor/StatusQueries.h"
+
+namespace taviron {
+
+void ResetCommand(Configurator& c) {
+  ResetSwitch(c);
+  RefreshAll(c);
+}
+
+void EnableGetError(Configurator& c) {
+  if (MaintenanceGate(c)) SwitchLoggingOn(c);
+}
+
+void DisableGetError(Configurator& c) {
+  if (MaintenanceGate(c)) SwitchLoggingOff(c);
+}
+
+void RelayOn(Configurator& c) {
+  if (!MaintenanceGate(c)) return;
+  SetRelayState(c, "1");
+  ShowRelayState(c);
+}
+
+void RelayOff(Configurator& c) {
+  if (!MaintenanceGate(c)) return;
+  SetRelayState(c, "0");
+  ShowRelayState(c);
+}
+
+}  // namespace taviron

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/Configurator.h"
+
+namespace taviron {
+
+// The commands of the main window's menu and toolbar that act on the switch directly.
+
+// Setting > Reset: the reset sequence, then a refresh whatever its outcome.
+void ResetCommand(Configurator& c);
+// Maintenance > Enable / Disable Get Error, behind the maintenance gate.
+void EnableGetError(Configurator& c);
+void DisableGetError(Configurator& c);
+// Maintenance > Relay ON / Relay OFF, behind the maintenance gate.
+void RelayOn(Configurator& c);
+void RelayOff(Configurator& c);
+
+}  // namespace taviron

@@ -1,0 +1,182 @@
+#include "monitor/StatusQueries.h"
+
+#include <cctype>
+#include <cstdint>
+
+#include "link/CommandTable.h"
+#include "link/Transfer.h"
+#include "monitor/StatusTables.h"
+
+namespace taviron {
+namespace {
+
+constexpr std::string_view kFwVersionFailed = "Failed to obtain the Firmware version.";
+constexpr std::string_view kDischargeFailed = "Failed to obtain the discharge elemet information.";
+constexpr std::string_view kDischargeHardware =
+    "Failed to obtain the discharge elemet information.(Hardware Error)\r\n";
+constexpr std::string_view kRelayGetFailed = "Failed to obtain the relay status.";
+constexpr std::string_view kRelaySetFailed = "Failed to set the relay status.";
+constexpr std::string_view kFwErrorFailed = "Failed to obtain the Firmware error.";
+constexpr std::string_view kPortErrorsFailed = "Failed to obtain the port error.";
+constexpr std::string_view kPortConfigFailed = "Failed to obtain the port configuration.";
+
+// Counter thresholds of the discharge element.
+constexpr std::uint32_t kNearEnd = 0x181;
+constexpr std::uint32_t kEndOfLife = 0x190;
+
+// Codes of one query: its write failing, its read failing.
+struct QueryCodes {
+  std::uint32_t write;
+  std::uint32_t read;
+};
+
+// Sends the command and reads its reply; on failure logs the query's record and returns false.
+bool Query(Configurator& c, Transfer& t, std::string_view commandText, std::uint32_t replyBytes,
+           TimeMs pause, QueryCodes codes, std::string_view message) {
+  if (!t.Send(commandText)) {
+    c.Record(codes.write, c.WithCommError(message));
+    return false;
+  }
+  c.clock.Sleep(pause);
+  if (!t.Receive(replyBytes)) {
+    c.Record(codes.read, c.WithCommError(message));
+    return false;
+  }
+  return true;
+}
+
+bool Query(Configurator& c, Transfer& t, const SwitchCommand& command, QueryCodes codes,
+           std::string_view message) {
+  return Query(c, t, command.text, command.replyBytes, command.pause, codes, message);
+}
+
+bool HasBracket(const Transfer& t) {
+  return t.ReplyAt(kReplyBracketIndex) == '[';
+}
+
+// The reply's characters from the data start, as many as asked, fewer when the reply is short.
+std::string Data(const Transfer& t, std::size_t count) {
+  std::string_view reply = t.Reply();
+  if (reply.size() <= kReplyDataIndex) return {};
+  return std::string(reply.substr(kReplyDataIndex, count));
+}
+
+// The eight per-port characters; a port whose character did not arrive gets none.
+std::string PerPort(const Transfer& t) {
+  std::string codes;
+  for (int port = 0; port < kPortCount; ++port) {
+    char code = t.ReplyAt(kPortCharIndex + 2 * static_cast<std::size_t>(port));
+    if (code == '\0') break;
+    codes += code;
+  }
+  return codes;
+}
+
+// Reads a hexadecimal number as the C library does: leading blanks skipped, an optional sign,
+// digits up to the first other character, no digits giving 0.
+std::uint32_t HexCounter(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+    ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  std::uint32_t value = 0;
+  for (; i < text.size() && std::isxdigit(static_cast<unsigned char>(text[i])); ++i) {
+    char ch = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
+    value = value * 16 + static_cast<std::uint32_t>(ch <= '9' ? ch - '0' : ch - 'A' + 10);
+  }
+  return negative ? 0u - value : value;
+}
+
+}  // namespace
+
+std::string GetFirmwareVersion(Configurator& c) {
+  Transfer t(c.link);
+  if (!Query(c, t, command::kFirmwareVersion, {10230101, 10230102}, kFwVersionFailed)) {
+    return std::string(kNoFirmwareVersion);
+  }
+  if (!HasBracket(t)) {
+    c.Record(10230103, c.WithCommError(kFwVersionFailed));
+    return std::string(kNoFirmwareVersion);
+  }
+  std::string version = Data(t, 5);
+  if (version == "FF.FF") {
+    c.Record(10230104, c.WithCommError(kFwVersionFailed));
+    return std::string(kNoFirmwareVersion);
+  }
+  return version;
+}
+
+std::string GetDischargeElement(Configurator& c) {
+  Transfer t(c.link);
+  if (!Query(c, t, command::kDischargeElement, {10230511, 10230512}, kDischargeFailed)) {
+    return std::string(kNoDischargeElement);
+  }
+  if (!HasBracket(t)) {
+    c.Record(10000106, kDischargeHardware);
+    return std::string(kNoDischargeElement);
+  }
+  std::string counterText = Data(t, 4);
+  if (counterText == "FFFF") {
+    c.Record(10000107, kDischargeHardware);
+    return std::string(kNoDischargeElement);
+  }
+  std::uint32_t counter = HexCounter(counterText);
+  if (counter < kNearEnd) return "Normal";
+  if (counter < kEndOfLife) return "Near End";
+  return "End of Life";
+}
+
+void GetRelayState(Configurator& c) {
+  c.status.RelayState = kNoRelayState;
+  Transfer t(c.link);
+  if (!Query(c, t, command::kRelayGet, {10230521, 10230522}, kRelayGetFailed)) return;
+  if (!HasBracket(t)) {
+    c.Record(10230523, c.WithCommError(kRelayGetFailed));
+    return;
+  }
+  c.status.RelayState = Data(t, 1);
+}
+
+void SetRelayState(Configurator& c, std::string_view value) {
+  Transfer t(c.link);
+  std::string text =
+      std::string(command::kRelaySet.text) + std::string(value) + std::string(kLineEnd);
+  if (!Query(c, t, text, command::kRelaySet.replyBytes, command::kRelaySet.pause,
+             {10230531, 10230532}, kRelaySetFailed)) {
+    return;
+  }
+  c.status.RelayState = value;
+}
+
+void GetFirmwareError(Configurator& c) {
+  c.status.FwErrorCode = kNoFwErrorCode;
+  Transfer t(c.link);
+  if (!Query(c, t, command::kFirmwareError, {10230741, 10230742}, kFwErrorFailed)) return;
+  if (!HasBracket(t)) {
+    c.Record(10230743, c.WithCommError(kFwErrorFailed));
+    return;
+  }
+  c.status.FwErrorCode = Data(t, 4);
+  if (c.status.FwErrorCode == "0000" || c.status.FwErrorCode == "FFFF") return;
+  if (auto message = FwErrorMessageOf(c.status.FwErrorCode)) c.status.FwErrorMessage = *message;
+  // A self-test error is logged under its own number: 8202 becomes 00008202.
+  c.log.WriteErrLog("0000" + c.status.FwErrorCode + "   ", 1);
+  c.log.WriteErrLog(c.status.FwErrorMessage + std::string(kLineEnd), 0);
+}
+
+void GetPortErrors(Configurator& c) {
+  c.status.PortErrors.clear();
+  Transfer t(c.link);
+  if (!Query(c, t, command::kPortErrors, {10230731, 10230732}, kPortErrorsFailed)) return;
+  c.status.PortErrors = PerPort(t);
+}
+
+void GetPortConfig(Configurator& c) {
+  c.status.PortConfig = kNoPortConfig;
+  Transfer t(c.link);
+  if (!Query(c, t, command::kPortConfig, {10230721, 10230722}, kPortConfigFailed)) return;
+  c.status.PortConfig = ConvertPortCodes(PerPort(t), kSwitchToDisplay);
+}
+
+}  // namespace taviron

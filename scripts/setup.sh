@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian 12; as root, missing packages are installed), then
+# configures and builds one preset: default (the program, the simulator and the tests), asan
+# or fuzz.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+preset=${1:-default}
+
+packages=(
+  cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation
+  libinih-dev libgtest-dev libgmock-dev libcli11-dev
+  xvfb xauth sdcc srecord
+)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if ((${#missing[@]})); then
+  if [[ $(id -u) -eq 0 ]]; then
+    echo "setup: installing ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+      "${missing[@]}" >/dev/null
+  else
+    echo "setup: missing Debian packages: ${missing[*]}" >&2
+    echo "setup: run this as root, or: sudo apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+fi
+
+cd "$root"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
