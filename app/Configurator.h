@@ -8,6 +8,7 @@
 #include "app/ErrorLog.h"
 #include "app/Frontend.h"
 #include "app/Settings.h"
+#include "firmware/FirmwareWindow.h"
 #include "link/Clock.h"
 #include "link/SerialPort.h"
 #include "link/SwitchLink.h"
@@ -68,6 +69,7 @@ class Configurator {
   PasswordWindow passIn;          // Tpass_in
   PasswordWindow passIn2;         // Tpass_in2
   MaintenanceWindow superPassIn;  // Tsuper_pass_in
+  FirmwareWindow fwUpdate;        // Tfw_update
 
  private:
   std::filesystem::path filesDirectory_;

@@ -20,6 +20,8 @@ class Frontend {
   virtual void ShowReLogin() = 0;
   // Shows the maintenance password window modally; returns when it has closed.
   virtual void ShowMaintenancePassword() = 0;
+  // The firmware upgrade dialog's progress or texts changed; draw them.
+  virtual void UploadWindowChanged() = 0;
   // Asks the main window to close; its shutdown then ends the program.
   virtual void CloseMainWindow() = 0;
 };

@@ -175,6 +175,10 @@ void QtProgram::ProcessMessages() {
   QCoreApplication::processEvents();
 }
 
+void QtProgram::UploadWindowChanged() {
+  // The firmware dialog draws itself from the core when it lands; until then nothing shows it.
+}
+
 void QtProgram::ShowReLogin() {
   passIn2_->exec();
 }

@@ -64,6 +64,7 @@ class QtProgram : public QObject, public Frontend {
   void ProcessMessages() override;
   void ShowReLogin() override;
   void ShowMaintenancePassword() override;
+  void UploadWindowChanged() override;
   void CloseMainWindow() override { RequestClose(); }
 
   // Tests see message boxes here instead of on the screen.

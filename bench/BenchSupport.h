@@ -64,6 +64,7 @@ class QuietFrontend : public Frontend {
   void ProcessMessages() override {}
   void ShowReLogin() override {}
   void ShowMaintenancePassword() override {}
+  void UploadWindowChanged() override {}
   void CloseMainWindow() override {}
   int boxes = 0;
 };

@@ -24,12 +24,14 @@ class RecordingFrontend : public Frontend {
   void ProcessMessages() override { ++processMessages; }
   void ShowReLogin() override;
   void ShowMaintenancePassword() override;
+  void UploadWindowChanged() override { ++uploadWindowChanges; }
   void CloseMainWindow() override { ++closeRequests; }
 
   std::vector<Box> boxes;
   int viewChanges = 0;
   int processMessages = 0;
   int closeRequests = 0;
+  int uploadWindowChanges = 0;
   int reLogins = 0;
   int maintenancePrompts = 0;
   std::filesystem::path logPath;  // to snapshot with each box
