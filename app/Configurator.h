@@ -8,6 +8,7 @@
 #include "app/ErrorLog.h"
 #include "app/Frontend.h"
 #include "app/Settings.h"
+#include "config/ConfigWindows.h"
 #include "firmware/FirmwareWindow.h"
 #include "link/Clock.h"
 #include "link/SerialPort.h"
@@ -70,6 +71,8 @@ class Configurator {
   PasswordWindow passIn2;         // Tpass_in2
   MaintenanceWindow superPassIn;  // Tsuper_pass_in
   FirmwareWindow fwUpdate;        // Tfw_update
+  DefaultSettingWindow factSet;   // Tfact_set
+  MacAddressWindow macSet;        // Tmac_set
 
  private:
   std::filesystem::path filesDirectory_;

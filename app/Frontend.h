@@ -1,8 +1,21 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace taviron {
+
+// The modal dialogs the main window's commands open.
+enum class Dialog {
+  kPortSetting,        // Tport_set
+  kDefaultSetting,     // Tfact_set
+  kUserPassword,       // Tpass_set
+  kComPortSetting,     // Tserial_set
+  kAbout,              // TAboutBox
+  kSurgeCounterClear,  // Tth_clear
+  kMacAddress,         // Tmac_set
+  kFirmwareUpgrade,    // Tfw_update
+};
 
 // What the core asks of the windows. The Qt application draws real windows; tests record the
 // calls and answer from a script.
@@ -20,6 +33,12 @@ class Frontend {
   virtual void ShowReLogin() = 0;
   // Shows the maintenance password window modally; returns when it has closed.
   virtual void ShowMaintenancePassword() = 0;
+  // Shows one of the command dialogs modally; returns when it has closed.
+  virtual void ShowDialog(Dialog dialog) = 0;
+  // The standard file dialogs, with a filter in the form "name|pattern|name|pattern". The path
+  // the operator confirmed, or empty when the dialog was cancelled.
+  virtual std::string AskFileToOpen(std::string_view filter) = 0;
+  virtual std::string AskFileToSave(std::string_view filter) = 0;
   // The firmware upgrade dialog's progress or texts changed; draw them.
   virtual void UploadWindowChanged() = 0;
   // Asks the main window to close; its shutdown then ends the program.

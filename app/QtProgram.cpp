@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QSocketNotifier>
+#include <QStringList>
 
 #include <unistd.h>
 #include <QWidget>
@@ -13,7 +15,14 @@
 #include "access/Login.h"
 #include "access/Pass_in.h"
 #include "access/Pass_in2.h"
+#include "access/Pass_set.h"
 #include "access/Super_pass_in.h"
+#include "app/QtDialogs.h"
+#include "config/Fact_set.h"
+#include "config/Mac_set.h"
+#include "config/Port_set.h"
+#include "config/Serial_set.h"
+#include "config/Th_clear.h"
 #include "monitor/Switch_main.h"
 
 namespace taviron {
@@ -68,7 +77,15 @@ void QtProgram::Create() {
   ++depth_;
   mainWindow_ = std::make_unique<TForm_MainWindow>(*this);
   --depth_;
+  portSet_ = std::make_unique<Tport_set>(*this);
+  factSet_ = std::make_unique<Tfact_set>(*this);
+  passSet_ = std::make_unique<Tpass_set>(*this);
+  serialSet_ = std::make_unique<Tserial_set>(*this);
+  thClear_ = std::make_unique<Tth_clear>(*this);
+  aboutBox_ = std::make_unique<TAboutBox>();
+  factSetting_ = std::make_unique<Tfact_setting>();
   superPassIn_ = std::make_unique<Tsuper_pass_in>(*this);
+  macSet_ = std::make_unique<Tmac_set>(*this);
   passIn2_ = std::make_unique<Tpass_in2>(*this);
   AfterCommand();  // a close asked for during the start-up
 }
@@ -76,7 +93,15 @@ void QtProgram::Create() {
 QtProgram::~QtProgram() {
   qApp->removeEventFilter(this);
   passIn2_.reset();
+  macSet_.reset();
   superPassIn_.reset();
+  factSetting_.reset();
+  aboutBox_.reset();
+  thClear_.reset();
+  serialSet_.reset();
+  passSet_.reset();
+  factSet_.reset();
+  portSet_.reset();
   mainWindow_.reset();
   passIn_.reset();
 }
@@ -172,7 +197,67 @@ void QtProgram::MainViewChanged() {
 }
 
 void QtProgram::ProcessMessages() {
+  if (factSet_ && factSet_->isVisible()) factSet_->Render();
   QCoreApplication::processEvents();
+}
+
+void QtProgram::ShowDialog(Dialog dialog) {
+  switch (dialog) {
+    case Dialog::kPortSetting:
+      portSet_->FormShow();
+      RunModal(*portSet_);
+      break;
+    case Dialog::kDefaultSetting:
+      factSet_->FormShow();
+      RunModal(*factSet_);
+      break;
+    case Dialog::kUserPassword:
+      passSet_->FormShow();
+      RunModal(*passSet_);
+      break;
+    case Dialog::kComPortSetting:
+      serialSet_->FormShow();
+      RunModal(*serialSet_);
+      break;
+    case Dialog::kAbout:
+      RunModal(*aboutBox_);
+      break;
+    case Dialog::kSurgeCounterClear:
+      RunModal(*thClear_);
+      break;
+    case Dialog::kMacAddress:
+      macSet_->FormShow();
+      RunModal(*macSet_);
+      break;
+    case Dialog::kFirmwareUpgrade:
+      break;
+  }
+}
+
+std::string QtProgram::AskFile(bool save, std::string_view filter) {
+  if (fileDialogHook) return fileDialogHook(save, filter);
+  // "name|pattern|name|pattern": each name carries its pattern in brackets, as Qt wants it.
+  QStringList parts =
+      QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split('|');
+  QStringList names;
+  for (qsizetype i = 0; i < parts.size(); i += 2)
+    names << parts[i];
+  QFileDialog dialog(QApplication::activeWindow());
+  dialog.setNameFilters(names);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  // The save dialog does not ask before replacing; the open dialog lets any name through, and
+  // a name that does not exist is reported when it is opened.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front().toStdString();
+}
+
+std::string QtProgram::AskFileToOpen(std::string_view filter) {
+  return AskFile(false, filter);
+}
+std::string QtProgram::AskFileToSave(std::string_view filter) {
+  return AskFile(true, filter);
 }
 
 void QtProgram::UploadWindowChanged() {

@@ -18,6 +18,14 @@ class TForm_MainWindow;
 class Tpass_in;
 class Tpass_in2;
 class Tsuper_pass_in;
+class Tport_set;
+class Tfact_set;
+class Tfact_setting;
+class Tpass_set;
+class Tserial_set;
+class Tth_clear;
+class TAboutBox;
+class Tmac_set;
 
 // The Qt program: the core's state, the windows (created once, in their fixed order), and the
 // rules every operator command runs under. While a command's sequence runs, the windows keep
@@ -38,6 +46,13 @@ class QtProgram : public QObject, public Frontend {
   Tpass_in& passIn() { return *passIn_; }
   Tpass_in2& passIn2() { return *passIn2_; }
   Tsuper_pass_in& superPassIn() { return *superPassIn_; }
+  Tport_set& portSet() { return *portSet_; }
+  Tfact_set& factSet() { return *factSet_; }
+  Tpass_set& passSet() { return *passSet_; }
+  Tserial_set& serialSet() { return *serialSet_; }
+  Tth_clear& thClear() { return *thClear_; }
+  TAboutBox& aboutBox() { return *aboutBox_; }
+  Tmac_set& macSet() { return *macSet_; }
 
   // Creates the windows in their fixed order; the main window's creation runs the start-up
   // sequence.
@@ -65,10 +80,14 @@ class QtProgram : public QObject, public Frontend {
   void ShowReLogin() override;
   void ShowMaintenancePassword() override;
   void UploadWindowChanged() override;
+  void ShowDialog(Dialog dialog) override;
+  std::string AskFileToOpen(std::string_view filter) override;
+  std::string AskFileToSave(std::string_view filter) override;
   void CloseMainWindow() override { RequestClose(); }
 
-  // Tests see message boxes here instead of on the screen.
+  // Tests see message boxes here instead of on the screen, and answer the file dialogs.
   std::function<void(const std::string& text, const std::string& caption)> messageBoxHook;
+  std::function<std::string(bool save, std::string_view filter)> fileDialogHook;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -76,11 +95,20 @@ class QtProgram : public QObject, public Frontend {
  private:
   void AfterCommand();
   void DismissModal();
+  std::string AskFile(bool save, std::string_view filter);
 
   Configurator core_;
   std::unique_ptr<Tpass_in> passIn_;
   std::unique_ptr<TForm_MainWindow> mainWindow_;
+  std::unique_ptr<Tport_set> portSet_;
+  std::unique_ptr<Tfact_set> factSet_;
+  std::unique_ptr<Tpass_set> passSet_;
+  std::unique_ptr<Tserial_set> serialSet_;
+  std::unique_ptr<Tth_clear> thClear_;
+  std::unique_ptr<TAboutBox> aboutBox_;
+  std::unique_ptr<Tfact_setting> factSetting_;
   std::unique_ptr<Tsuper_pass_in> superPassIn_;
+  std::unique_ptr<Tmac_set> macSet_;
   std::unique_ptr<Tpass_in2> passIn2_;
   int depth_ = 0;
   bool closePending_ = false;

@@ -65,6 +65,9 @@ class QuietFrontend : public Frontend {
   void ShowReLogin() override {}
   void ShowMaintenancePassword() override {}
   void UploadWindowChanged() override {}
+  void ShowDialog(Dialog) override {}
+  std::string AskFileToOpen(std::string_view) override { return {}; }
+  std::string AskFileToSave(std::string_view) override { return {}; }
   void CloseMainWindow() override {}
   int boxes = 0;
 };

@@ -21,6 +21,22 @@ void DisableGetError(Configurator& c) {
   if (MaintenanceGate(c)) SwitchLoggingOff(c);
 }
 
+void UserPasswordCommand(Configurator& c) {
+  c.frontend.ShowDialog(Dialog::kUserPassword);
+}
+
+void ComPortSettingCommand(Configurator& c) {
+  c.frontend.ShowDialog(Dialog::kComPortSetting);
+}
+
+void AboutCommand(Configurator& c) {
+  c.frontend.ShowDialog(Dialog::kAbout);
+}
+
+void FirmwareUpgradeCommand(Configurator& c) {
+  if (MaintenanceGate(c)) c.frontend.ShowDialog(Dialog::kFirmwareUpgrade);
+}
+
 void RelayOn(Configurator& c) {
   if (!MaintenanceGate(c)) return;
   SetRelayState(c, "1");

@@ -13,6 +13,11 @@
 #include "app/QtIcons.h"
 #include "app/QtProgram.h"
 #include "app/Startup.h"
+#include "config/ConfigFile.h"
+#include "config/DefaultSetting.h"
+#include "config/MacAddress.h"
+#include "config/PortSetting.h"
+#include "config/SurgeCounterClear.h"
 #include "link/ConnectionLifecycle.h"
 #include "monitor/MainDisplay.h"
 #include "monitor/MenuActions.h"
@@ -106,6 +111,12 @@ void TForm_MainWindow::BuildMenus() {
   maintenanceMenu_->setObjectName("N16");
   AddItem(maintenanceMenu_, "N23", "&Enable Get Error", &TForm_MainWindow::N23Click);
   AddItem(maintenanceMenu_, "N24", "&Disable Get Error", &TForm_MainWindow::N24Click);
+  maintenanceMenu_->addSeparator();
+  AddItem(maintenanceMenu_, "FW1", "&Firmware Upgrade...", &TForm_MainWindow::FW1Click);
+  AddItem(maintenanceMenu_, "N17", "&Clear Surge Counter...", &TForm_MainWindow::N17Click);
+  AddItem(maintenanceMenu_, "N27", "Relay &ON", &TForm_MainWindow::N27Click);
+  AddItem(maintenanceMenu_, "N26", "Relay O&FF", &TForm_MainWindow::N26Click);
+  AddItem(maintenanceMenu_, "MAC1", "&MAC Address...", &TForm_MainWindow::MAC1Click);
 
   QMenu* help = bar->addMenu("&Help");
   help->setObjectName("N18");
@@ -272,42 +283,66 @@ void TForm_MainWindow::closeEvent(QCloseEvent* event) {
   program_.passIn().close();
 }
 
-void TForm_MainWindow::FileOpen1Accept() {}
-void TForm_MainWindow::FileSaveAs1Accept() {}
+void TForm_MainWindow::RunCommand(void (*sequence)(Configurator&)) {
+  program_.Run([this, sequence] { sequence(program_.core()); });
+}
+
+void TForm_MainWindow::FileOpen1Accept() {
+  RunCommand(FileOpenCommand);
+}
+void TForm_MainWindow::FileSaveAs1Accept() {
+  RunCommand(FileSaveCommand);
+}
 void TForm_MainWindow::N2Click() {
   close();
 }
 void TForm_MainWindow::N4Click() {
-  program_.Run([this] { RefreshAndCheck(program_.core()); });
+  RunCommand(RefreshAndCheck);
 }
-void TForm_MainWindow::N6Click() {}
-void TForm_MainWindow::N7Click() {}
-void TForm_MainWindow::N9Click() {}
+void TForm_MainWindow::N6Click() {
+  RunCommand(PortSettingCommand);
+}
+void TForm_MainWindow::N7Click() {
+  RunCommand(DefaultSettingCommand);
+}
+void TForm_MainWindow::N9Click() {
+  RunCommand(UserPasswordCommand);
+}
 void TForm_MainWindow::N10Click() {
-  program_.Run([this] { ResetCommand(program_.core()); });
+  RunCommand(ResetCommand);
 }
 void TForm_MainWindow::N12Click() {
-  program_.Run([this] { ConnectSwitch(program_.core()); });
+  RunCommand(ConnectSwitch);
 }
 void TForm_MainWindow::N13Click() {
-  program_.Run([this] { DisconnectSwitch(program_.core()); });
+  RunCommand(DisconnectSwitch);
 }
-void TForm_MainWindow::N15Click() {}
+void TForm_MainWindow::N15Click() {
+  RunCommand(ComPortSettingCommand);
+}
 void TForm_MainWindow::N23Click() {
-  program_.Run([this] { EnableGetError(program_.core()); });
+  RunCommand(EnableGetError);
 }
 void TForm_MainWindow::N24Click() {
-  program_.Run([this] { DisableGetError(program_.core()); });
+  RunCommand(DisableGetError);
 }
-void TForm_MainWindow::N19Click() {}
-void TForm_MainWindow::FW1Click() {}
-void TForm_MainWindow::N17Click() {}
-void TForm_MainWindow::MAC1Click() {}
+void TForm_MainWindow::N19Click() {
+  RunCommand(AboutCommand);
+}
+void TForm_MainWindow::FW1Click() {
+  RunCommand(FirmwareUpgradeCommand);
+}
+void TForm_MainWindow::N17Click() {
+  RunCommand(SurgeCounterClearCommand);
+}
+void TForm_MainWindow::MAC1Click() {
+  RunCommand(MacAddressCommand);
+}
 void TForm_MainWindow::N26Click() {
-  program_.Run([this] { RelayOff(program_.core()); });
+  RunCommand(RelayOff);
 }
 void TForm_MainWindow::N27Click() {
-  program_.Run([this] { RelayOn(program_.core()); });
+  RunCommand(RelayOn);
 }
 
 }  // namespace taviron

@@ -13,6 +13,7 @@ class QMenu;
 
 namespace taviron {
 
+class Configurator;
 class QtProgram;
 
 // The main window: the switch's information, its eight ports, the connection state in the
@@ -68,6 +69,8 @@ class TForm_MainWindow : public QMainWindow {
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                    void (TForm_MainWindow::*handler)());
   QAction* Button(Command command) const;
+  // Runs the sequence of a command on the core, as no other command runs.
+  void RunCommand(void (*sequence)(Configurator&));
 
   QtProgram& program_;
   bool shutdownDone_ = false;

@@ -72,6 +72,8 @@ bool ModelPort::Write(const std::uint8_t* buffer, std::uint32_t count, std::uint
     --failWrites;
     return false;
   }
+  if (writesUntilFailure == 0) return false;
+  if (writesUntilFailure > 0) --writesUntilFailure;
   std::string bytes(reinterpret_cast<const char*>(buffer), count);
   events_.push_back({PortEvent::kWrite, clock_.Now(), bytes});
   model_.Receive(bytes, clock_.Now());

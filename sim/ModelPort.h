@@ -43,7 +43,8 @@ class ModelPort : public SerialPort {
   std::set<std::string, std::less<>> names{"COM1"};  // names that lead to the switch
   bool heldElsewhere = false;                        // another program has the port
   int failWrites = 0;                                // the next this many writes fail
-  int failReads = 0;                                 // the next this many reads fail
+  int writesUntilFailure = -1;   // after this many more writes, every write fails
+  int failReads = 0;             // the next this many reads fail
   std::uint32_t lineErrors = 0;  // reported (and cleared) by the next ClearCommError
   bool shortage = false;         // failures look like a passing system shortage
 

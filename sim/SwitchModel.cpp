@@ -76,6 +76,7 @@ void SwitchModel::ReceiveByte(char byte, TimeMs now) {
   }
   if (byte == kProbeByte) {
     line_.clear();
+    lastLine_.clear();
     ++probes_;
     std::string mode = state.userPassword.empty() ? "0" : "1";
     Answer(kProbeKeyword, Status(mode, command::kProbe.replyBytes), now);
@@ -93,6 +94,7 @@ void SwitchModel::ReceiveByte(char byte, TimeMs now) {
 
 void SwitchModel::HandleLine(const std::string& line, TimeMs now) {
   lines_.push_back(line);
+  lastLine_ = line;
   if (line == "q") {  // the session ends
     loggedIn_ = false;
     maintenance_ = false;
@@ -165,6 +167,7 @@ void SwitchModel::HandleCommand(const std::string& line, TimeMs now) {
       maintenance_ = true;  // the maintenance password admits; the user password stays
     } else if (ok) {
       state.userPassword = argument;
+      loggedIn_ = true;  // the session that changed the password stays in
     }
     Verdict(keyword, ok, now);
   } else if (line == "fupm") {
@@ -185,8 +188,10 @@ void SwitchModel::Answer(std::string_view keyword, std::string reply, TimeMs now
   TimeMs delay = extraDelay;
   if (faults.Applies(keyword)) {
     if (faults.silent) return;
-    if (auto it = faults.replies.find(std::string(keyword)); it != faults.replies.end()) {
+    if (auto it = faults.replies.find(lastLine_); it != faults.replies.end()) {
       reply = it->second;
+    } else if (auto kw = faults.replies.find(std::string(keyword)); kw != faults.replies.end()) {
+      reply = kw->second;
     }
     if (faults.garbled) {
       for (char& c : reply)

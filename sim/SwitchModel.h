@@ -36,7 +36,9 @@ struct SwitchFaults {
   TimeMs replyDelay = 0;            // every answer comes this much later
   long long silentAfterBytes = -1;  // stops answering once it has received more bytes than this
   std::string only;
-  std::map<std::string, std::string> replies;  // exact answer to a keyword, instead of its own
+  // Exact answers instead of the switch's own: to one whole command line (such as "ps 2 5"),
+  // or else to every line of a keyword.
+  std::map<std::string, std::string> replies;
 
   bool Applies(std::string_view keyword) const { return only.empty() || only == keyword; }
 };
@@ -75,6 +77,7 @@ class SwitchModel {
   void HandleLine(const std::string& line, TimeMs now);
   void HandleCommand(const std::string& line, TimeMs now);
   void Answer(std::string_view keyword, std::string reply, TimeMs now, TimeMs extraDelay = 0);
+  std::string lastLine_;  // the command line being answered
   void Verdict(std::string_view keyword, bool accepted, TimeMs now, TimeMs extraDelay = 0);
   void StartRestart(TimeMs now);
   void FinishRestart(TimeMs now);

@@ -21,4 +21,19 @@ void RecordingFrontend::ShowMaintenancePassword() {
   if (onMaintenancePassword) onMaintenancePassword();
 }
 
+void RecordingFrontend::ShowDialog(Dialog dialog) {
+  dialogs.push_back(dialog);
+  if (onDialog) onDialog(dialog);
+}
+
+std::string RecordingFrontend::AskFileToOpen(std::string_view filter) {
+  fileFilters.emplace_back(filter);
+  return fileToOpen;
+}
+
+std::string RecordingFrontend::AskFileToSave(std::string_view filter) {
+  fileFilters.emplace_back(filter);
+  return fileToSave;
+}
+
 }  // namespace taviron::test

@@ -24,6 +24,9 @@ class RecordingFrontend : public Frontend {
   void ProcessMessages() override { ++processMessages; }
   void ShowReLogin() override;
   void ShowMaintenancePassword() override;
+  void ShowDialog(Dialog dialog) override;
+  std::string AskFileToOpen(std::string_view filter) override;
+  std::string AskFileToSave(std::string_view filter) override;
   void UploadWindowChanged() override { ++uploadWindowChanges; }
   void CloseMainWindow() override { ++closeRequests; }
 
@@ -39,6 +42,12 @@ class RecordingFrontend : public Frontend {
   std::function<void()> onReLogin;
   std::function<void()> onMaintenancePassword;
   std::function<void(const Box&)> onBox;
+  std::function<void(Dialog)> onDialog;
+  std::vector<Dialog> dialogs;
+  // The paths the operator picks in the file dialogs (empty: cancelled), and the filters seen.
+  std::string fileToOpen;
+  std::string fileToSave;
+  std::vector<std::string> fileFilters;
 };
 
 }  // namespace taviron::test

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "app/Configurator.h"
+
+namespace taviron {
+
+// The longest user password the switch takes.
+inline constexpr int kUserPasswordMaxLength = 8;
+
+// "Change" of Tpass_set with the new password and its confirmation: true when the switch took
+// it (the dialog closes), false after a refusal (the dialog shows again).
+bool PassSetOk(Configurator& c, const std::string& newPassword, const std::string& confirmation);
+
+}  // namespace taviron

@@ -1,0 +1,162 @@
+#include "config/ConfigFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "config/PortSetting.h"
+#include "link/CommandTable.h"
+#include "monitor/MainDisplay.h"
+#include "monitor/StatusTables.h"
+
+namespace taviron {
+namespace {
+
+constexpr std::size_t kLongestLine = 255;
+constexpr int kEndOfFileByte = 0x1A;
+
+constexpr std::string_view kSaveFailed = "Failed to save the file.";
+constexpr std::string_view kSaveCaption = "File Saving Error";
+constexpr std::string_view kSaveLog = "Failed to save the configuration file.\r\n";
+constexpr std::string_view kOpenFailed = "Failed to open the file.";
+constexpr std::string_view kOpenCaption = "File Open Error";
+constexpr std::string_view kOpenLog = "Failed to open the Configration file.\r\n";
+constexpr std::string_view kIncorrect = "Configuration file is incorrect.";
+constexpr std::string_view kIncorrectLog = "Configuration file is incorrect.\r\n";
+constexpr std::string_view kConfigCaption = "Configuration Error";
+constexpr std::string_view kSendFailed = "Failed to set the configuration.";
+constexpr std::string_view kSendFailedLog = "Setting Configuration Failure";
+
+// Writes the bytes to a new file beside the target and renames it over the target, so a
+// failure leaves an earlier file whole.
+bool ReplaceFile(const std::string& path, const std::string& bytes) {
+  std::string temporary = path + ".new";
+  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok = true;
+  for (std::size_t sent = 0; ok && sent < bytes.size();) {
+    ssize_t n = ::write(fd, bytes.data() + sent, bytes.size() - sent);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) sent += static_cast<std::size_t>(n);
+  }
+  ok = ::fsync(fd) == 0 && ok;
+  ok = ::close(fd) == 0 && ok;
+  if (ok && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  ::unlink(temporary.c_str());
+  return false;
+}
+
+void Incorrect(Configurator& c, std::uint32_t code) {
+  c.frontend.MessageBox(kIncorrect, kConfigCaption);
+  c.Record(code, kIncorrectLog);
+}
+
+}  // namespace
+
+std::string WithTxtExtension(std::string_view path) {
+  std::size_t nameStart = path.find_last_of("\\/");
+  nameStart = nameStart == std::string_view::npos ? 0 : nameStart + 1;
+  std::size_t dot = path.find('.', nameStart);
+  return std::string(path.substr(0, dot)) + ".txt";
+}
+
+std::string ConfigFileText(std::string_view portConfig) {
+  std::string text;
+  for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount); ++n) {
+    text += "port" + std::to_string(n + 1) + "=";
+    if (n < portConfig.size()) text += portConfig[n];
+    text += "\r\r\n";
+  }
+  return text;
+}
+
+bool ReadConfigLine(std::FILE* file, std::string& line) {
+  line.clear();
+  for (;;) {
+    int ch = std::fgetc(file);
+    if (ch == EOF || ch == kEndOfFileByte) {
+      if (ch == kEndOfFileByte) std::fseek(file, 0, SEEK_END);
+      return !line.empty();
+    }
+    if (ch == '\r') continue;
+    if (ch == '\n') return true;
+    line += static_cast<char>(ch);
+    if (line.size() == kLongestLine) {
+      // A full buffer: its own line end, if that comes next, belongs to it.
+      int next = std::fgetc(file);
+      while (next == '\r')
+        next = std::fgetc(file);
+      if (next != '\n' && next != EOF) std::ungetc(next, file);
+      return true;
+    }
+  }
+}
+
+ConfigLine ParseConfigLine(std::string_view line, char& code) {
+  std::size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return ConfigLine::kNoEquals;
+  std::string_view value = line.substr(equals + 1);
+  if (value.empty() || value[0] < '1' || value[0] > '6') return ConfigLine::kBadValue;
+  if (value.size() > 1 && value[1] >= '0' && value[1] <= '9') return ConfigLine::kBadValue;
+  code = value[0];
+  return ConfigLine::kValue;
+}
+
+void FileSaveCommand(Configurator& c) {
+  std::string path = c.frontend.AskFileToSave(kConfigFileFilter);
+  if (!path.empty()) SaveConfigFile(c, path);
+}
+
+void FileOpenCommand(Configurator& c) {
+  std::string path = c.frontend.AskFileToOpen(kConfigFileFilter);
+  if (!path.empty()) LoadConfigFile(c, path);
+}
+
+void SaveConfigFile(Configurator& c, const std::string& chosenPath) {
+  if (!ReplaceFile(WithTxtExtension(chosenPath), ConfigFileText(c.status.PortConfig))) {
+    c.frontend.MessageBox(kSaveFailed, kSaveCaption);
+    c.Record(10110133, kSaveLog);
+  }
+}
+
+void LoadConfigFile(Configurator& c, const std::string& path) {
+  std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
+  if (file == nullptr) {
+    c.frontend.MessageBox(kOpenFailed, kOpenCaption);
+    c.Record(10110128, kOpenLog);
+    return;
+  }
+  c.status.PortConfig.clear();
+  int accepted = 0;
+  std::string line;
+  while (ReadConfigLine(file, line)) {
+    char code = 0;
+    ConfigLine kind = ParseConfigLine(line, code);
+    if (kind != ConfigLine::kValue) {
+      Incorrect(c, kind == ConfigLine::kNoEquals ? 10110129 : 10110130);
+      RefreshAll(c);
+      std::fclose(file);
+      return;
+    }
+    c.status.PortConfig += code;
+    ++accepted;
+  }
+  PreselectPortLists(c);
+  std::fclose(file);
+  if (accepted == kPortCount) {
+    c.status.PortConfig = ConvertPortCodes(c.status.PortConfig, kDisplayToSwitch);
+    int result = SendPortSettings(c);
+    c.status.PortConfig = ConvertPortCodes(c.status.PortConfig, kSwitchToDisplay);
+    if (result != 0) {
+      c.frontend.MessageBox(kSendFailed, kConfigCaption);
+      c.Record(10230132, c.WithCommError(kSendFailedLog));
+    }
+  } else {
+    Incorrect(c, 10110131);
+  }
+  RefreshAll(c);
+}
+
+}  // namespace taviron

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "app/Configurator.h"
+
+namespace taviron {
+
+// The filter of the file dialogs for configuration files.
+inline constexpr std::string_view kConfigFileFilter =
+    "テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*";
+
+// The path with the ".txt" extension forced on its file name: everything from the name's first
+// dot on is replaced, or ".txt" is appended. Folders keep their dots.
+std::string WithTxtExtension(std::string_view path);
+
+// The bytes of a configuration file for PortConfig: "port1=5" and so on, each line ending in
+// CR CR LF.
+std::string ConfigFileText(std::string_view portConfig);
+
+// Reads one line of a configuration file: CR bytes dropped, a 0x1A byte ends the file, at most
+// 255 characters (a longer line goes on as the next one). False at the end of the file.
+bool ReadConfigLine(std::FILE* file, std::string& line);
+
+// The display code a line carries: the digit '1' to '6' right after the first "=", not followed
+// by another digit. 0 for a line without "=" (kNoEquals) or with another value (kBadValue).
+enum class ConfigLine { kValue, kNoEquals, kBadValue };
+ConfigLine ParseConfigLine(std::string_view line, char& code);
+
+// File > Save and File > Open: ask for the file, then write or load it.
+void FileSaveCommand(Configurator& c);
+void FileOpenCommand(Configurator& c);
+// Writes PortConfig to the file (its name given the ".txt" extension).
+void SaveConfigFile(Configurator& c, const std::string& chosenPath);
+// Reads the file into PortConfig, sends it to the switch and refreshes.
+void LoadConfigFile(Configurator& c, const std::string& path);
+
+}  // namespace taviron

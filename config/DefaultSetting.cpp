@@ -1,0 +1,53 @@
+#include "config/DefaultSetting.h"
+
+#include "link/CommandTable.h"
+#include "link/SwitchReset.h"
+#include "link/Transfer.h"
+#include "monitor/MainDisplay.h"
+
+namespace taviron {
+namespace {
+
+constexpr std::string_view kQuestion = "Do you want to apply to default setting?";
+constexpr std::string_view kWorking = "Default Setting......";
+constexpr std::string_view kFailed = "Failed to set the default setting.";
+constexpr std::string_view kFailedCaption = "Setting Error";
+constexpr std::string_view kDone = "Default setting was finished.";
+constexpr std::string_view kDoneCaption = "Finished Default Setting";
+
+void Fail(Configurator& c, std::uint32_t code) {
+  c.log.WriteErrLog(CodeText(code), 1);
+  c.frontend.MessageBox(kFailed, kFailedCaption);
+  c.log.WriteErrLog(c.WithCommError(kFailed), 0);
+}
+
+}  // namespace
+
+void DefaultSettingCommand(Configurator& c) {
+  c.DefaultSetDone = 0;
+  c.frontend.ShowDialog(Dialog::kDefaultSetting);
+  if (c.DefaultSetDone == 1) RefreshAll(c);
+}
+
+void FactSetShow(Configurator& c) {
+  c.factSet.Label1 = kQuestion;
+  c.factSet.Label4.clear();
+  c.factSet.buttonsVisible = true;
+}
+
+void FactSetYes(Configurator& c) {
+  c.factSet.Label1.clear();
+  c.factSet.Label4 = kWorking;
+  c.frontend.ProcessMessages();  // the new text shows before the long wait
+  c.factSet.buttonsVisible = false;
+  Transfer t(c.link);
+  if (!t.Send(command::kFactoryDefault.text)) return Fail(c, 10230301);
+  c.clock.Sleep(command::kFactoryDefault.pause);
+  if (!t.Receive(command::kFactoryDefault.replyBytes)) return Fail(c, 10230302);
+  if (t.ReplyAt(command::kFactoryDefault.verdictIndex) != '0') return Fail(c, 10230303);
+  ResetSwitch(c);
+  c.DefaultSetDone = 1;
+  c.frontend.MessageBox(kDone, kDoneCaption);
+}
+
+}  // namespace taviron

@@ -1,0 +1,96 @@
+#include "config/Serial_set.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/QtDialogs.h"
+#include "app/QtIcons.h"
+#include "app/QtProgram.h"
+#include "config/ComPortSetting.h"
+
+namespace taviron {
+
+Tserial_set::Tserial_set(QtProgram& program) : program_(program) {
+  PrepareDialog(*this, "serial_set", "COM Port Setting");
+  auto* label = new QLabel("COM &Port", this);
+  label->setObjectName("Label1");
+  comboBox1_ = new QComboBox(this);
+  comboBox1_->setObjectName("ComboBox1");
+  label->setBuddy(comboBox1_);
+  auto* ok = new QPushButton("C&hange", this);
+  ok->setObjectName("Button_ok");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton("Cancel", this);
+  cancel->setObjectName("Button_cansel");
+  connect(ok, &QPushButton::clicked, this, &Tserial_set::Button_okClick);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* row = new QHBoxLayout;
+  row->addWidget(label);
+  row->addWidget(comboBox1_, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(row);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Tserial_set::FormShow() {
+  // The devices are looked up each time: an adapter may have been plugged in meanwhile.
+  comboBox1_->clear();
+  for (const std::string& item : ComPortChoices()) {
+    comboBox1_->addItem(QString::fromStdString(item));
+  }
+  comboBox1_->setCurrentIndex(SerialSetShow(program_.core()));
+  comboBox1_->setFocus();
+}
+
+void Tserial_set::Button_okClick() {
+  SerialSetChange(program_.core(), comboBox1_->currentIndex());
+  accept();
+}
+
+TAboutBox::TAboutBox() {
+  PrepareDialog(*this, "AboutBox", "About TAVIRON");
+  auto* panel = new QFrame(this);
+  panel->setObjectName("Panel1");
+  panel->setFrameShape(QFrame::Panel);
+  panel->setFrameShadow(QFrame::Sunken);
+  auto* icon = new QLabel(panel);
+  icon->setObjectName("ProgramIcon");
+  icon->setPixmap(ProgramIcon().pixmap(64, 64));
+  auto* iconLayout = new QHBoxLayout(panel);
+  iconLayout->addWidget(icon);
+  auto* text = new QVBoxLayout;
+  auto addLabel = [this, text](const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(name);
+    text->addWidget(label);
+    return label;
+  };
+  addLabel("ProductName", "");
+  addLabel("Label1", "8-Port Ethernet Switch (with surge protector)");
+  addLabel("Label2", "PC Configurator");
+  addLabel("Version", "TAVIRON Ver. 1.09");
+  addLabel("Copyright", "");
+  addLabel("Comments", "");
+  auto* top = new QHBoxLayout;
+  top->addWidget(panel, 0, Qt::AlignTop);
+  top->addLayout(text);
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("OKButton");
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(ok, 0, Qt::AlignHCenter);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace taviron

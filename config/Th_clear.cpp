@@ -1,0 +1,44 @@
+#include "config/Th_clear.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/QtDialogs.h"
+#include "app/QtProgram.h"
+#include "config/SurgeCounterClear.h"
+
+namespace taviron {
+
+Tth_clear::Tth_clear(QtProgram& program) : program_(program) {
+  PrepareDialog(*this, "th_clear", "Clear Surge Counter");
+  auto* line1 = new QLabel("The Surge counter will reset back to 0.", this);
+  line1->setObjectName("Label1");
+  auto* line2 = new QLabel("Is that OK?", this);
+  line2->setObjectName("Label2");
+  auto* yes = new QPushButton("&Yes", this);
+  yes->setObjectName("Button_ok");
+  yes->setDefault(true);
+  auto* no = new QPushButton("&No", this);
+  no->setObjectName("Button_cancel");
+  connect(yes, &QPushButton::clicked, this, &Tth_clear::Button_okClick);
+  connect(no, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(yes);
+  buttons->addWidget(no);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(line1);
+  layout->addWidget(line2);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Tth_clear::Button_okClick() {
+  ThClearYes(program_.core());
+  accept();
+}
+
+}  // namespace taviron
