@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,10 @@ class ErrorLog {
   std::filesystem::path LogPath() const { return directory_ / kLogFileName; }
 
   std::uint8_t LogEnabled = 0;
+
+  // Sees every piece of every failure record, whether logging is on or not: the text and the
+  // timestamp flag, as WriteErrLog was called.
+  std::function<void(std::string_view text, int flag)> listener;
 
  private:
   void Append(std::string_view bytes);

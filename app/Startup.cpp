@@ -50,8 +50,12 @@ void RunStartup(Configurator& c) {
 
   if (c.log.LogEnabled == 1 && !SwitchLoggingOn(c)) c.log.LogEnabled = 0;
 
+  StartConnection(c, c.link.ConfiguredPortName());
+}
+
+void StartConnection(Configurator& c, std::string_view portName) {
   c.link.LinkState = kLinkConnecting;
-  if (!c.link.OpenConfiguredPort()) {
+  if (!c.link.OpenConnection(portName)) {
     c.frontend.MessageBox(kPortOpenFailed, kStartingFailed);
     c.link.LinkState = kLinkDisconnect;
     c.Record(kCodePortOpen, std::string(kPortOpenFailed) + std::string(kLineEnd));
@@ -76,7 +80,7 @@ void RunStartup(Configurator& c) {
   c.link.LinkState = kLinkConnectingFailure;
 }
 
-void RunShutdown(Configurator& c, const WindowBounds& currentBounds) {
+void EndConnection(Configurator& c) {
   Transfer transfer(c.link);
   for (int i = 0; i < 4; ++i) {
     transfer.Send(command::kWakeUp.text);
@@ -84,6 +88,10 @@ void RunShutdown(Configurator& c, const WindowBounds& currentBounds) {
   }
   c.link.CloseConnection();
   c.log.CloseErrLog();
+}
+
+void RunShutdown(Configurator& c, const WindowBounds& currentBounds) {
+  EndConnection(c);
   c.mainWindowBounds = currentBounds;
   Settings settings{currentBounds, c.link.ComPortIndex, c.log.LogEnabled};
   if (!SaveSettings(c.SettingsPath(), settings)) {

@@ -37,7 +37,8 @@ std::string_view LineErrorText(std::uint32_t errorWord) {
   }
 }
 
-std::string SwitchLink::ComPortNameOfIndex() const {
+std::string SwitchLink::ConfiguredPortName() const {
+  if (!portName_.empty()) return portName_;
   return ComPortName(ComPortIndex);
 }
 

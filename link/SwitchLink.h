@@ -23,13 +23,16 @@ class SwitchLink {
 
   // Port handling.
   bool OpenConnection(std::string_view portName);
-  bool OpenConfiguredPort() { return OpenConnection(ComPortNameOfIndex()); }
+  bool OpenConfiguredPort() { return OpenConnection(ConfiguredPortName()); }
   bool SetupConnection();
   std::uint32_t getInque();
   void BuffClear();
   bool CloseConnection();
   bool HasPort() const { return port_.IsOpen(); }
-  std::string ComPortNameOfIndex() const;
+  // The port every opening uses: the name ComPortIndex selects, unless a port name was given
+  // in its place (the command-line tool's --port, which may be a device path).
+  std::string ConfiguredPortName() const;
+  void UsePortName(std::string name) { portName_ = std::move(name); }
 
   // Read time-outs of the open port, changed by the firmware upload for its long waits.
   void SetReadTimeouts(std::uint32_t interval, std::uint32_t totalConstant);
@@ -59,6 +62,7 @@ class SwitchLink {
   Clock& clock_;
   CommTimeouts timeouts_;
   std::string commErrorText_ = "\r\n";
+  std::string portName_;
 };
 
 // Text of a line-error word for the log, or CR LF when the word is not exactly one known error.

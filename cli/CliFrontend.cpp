@@ -1,0 +1,25 @@
+#include "cli/CliFrontend.h"
+
+namespace taviron::cli {
+
+void CliFrontend::MessageBox(std::string_view text, std::string_view) {
+  boxes.emplace_back(text);
+}
+
+void CliFrontend::ProcessMessages() {
+  if (onProgress) onProgress();
+}
+
+void CliFrontend::ShowMaintenancePassword() {
+  if (onMaintenancePassword) onMaintenancePassword();
+}
+
+void CliFrontend::ShowDialog(Dialog dialog) {
+  if (onDialog) onDialog(dialog);
+}
+
+void CliFrontend::UploadWindowChanged() {
+  if (onProgress) onProgress();
+}
+
+}  // namespace taviron::cli

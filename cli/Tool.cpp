@@ -1,0 +1,300 @@
+#include "cli/Tool.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <thread>
+
+#include "access/Login.h"
+#include "access/Maintenance.h"
+#include "access/PasswordChange.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "cli/StatusReport.h"
+#include "cli/Terminal.h"
+#include "config/ConfigFile.h"
+#include "config/DefaultSetting.h"
+#include "config/MacAddress.h"
+#include "config/PortSetting.h"
+#include "config/SurgeCounterClear.h"
+#include "link/SwitchReset.h"
+#include "monitor/MainDisplay.h"
+#include "monitor/MenuActions.h"
+#include "monitor/StatusQueries.h"
+#include "monitor/StatusTables.h"
+
+namespace taviron::cli {
+namespace {
+
+constexpr const char* kModeNames[] = {"10/half",  "10/full", "100/half",
+                                      "100/full", "auto",    "disable"};
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+  return text;
+}
+
+std::string Now() {
+  std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &tm);
+  return text;
+}
+
+}  // namespace
+
+std::string PortModeName(char displayCode) {
+  if (displayCode < '1' || displayCode > '6') return "unknown";
+  return kModeNames[displayCode - '1'];
+}
+
+char PortModeCode(std::string name) {
+  name = Lower(name);
+  for (char code = '1'; code <= '6'; ++code) {
+    std::string known = kModeNames[code - '1'];
+    if (name == known) return code;
+    // "10mbps/half" as the window writes it
+    std::size_t slash = known.find('/');
+    if (slash != std::string::npos &&
+        name == known.substr(0, slash) + "mbps" + known.substr(slash)) {
+      return code;
+    }
+  }
+  return 0;
+}
+
+Tool::Tool(SerialPort& port, Clock& clock, ToolOptions options, std::ostream& out,
+           std::ostream& err)
+    : options_(std::move(options)),
+      out_(out),
+      err_(err),
+      core_(port, clock, frontend_,
+            options_.logDirectory.empty() ? options_.settingsDirectory : options_.logDirectory) {
+  failures_.Listen(core_.log);
+  core_.link.UsePortName(options_.port);
+  frontend_.onMaintenancePassword = [this] { AnswerMaintenancePassword(); };
+}
+
+int Tool::Usage(const std::string& message) {
+  err_ << message << "\n";
+  return 2;
+}
+
+bool Tool::Connect() {
+  if (!options_.logDirectory.empty()) {
+    if (core_.log.CanWriteFile(kLogFile) != 1) {
+      failures_.Add("Failed to write the error log file. (" + core_.log.LogPath().string() + ")",
+                    3);
+      return false;
+    }
+    core_.log.LogEnabled = 1;
+    core_.log.OpenErrLog();
+  }
+  StartConnection(core_, options_.port);
+  if (core_.SwitchAnswered != 1) return false;
+  if (core_.SwitchMode != '1') return true;
+  std::optional<std::string> password = options_.password;
+  if (!password) password = AskSecret("Password for the switch on " + options_.port + ": ");
+  if (!password) {
+    failures_.Add(
+        "The switch asks for its user password: set TAVIRON_PASSWORD or give "
+        "--password.");
+    return false;
+  }
+  switch (PassInOk(core_, *password)) {
+    case LoginStep::kAccepted:
+      return true;
+    case LoginStep::kStay:
+      failures_.Add("Password is incorrect.");
+      return false;
+    default:
+      return false;  // recorded: the exchange failed
+  }
+}
+
+int Tool::Finish() {
+  EndConnection(core_);
+  err_ << failures_.Lines();
+  err_.flush();
+  return failures_.ExitStatus();
+}
+
+int Tool::Connected(const std::function<void()>& command) {
+  if (Connect()) command();
+  return Finish();
+}
+
+void Tool::AnswerMaintenancePassword() {
+  std::optional<std::string> password = options_.maintenancePassword;
+  if (!password) password = AskSecret("Maintenance password: ");
+  if (!password) {
+    failures_.Add("This command needs the maintenance password: give --maintenance-password.");
+    return;
+  }
+  SuperPassInOk(core_, *password);
+}
+
+int Tool::Status() {
+  return Connected([this] {
+    RefreshAll(core_);
+    out_ << (options_.json ? StatusJson(core_) + "\n" : StatusText(core_));
+  });
+}
+
+int Tool::Watch(double intervalSeconds, const std::function<bool()>& keepGoing) {
+  if (intervalSeconds <= 0) return Usage("The interval must be a positive number of seconds.");
+  return Connected([&] {
+    std::vector<std::pair<std::string, std::string>> last;
+    while (keepGoing()) {
+      RefreshAll(core_);
+      std::vector<std::pair<std::string, std::string>> now = StatusValues(core_);
+      std::string stamp = Now();
+      if (options_.json) {
+        if (now != last)
+          out_ << "{\"time\":" << JsonString(stamp) << ",\"status\":" << StatusJson(core_) << "}\n";
+      } else {
+        for (std::size_t i = 0; i < now.size(); ++i) {
+          if (i < last.size() && last[i] == now[i]) continue;
+          out_ << stamp << " " << now[i].first << ": ";
+          if (i < last.size()) out_ << last[i].second << " -> ";
+          out_ << now[i].second << "\n";
+        }
+      }
+      out_.flush();
+      last = now;
+      auto until = std::chrono::steady_clock::now() +
+                   std::chrono::milliseconds(static_cast<long long>(intervalSeconds * 1000));
+      while (keepGoing() && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      }
+    }
+  });
+}
+
+int Tool::PortsShow() {
+  return Connected([this] {
+    GetPortConfig(core_);
+    if (core_.status.PortConfig == kNoPortConfig) return;
+    for (int n = 0; n < kPortCount; ++n) {
+      out_ << n + 1 << "=" << PortModeName(core_.status.PortConfig[static_cast<std::size_t>(n)])
+           << "\n";
+    }
+  });
+}
+
+int Tool::PortsSet(const std::vector<std::string>& assignments) {
+  std::array<char, kPortCount> wanted{};
+  for (const std::string& a : assignments) {
+    std::size_t eq = a.find('=');
+    int port = eq == 1 ? a[0] - '0' : 0;
+    char code = eq == std::string::npos ? 0 : PortModeCode(a.substr(eq + 1));
+    if (port < 1 || port > kPortCount || code == 0) {
+      return Usage("Cannot read '" + a +
+                   "': give PORT=MODE, PORT 1 to 8, MODE one of auto, "
+                   "disable, 10/half, 10/full, 100/half, 100/full.");
+    }
+    wanted[static_cast<std::size_t>(port - 1)] = code;
+  }
+  return Connected([&] {
+    // Every port not named keeps the mode the switch reports for it now.
+    GetPortConfig(core_);
+    for (std::size_t n = 0; n < wanted.size(); ++n) {
+      char code = wanted[n] != 0 ? wanted[n] : core_.status.PortConfig[n];
+      if (code < '1' || code > '6') {
+        failures_.Add("The mode of port #" + std::to_string(n + 1) +
+                      " could not be read: name it too.");
+        return;
+      }
+      core_.portSelection[n] = code - '1';
+    }
+    PortSetOk(core_);
+  });
+}
+
+int Tool::ConfigSave(const std::string& file) {
+  return Connected([&] {
+    GetPortConfig(core_);
+    if (core_.status.PortConfig == kNoPortConfig) return;  // nothing worth a file
+    SaveConfigFile(core_, file);
+    if (!failures_.Any()) out_ << WithTxtExtension(file) << "\n";
+  });
+}
+
+int Tool::ConfigLoad(const std::string& file) {
+  return Connected([&] { LoadConfigFile(core_, file); });
+}
+
+int Tool::Defaults() {
+  return Connected([this] { FactSetYes(core_); });
+}
+
+int Tool::Reset() {
+  return Connected([this] { ResetSwitch(core_); });
+}
+
+int Tool::PasswordChange(std::optional<std::string> newPassword) {
+  std::string confirmation;
+  if (!newPassword) {
+    newPassword = AskSecret("New user password (0-8 characters): ");
+    std::optional<std::string> again = AskSecret("Please retype the password: ");
+    if (!newPassword || !again) return Usage("Give the new password with --new-password.");
+    confirmation = *again;
+  } else {
+    confirmation = *newPassword;
+  }
+  if (newPassword->size() > static_cast<std::size_t>(kUserPasswordMaxLength)) {
+    return Usage("A user password has at most 8 characters.");
+  }
+  return Connected([&] { PassSetOk(core_, *newPassword, confirmation); });
+}
+
+int Tool::MacShow() {
+  return Connected([this] {
+    MacSetShow(core_);
+    if (failures_.Any()) return;
+    const auto& boxes = core_.macSet.Ed_mac;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+      out_ << (i ? " " : "") << boxes[i];
+    out_ << "\n";
+  });
+}
+
+int Tool::MacSet(const std::vector<std::string>& pairs) {
+  if (pairs.size() != 6) return Usage("Give the address as six pairs: XX XX XX XX XX XX.");
+  return Connected([&] {
+    if (!MaintenanceGate(core_)) return;
+    std::copy(pairs.begin(), pairs.end(), core_.macSet.Ed_mac.begin());
+    MacSetOk(core_);
+  });
+}
+
+int Tool::SurgeClear() {
+  return Connected([this] {
+    if (MaintenanceGate(core_)) ThClearYes(core_);
+  });
+}
+
+int Tool::Relay(bool on) {
+  return Connected([&] {
+    if (!MaintenanceGate(core_)) return;
+    SetRelayState(core_, on ? "1" : "0");
+  });
+}
+
+int Tool::Log(bool on) {
+  return Connected([&] {
+    if (!MaintenanceGate(core_)) return;
+    // The program's own logging switch, in its settings file.
+    std::filesystem::path file = options_.settingsDirectory / kSettingsFileName;
+    Settings settings = LoadSettings(file);
+    settings.logEnable = on ? 1 : 0;
+    if (!SaveSettings(file, settings)) {
+      failures_.Add("Failed to write INI file. (" + file.string() + ")", 3);
+    }
+  });
+}
+
+}  // namespace taviron::cli

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/Configurator.h"
+#include "cli/CliFrontend.h"
+#include "cli/Failures.h"
+
+namespace taviron::cli {
+
+struct ToolOptions {
+  std::string port = "COM1";                       // COM1 to COM6, or a device path
+  std::optional<std::string> password;             // the user password, when the switch asks
+  std::optional<std::string> maintenancePassword;  // for the maintenance commands
+  std::filesystem::path logDirectory;              // failure records go to LOG.TXT here
+  std::filesystem::path settingsDirectory;         // where the program keeps SWITCH.INI
+  bool json = false;
+};
+
+// The window's operations from a command line: each command opens the port, greets the switch
+// (logging in when it asks), runs the same core sequence the window runs, and closes again.
+// Results go to out; every failure is one line on err: its code and message. Each command
+// returns the exit status: 0 success, 1 the switch refused or the link failed, 2 wrong usage,
+// 3 a file could not be read, written or was refused.
+class Tool {
+ public:
+  Tool(SerialPort& port, Clock& clock, ToolOptions options, std::ostream& out, std::ostream& err);
+
+  int Status();
+  // Prints the status, then only what changed, every interval, while keepGoing says so.
+  int Watch(double intervalSeconds, const std::function<bool()>& keepGoing);
+  int PortsShow();
+  int PortsSet(const std::vector<std::string>& assignments);
+  int ConfigSave(const std::string& file);
+  int ConfigLoad(const std::string& file);
+  int Defaults();
+  int Reset();
+  int PasswordChange(std::optional<std::string> newPassword);
+  int MacShow();
+  int MacSet(const std::vector<std::string>& pairs);
+  int SurgeClear();
+  int Relay(bool on);
+  int Log(bool on);
+
+  // A failure of the command line itself: printed, and the exit status for wrong usage.
+  int Usage(const std::string& message);
+
+  Configurator& core() { return core_; }
+  CliFrontend& frontend() { return frontend_; }
+
+ private:
+  // Opens the port and greets the switch; false after a failure (already recorded).
+  bool Connect();
+  // Closes the connection, prints the failures and gives the exit status.
+  int Finish();
+  // Runs a command on a connected switch.
+  int Connected(const std::function<void()>& command);
+  void AnswerMaintenancePassword();
+
+  ToolOptions options_;
+  std::ostream& out_;
+  std::ostream& err_;
+  CliFrontend frontend_;
+  Configurator core_;
+  Failures failures_;
+};
+
+// The names of the six port modes on the command line, by display code: "10/half", "10/full",
+// "100/half", "100/full", "auto", "disable".
+std::string PortModeName(char displayCode);
+// The display code of a mode name (any case; "10mbps/half" also works), or 0.
+char PortModeCode(std::string name);
+
+}  // namespace taviron::cli

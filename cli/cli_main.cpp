@@ -1,0 +1,146 @@
+// taviron-cli: the switch's operations from a command line, for scripts and monitoring.
+#include <signal.h>
+
+#include <CLI/CLI.hpp>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "cli/Tool.h"
+#include "link/Clock.h"
+#include "link/PosixSerialPort.h"
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+void OnStop(int) {
+  stopRequested = 1;
+}
+
+std::filesystem::path ExecutableDirectory() {
+  std::error_code ec;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::current_path() : self.parent_path();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace taviron;
+  CLI::App app{
+      "taviron-cli: read and change the 8-port Ethernet switch from a command line.\n"
+      "Exit status: 0 success, 1 the switch refused or the link failed, 2 wrong usage, "
+      "3 a file could not be read, written or was refused."};
+  app.require_subcommand(1);
+  cli::ToolOptions options;
+  options.settingsDirectory = ExecutableDirectory();
+  std::string password, maintenance, logDir;
+  app.add_option("--port", options.port,
+                 "COM1 to COM6 (mapped as the program maps them) or a "
+                 "device path")
+      ->capture_default_str();
+  app.add_option("--password", password,
+                 "the switch's user password (shown in the process list: prefer the "
+                 "environment variable TAVIRON_PASSWORD)");
+  app.add_option("--maintenance-password", maintenance,
+                 "the maintenance password, for the maintenance commands (else asked)");
+  app.add_option("--log", logDir, "append failure records to DIR/LOG.TXT as the program does");
+  app.add_flag("--json", options.json, "status and watch as JSON");
+
+  auto* status = app.add_subcommand("status", "what the main window shows");
+  double interval = 5;
+  auto* watch = app.add_subcommand("watch", "the status, then only what changes, with the time");
+  watch->add_option("--interval", interval, "seconds between refreshes")->capture_default_str();
+
+  auto* ports = app.add_subcommand("ports", "speed and duplex of the ports");
+  ports->require_subcommand(1);
+  auto* portsShow = ports->add_subcommand("show", "each port's mode: 1=auto ...");
+  std::vector<std::string> assignments;
+  auto* portsSet = ports->add_subcommand(
+      "set", "set ports: 1=auto 2=100/full ...; ports not named keep their mode");
+  portsSet
+      ->add_option("assignments", assignments,
+                   "PORT=MODE, MODE one of auto, disable, 10/half, 10/full, 100/half, "
+                   "100/full")
+      ->required();
+
+  auto* config = app.add_subcommand("config", "port configuration files");
+  config->require_subcommand(1);
+  std::string file;
+  auto* configSave = config->add_subcommand("save", "save the ports' modes to FILE (.txt)");
+  configSave->add_option("file", file)->required();
+  auto* configLoad = config->add_subcommand("load", "send the modes of FILE to the switch");
+  configLoad->add_option("file", file)->required();
+
+  auto* defaults = app.add_subcommand("defaults", "factory defaults, then a reset");
+  auto* reset = app.add_subcommand("reset", "restart the switch and reconnect");
+  auto* passwordCmd = app.add_subcommand("password", "the switch's user password");
+  passwordCmd->require_subcommand(1);
+  std::string newPassword;
+  auto* passwordChange = passwordCmd->add_subcommand("change", "set a new user password");
+  passwordChange->add_option("--new-password", newPassword, "the new password (else asked)");
+
+  auto* mac = app.add_subcommand("mac", "the switch's MAC address");
+  mac->require_subcommand(1);
+  auto* macShow = mac->add_subcommand("show", "print the address");
+  std::vector<std::string> pairs;
+  auto* macSet = mac->add_subcommand("set", "set the address (maintenance): XX XX XX XX XX XX");
+  macSet->add_option("pairs", pairs, "six pairs of upper-case hexadecimal digits")->required();
+
+  auto* surge = app.add_subcommand("surge", "the surge counter");
+  surge->require_subcommand(1);
+  auto* surgeClear = surge->add_subcommand("clear", "reset the counter to 0 (maintenance)");
+
+  std::string state;
+  auto* relay = app.add_subcommand("relay", "switch the bypass relay (maintenance)");
+  relay->add_option("state", state, "on or off")->required()->check(CLI::IsMember({"on", "off"}));
+  auto* log = app.add_subcommand("log", "the program's error logging (maintenance)");
+  log->add_option("state", state, "on or off")->required()->check(CLI::IsMember({"on", "off"}));
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return 2;
+  }
+
+  if (const char* fromEnvironment = std::getenv("TAVIRON_PASSWORD")) {
+    options.password = fromEnvironment;
+  }
+  if (!password.empty()) options.password = password;
+  if (!maintenance.empty()) options.maintenancePassword = maintenance;
+  options.logDirectory = logDir;
+
+  struct sigaction stop {};
+  stop.sa_handler = OnStop;
+  ::sigaction(SIGINT, &stop, nullptr);
+  ::sigaction(SIGTERM, &stop, nullptr);
+
+  PosixSerialPort port;
+  SteadyClock clock;
+  cli::Tool tool(port, clock, options, std::cout, std::cerr);
+  if (*status) return tool.Status();
+  if (*watch) return tool.Watch(interval, [] { return stopRequested == 0; });
+  if (*portsShow) return tool.PortsShow();
+  if (*portsSet) return tool.PortsSet(assignments);
+  if (*configSave) return tool.ConfigSave(file);
+  if (*configLoad) return tool.ConfigLoad(file);
+  if (*defaults) return tool.Defaults();
+  if (*reset) return tool.Reset();
+  if (*passwordChange) {
+    return tool.PasswordChange(passwordChange->count("--new-password")
+                                   ? std::optional<std::string>(newPassword)
+                                   : std::nullopt);
+  }
+  if (*macShow) return tool.MacShow();
+  if (*macSet) return tool.MacSet(pairs);
+  if (*surgeClear) return tool.SurgeClear();
+  if (*relay) return tool.Relay(state == "on");
+  if (*log) return tool.Log(state == "on");
+  return tool.Usage(app.help());
+}

@@ -1,0 +1,81 @@
+// taviron-cli against taviron-switchsim on a pseudo-terminal, in real time.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "tests/support/Process.h"
+#include "tests/support/TempDir.h"
+
+namespace taviron::test {
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+};
+
+// Runs the tool to its end and collects its standard output.
+Result RunCli(const std::vector<std::string>& args,
+              const std::map<std::string, std::string>& env = {}) {
+  std::vector<std::string> argv{BinaryPath("taviron-cli").string()};
+  argv.insert(argv.end(), args.begin(), args.end());
+  Process cli(argv, env);
+  std::string out;
+  while (std::optional<std::string> line = cli.ReadLine(20000))
+    out += *line + "\n";
+  return {cli.Wait(20000).value_or(-99), out};
+}
+
+TEST(CliIntegrationTest, StatusAsTextAndJson) {
+  SwitchSim sim({"--fw-version", "02.00"});
+  Result text = RunCli({"--port", sim.Device(), "status"});
+  EXPECT_EQ(text.status, 0);
+  EXPECT_NE(text.out.find("Switch Version     02.00"), std::string::npos) << text.out;
+  Result json = RunCli({"--port", sim.Device(), "--json", "status"});
+  EXPECT_EQ(json.status, 0);
+  EXPECT_EQ(json.out.rfind("{\"firmware_version\":\"02.00\"", 0), 0u) << json.out;
+}
+
+TEST(CliIntegrationTest, PortsSetThenShowOnAPasswordProtectedSwitch) {
+  SwitchSim sim({"--password", "s3cret"});
+  std::map<std::string, std::string> env{{"TAVIRON_PASSWORD", "s3cret"}};
+  EXPECT_EQ(RunCli({"--port", sim.Device(), "ports", "set", "1=10/half", "8=disable"}, env).status,
+            0);
+  Result shown = RunCli({"--port", sim.Device(), "ports", "show"}, env);
+  EXPECT_EQ(shown.status, 0);
+  EXPECT_EQ(shown.out, "1=10/half\n2=auto\n3=auto\n4=auto\n5=auto\n6=auto\n7=auto\n8=disable\n");
+  EXPECT_EQ(sim.State("port-modes"), "05555556");
+  EXPECT_EQ(RunCli({"--port", sim.Device(), "--password", "wrong", "status"}).status, 1);
+}
+
+TEST(CliIntegrationTest, ConfigurationRoundTrip) {
+  SwitchSim sim({"--port-modes", "01235665"});
+  TempDir dir;
+  Result saved = RunCli({"--port", sim.Device(), "config", "save", (dir / "site").string()});
+  EXPECT_EQ(saved.status, 0);
+  EXPECT_EQ(saved.out, (dir / "site.txt").string() + "\n");
+  EXPECT_EQ(ReadFile(dir / "site.txt").size(), 80u);
+  sim.Control("set port-modes 55555555");
+  EXPECT_EQ(RunCli({"--port", sim.Device(), "config", "load", (dir / "site.txt").string()}).status,
+            0);
+  EXPECT_EQ(sim.State("port-modes"), "01235665");
+}
+
+TEST(CliIntegrationTest, ExitStatuses) {
+  SwitchSim sim;
+  TempDir dir;
+  WriteFile(dir / "bad.txt", "port1=05\n");
+  EXPECT_EQ(RunCli({"--port", sim.Device(), "reset"}).status, 0);
+  EXPECT_EQ(sim.State("restarts"), "1");
+  EXPECT_EQ(RunCli({"--port", sim.Device(), "config", "load", (dir / "bad.txt").string()}).status,
+            3);
+  EXPECT_EQ(RunCli({"--port", sim.Device(), "ports", "set", "9=auto"}).status, 2);
+  EXPECT_EQ(RunCli({"--port", sim.Device(), "frobnicate"}).status, 2);
+  EXPECT_EQ(RunCli({"--port", "/dev/nonexistent-port", "status"}).status, 1);
+  sim.Control("fault silent on");
+  EXPECT_EQ(RunCli({"--port", sim.Device(), "status"}).status, 1);
+  EXPECT_EQ(RunCli({"status", "--help"}).status, 0);
+}
+
+}  // namespace
+}  // namespace taviron::test
