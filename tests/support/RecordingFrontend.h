@@ -21,10 +21,10 @@ class RecordingFrontend : public Frontend {
 
   void MessageBox(std::string_view text, std::string_view caption) override;
   void MainViewChanged() override { ++viewChanges; }
-  void ProcessMessages() override { ++processMessages; }
+  void ProcessMessages() override;
   void ShowReLogin() override;
   void ShowMaintenancePassword() override;
-  void UploadWindowChanged() override { ++uploadWindowChanges; }
+  void UploadWindowChanged() override;
   void CloseMainWindow() override { ++closeRequests; }
 
   std::vector<Box> boxes;
@@ -39,6 +39,9 @@ class RecordingFrontend : public Frontend {
   std::function<void()> onReLogin;
   std::function<void()> onMaintenancePassword;
   std::function<void(const Box&)> onBox;
+  // What happens while the core lets the windows run, or has changed the upload window.
+  std::function<void()> onProcessMessages;
+  std::function<void()> onUploadWindowChanged;
 };
 
 }  // namespace taviron::test
