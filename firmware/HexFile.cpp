@@ -1,7 +1,5 @@
 #include "firmware/HexFile.h"
 
-#include <utility>
-
 namespace taviron {
 
 bool HexFile::Open(const std::string& path) {
@@ -13,13 +11,11 @@ bool HexFile::Open(const std::string& path) {
   std::setvbuf(file_, nullptr, _IONBF, 0);
   failed_ = false;
   pos_ = end_ = 0;
-  pushedBack_ = EOF;
   return true;
 }
 
 void HexFile::Rewind() {
   pos_ = end_ = 0;
-  pushedBack_ = EOF;
   failed_ = false;
   if (file_ == nullptr) return;
   if (std::fseek(file_, 0, SEEK_SET) != 0) failed_ = true;
@@ -33,7 +29,6 @@ void HexFile::Close() {
 }
 
 int HexFile::Peek() {
-  if (pushedBack_ != EOF) return pushedBack_;
   if (pos_ == end_) {
     if (file_ == nullptr || failed_) return EOF;
     pos_ = 0;
@@ -47,26 +42,9 @@ int HexFile::Peek() {
 }
 
 int HexFile::Get() {
-  if (pushedBack_ != EOF) return std::exchange(pushedBack_, EOF);
   int ch = Peek();
   if (ch != EOF) ++pos_;
   return ch;
-}
-
-void HexFile::TakeLineEnd() {
-  int ch = Peek();
-  if (ch == '\n') {
-    Get();
-  } else if (ch == '\r') {
-    // Only a CR that ends the line goes with it; a stray CR starts the remainder.
-    Get();
-    int next = Peek();
-    if (next == '\n') {
-      Get();
-    } else if (next != EOF) {
-      pushedBack_ = '\r';
-    }
-  }
 }
 
 std::string_view HexFile::ReadLine() {
@@ -86,9 +64,9 @@ std::string_view HexFile::ReadLine() {
       }
       line_[n++] = static_cast<char>(ch);
     }
-    if (n == kHexLineMax) TakeLineEnd();
     line_[n] = '\0';
     if (n > 0) return {line_.data(), n};
+    // Nothing before the line end: a blank line, or the line end of a full line read before.
     if (!ended) return {};  // the end of the file
   }
 }

@@ -37,15 +37,12 @@ class HexFile {
  private:
   int Get();
   int Peek();
-  // Takes the line end that follows a full line, if one does.
-  void TakeLineEnd();
 
   std::FILE* file_ = nullptr;
   bool failed_ = false;
   std::array<char, 4096> buffer_{};
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
-  int pushedBack_ = EOF;  // a stray CR after a full line, read again as the next line's first
   std::array<char, kHexLineBuffer> line_{};
 };
 

@@ -193,12 +193,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SentFile{"blank lines", BuiltFixture("blank-lines.hex")}),
     [](const auto& info) { return CaseName(info.param.name); });
 
-TEST_F(UploadTest, BlankLinesLoseNothingOfTheImage) {
-  Choose(h, BuiltFixture("blank-lines.hex"));
-  FwUpdateUpload(h.c);
-  EXPECT_EQ(ImageText(h.model.loader.image), ImageText(ImageOfHexFile(BuiltFixture("walk.hex"))));
-}
-
 struct Failure {
   const char* name;
   std::function<void(Harness&)> arrange;
@@ -565,14 +559,6 @@ TEST_F(UploadTest, TheChosenFileIsUploadedNotTheTextOfTheBox) {
   EXPECT_TRUE(h.frontend.boxes.empty());
   EXPECT_EQ(Loads(),
             (std::vector<std::vector<std::string>>{RecordsAsSent(BuiltFixture("records26.hex"))}));
-}
-
-TEST_F(UploadTest, ShowingTheDialogEmptiesTheProgress) {
-  FwUpdateUpload(h.c);
-  FwUpdateShow(h.c);
-  EXPECT_EQ(h.c.fwUpdate.ProgressBar1, 0);
-  EXPECT_EQ(h.c.fwUpdate.Lb_per, "0");
-  EXPECT_EQ(h.c.fwUpdate.Lb_update, "");
 }
 
 // The reconnect after the loader: the switch restarted and is greeted again.
