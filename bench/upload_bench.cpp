@@ -146,8 +146,8 @@ long WriteHexFile(const std::filesystem::path& path, std::uint64_t dataRecords) 
   return counted;
 }
 
-// The waits the Part fixes for an upload of this many records that succeeds at the first
-// attempt, with the refresh after the reconnect: pauses, and 10 ms per byte of every read.
+// The waits the loader dialogue fixes for an upload of this many records that succeeds at the
+// first attempt, with the refresh after the reconnect: pauses, and 10 ms per byte of every read.
 TimeMs UploadWaits(long records) {
   const TimeMs enter = 1200 + 100 + 200 * 10;     // fupm, the wake-up line, the banner
   const TimeMs bank = 50 + 6 * 10;                // B 0
