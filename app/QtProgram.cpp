@@ -23,6 +23,7 @@
 #include "config/Port_set.h"
 #include "config/Serial_set.h"
 #include "config/Th_clear.h"
+#include "firmware/Fw_update.h"
 #include "monitor/Switch_main.h"
 
 namespace taviron {
@@ -81,6 +82,7 @@ void QtProgram::Create() {
   factSet_ = std::make_unique<Tfact_set>(*this);
   passSet_ = std::make_unique<Tpass_set>(*this);
   serialSet_ = std::make_unique<Tserial_set>(*this);
+  fwUpdate_ = std::make_unique<Tfw_update>(*this);
   thClear_ = std::make_unique<Tth_clear>(*this);
   aboutBox_ = std::make_unique<TAboutBox>();
   factSetting_ = std::make_unique<Tfact_setting>();
@@ -98,6 +100,7 @@ QtProgram::~QtProgram() {
   factSetting_.reset();
   aboutBox_.reset();
   thClear_.reset();
+  fwUpdate_.reset();
   serialSet_.reset();
   passSet_.reset();
   factSet_.reset();
@@ -198,6 +201,7 @@ void QtProgram::MainViewChanged() {
 
 void QtProgram::ProcessMessages() {
   if (factSet_ && factSet_->isVisible()) factSet_->Render();
+  if (fwUpdate_ && fwUpdate_->isVisible()) fwUpdate_->Render();
   QCoreApplication::processEvents();
 }
 
@@ -230,6 +234,8 @@ void QtProgram::ShowDialog(Dialog dialog) {
       RunModal(*macSet_);
       break;
     case Dialog::kFirmwareUpgrade:
+      fwUpdate_->FormShow();
+      RunModal(*fwUpdate_);
       break;
   }
 }
@@ -261,7 +267,7 @@ std::string QtProgram::AskFileToSave(std::string_view filter) {
 }
 
 void QtProgram::UploadWindowChanged() {
-  // The firmware dialog draws itself from the core when it lands; until then nothing shows it.
+  if (fwUpdate_) fwUpdate_->Render();
 }
 
 void QtProgram::ShowReLogin() {

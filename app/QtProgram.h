@@ -26,6 +26,7 @@ class Tserial_set;
 class Tth_clear;
 class TAboutBox;
 class Tmac_set;
+class Tfw_update;
 
 // The Qt program: the core's state, the windows (created once, in their fixed order), and the
 // rules every operator command runs under. While a command's sequence runs, the windows keep
@@ -53,6 +54,7 @@ class QtProgram : public QObject, public Frontend {
   Tth_clear& thClear() { return *thClear_; }
   TAboutBox& aboutBox() { return *aboutBox_; }
   Tmac_set& macSet() { return *macSet_; }
+  Tfw_update& fwUpdate() { return *fwUpdate_; }
 
   // Creates the windows in their fixed order; the main window's creation runs the start-up
   // sequence.
@@ -104,6 +106,7 @@ class QtProgram : public QObject, public Frontend {
   std::unique_ptr<Tfact_set> factSet_;
   std::unique_ptr<Tpass_set> passSet_;
   std::unique_ptr<Tserial_set> serialSet_;
+  std::unique_ptr<Tfw_update> fwUpdate_;
   std::unique_ptr<Tth_clear> thClear_;
   std::unique_ptr<TAboutBox> aboutBox_;
   std::unique_ptr<Tfact_setting> factSetting_;

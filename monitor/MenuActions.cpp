@@ -34,7 +34,10 @@ void AboutCommand(Configurator& c) {
 }
 
 void FirmwareUpgradeCommand(Configurator& c) {
-  if (MaintenanceGate(c)) c.frontend.ShowDialog(Dialog::kFirmwareUpgrade);
+  if (!MaintenanceGate(c)) return;
+  c.frontend.ShowDialog(Dialog::kFirmwareUpgrade);
+  // The upload leaves its outcome in LinkState ("Firmware Update failure" among them).
+  ShowLinkState(c);
 }
 
 void RelayOn(Configurator& c) {

@@ -68,13 +68,14 @@ bool ModelPort::Read(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& d
 bool ModelPort::Write(const std::uint8_t* buffer, std::uint32_t count, std::uint32_t& done) {
   done = 0;
   if (!open_) return false;
+  std::string bytes(reinterpret_cast<const char*>(buffer), count);
+  if (onWrite) onWrite(bytes);
   if (failWrites > 0) {
     --failWrites;
     return false;
   }
   if (writesUntilFailure == 0) return false;
   if (writesUntilFailure > 0) --writesUntilFailure;
-  std::string bytes(reinterpret_cast<const char*>(buffer), count);
   events_.push_back({PortEvent::kWrite, clock_.Now(), bytes});
   model_.Receive(bytes, clock_.Now());
   done = count;

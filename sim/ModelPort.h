@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -47,6 +48,9 @@ class ModelPort : public SerialPort {
   int failReads = 0;             // the next this many reads fail
   std::uint32_t lineErrors = 0;  // reported (and cleared) by the next ClearCommError
   bool shortage = false;         // failures look like a passing system shortage
+  // Sees every write before it is tried, so a test can change the switch or the port at a
+  // chosen point of a sequence.
+  std::function<void(const std::string& bytes)> onWrite;
 
   // Records.
   const std::vector<PortEvent>& Events() const { return events_; }

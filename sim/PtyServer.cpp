@@ -61,9 +61,10 @@ void PtyServer::Deliver() {
   std::string due = model_.TakeDue(clock_.Now());
   const double byteTime = baud_ > 0 ? 10000.0 / baud_ : 0.0;
   for (char c : due) {
+    // A byte is there when its stop bit has passed, one byte time after it started.
     double leaves = std::max(now, lineFreeAt_);
     lineFreeAt_ = leaves + byteTime;
-    outgoing_.push_back({leaves, c});
+    outgoing_.push_back({lineFreeAt_, c});
   }
   std::string ready;
   while (!outgoing_.empty() && outgoing_.front().first <= now) {

@@ -43,7 +43,7 @@ class PtyServer {
   int deviceSide_ = -1;
   std::string devicePath_;
   int baud_ = 0;
-  std::deque<std::pair<double, char>> outgoing_;  // byte and the time (ms) it may leave
+  std::deque<std::pair<double, char>> outgoing_;  // byte and the time (ms) it has arrived
   double lineFreeAt_ = 0;
   bool blocked_ = false;
 };

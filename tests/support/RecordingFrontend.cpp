@@ -11,6 +11,16 @@ void RecordingFrontend::MessageBox(std::string_view text, std::string_view capti
   if (onBox) onBox(box);
 }
 
+void RecordingFrontend::ProcessMessages() {
+  ++processMessages;
+  if (onProcessMessages) onProcessMessages();
+}
+
+void RecordingFrontend::UploadWindowChanged() {
+  ++uploadWindowChanges;
+  if (onUploadWindowChanged) onUploadWindowChanged();
+}
+
 void RecordingFrontend::ShowReLogin() {
   ++reLogins;
   if (onReLogin) onReLogin();

@@ -21,13 +21,13 @@ class RecordingFrontend : public Frontend {
 
   void MessageBox(std::string_view text, std::string_view caption) override;
   void MainViewChanged() override { ++viewChanges; }
-  void ProcessMessages() override { ++processMessages; }
+  void ProcessMessages() override;
   void ShowReLogin() override;
   void ShowMaintenancePassword() override;
   void ShowDialog(Dialog dialog) override;
   std::string AskFileToOpen(std::string_view filter) override;
   std::string AskFileToSave(std::string_view filter) override;
-  void UploadWindowChanged() override { ++uploadWindowChanges; }
+  void UploadWindowChanged() override;
   void CloseMainWindow() override { ++closeRequests; }
 
   std::vector<Box> boxes;
@@ -48,6 +48,9 @@ class RecordingFrontend : public Frontend {
   std::string fileToOpen;
   std::string fileToSave;
   std::vector<std::string> fileFilters;
+  // What happens while the core lets the windows run, or has changed the upload window.
+  std::function<void()> onProcessMessages;
+  std::function<void()> onUploadWindowChanged;
 };
 
 }  // namespace taviron::test

@@ -1,0 +1,128 @@
+#include "firmware/FirmwareUpload.h"
+
+#include <cstdint>
+
+#include "firmware/FileCheck.h"
+#include "firmware/HexFile.h"
+#include "firmware/LoaderDialogue.h"
+#include "firmware/UploadErrors.h"
+#include "link/SwitchReset.h"
+#include "link/Transfer.h"
+
+namespace taviron {
+namespace {
+
+// The loader waits up to seconds between bytes while it erases or programs; the port must not
+// give up on a reply meanwhile.
+constexpr std::uint32_t kUploadReadInterval = 13000;
+constexpr std::uint32_t kUploadReadTotalConstant = 14000;
+
+constexpr int kAttempts = 4;
+
+constexpr std::string_view kUpgrading = "Firmware Upgrading......";
+constexpr std::string_view kRetrying = "Firmware Upgrade:Retrying.";
+constexpr std::string_view kUnableToRestore = "Firmware Upgrade Failure. Unable to restore.";
+constexpr std::string_view kCompleted = "Firmware Upgrade:Restoration was completed.";
+constexpr std::string_view kCompletedLog = "Firmware Upgrade:Restoration was completed.\r\n";
+
+// The switch restarts its firmware after the loader; the port stays closed meanwhile.
+constexpr TimeMs kRestartPause = 2000;
+constexpr RestartReconnect kAfterUpload{100, 10230913, 10230914, 10230915, "Reset Failure"};
+
+// One upload from its click to its end: the dialog is locked meanwhile and given back on every
+// way out.
+class UploadRun {
+ public:
+  explicit UploadRun(Configurator& c) : c_(c) {
+    c_.fwUpdate.uploading = true;
+    c_.fwUpdate.buttonsEnabled = false;
+  }
+  ~UploadRun() {
+    c_.fwUpdate.buttonsEnabled = true;
+    c_.fwUpdate.uploading = false;
+    c_.frontend.UploadWindowChanged();
+  }
+  UploadRun(const UploadRun&) = delete;
+  UploadRun& operator=(const UploadRun&) = delete;
+
+ private:
+  Configurator& c_;
+};
+
+void ShowUpdateText(Configurator& c, std::string_view text) {
+  c.fwUpdate.Lb_update = text;
+  c.frontend.UploadWindowChanged();
+}
+
+// Erase and load until an attempt succeeds; false when the fourth failed.
+bool RunAttempts(Configurator& c, Transfer& transfer, HexFile& file) {
+  int records = 0;
+  for (int attempt = 1;; ++attempt) {
+    if (attempt > kAttempts) {
+      ReportUploadError(c, upload_code::kRetriesFailed);
+      ShowUpdateText(c, kUnableToRestore);
+      return false;
+    }
+    ShowUpdateText(c, attempt == 1 ? kUpgrading : kRetrying);
+    std::uint32_t code = LoadAttempt(c, transfer, file, records);
+    if (code == 0) return true;
+    ReportUploadError(c, code);
+  }
+}
+
+void ShowCompleted(Configurator& c) {
+  c.fwUpdate.ProgressBar1 = kProgressRecords;
+  c.fwUpdate.Lb_per = "100";
+  c.frontend.UploadWindowChanged();
+  c.frontend.ProcessMessages();
+  ShowUpdateText(c, kCompleted);
+  c.log.WriteErrLog(kCompletedLog, 0);
+}
+
+}  // namespace
+
+void FwUpdateShow(Configurator& c) {
+  c.fwUpdate.ProgressBar1 = 0;
+  c.fwUpdate.Lb_per = "0";
+  c.fwUpdate.Lb_update.clear();
+  c.frontend.UploadWindowChanged();
+}
+
+void FwUpdateOpenFile(Configurator& c, const std::optional<std::string>& chosen) {
+  if (!chosen || c.fwUpdate.uploading) return;
+  c.fwUpdate.Ed_file = *chosen;
+  c.fwUpdate.fileName = *chosen;
+  c.frontend.UploadWindowChanged();
+}
+
+void FwUpdateUpload(Configurator& c) {
+  if (c.fwUpdate.uploading) return;
+  UploadRun run(c);
+  c.fwUpdate.ProgressBar1 = 0;
+  c.fwUpdate.Lb_per = "00";
+  c.frontend.UploadWindowChanged();
+  c.link.SetReadTimeouts(kUploadReadInterval, kUploadReadTotalConstant);
+
+  HexFile file;
+  if (std::uint32_t code = CheckWholeFile(file, c.fwUpdate.fileName)) {
+    return ReportUploadError(c, code);
+  }
+  if (c.link.LinkState == kLinkDisconnect) return ReportUploadError(c, upload_code::kNotConnected);
+
+  Transfer transfer(c.link, kLoaderBufferSize);
+  if (std::uint32_t code = EnterLoader(c, transfer)) return ReportUploadError(c, code);
+  if (std::uint32_t code = SelectBank(c, transfer)) return ReportUploadError(c, code);
+  if (!RunAttempts(c, transfer, file)) return;
+
+  file.Close();
+  LeaveLoader(c, transfer);
+  ShowCompleted(c);
+  c.fwUpdate.buttonsEnabled = true;
+  c.frontend.UploadWindowChanged();
+
+  c.link.CloseConnection();
+  c.clock.Sleep(kRestartPause);
+  ReconnectAfterRestart(c, kAfterUpload);
+}
+
+}  // namespace taviron
