@@ -10,6 +10,7 @@
 #include "access/PasswordChange.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "cli/FirmwareCheck.h"
 #include "cli/StatusReport.h"
 #include "cli/Terminal.h"
 #include "config/ConfigFile.h"
@@ -17,6 +18,9 @@
 #include "config/MacAddress.h"
 #include "config/PortSetting.h"
 #include "config/SurgeCounterClear.h"
+#include "firmware/FirmwareUpload.h"
+#include "firmware/LoaderDialogue.h"
+#include "firmware/UploadErrors.h"
 #include "link/SwitchReset.h"
 #include "monitor/MainDisplay.h"
 #include "monitor/MenuActions.h"
@@ -294,6 +298,53 @@ int Tool::Log(bool on) {
     if (!SaveSettings(file, settings)) {
       failures_.Add("Failed to write INI file. (" + file.string() + ")", 3);
     }
+  });
+}
+
+int Tool::FirmwareCheck(const std::string& file) {
+  FirmwareFileReport report = CheckFirmwareFile(file);
+  if (report.refusal != 0 && report.refusedLine == 0) {
+    const UploadError* error = FindUploadError(report.refusal);
+    err_ << report.refusal << " " << (error ? std::string(error->text) : "") << "\n";
+    return 3;
+  }
+  out_ << file << "\n" << FirmwareReportText(report);
+  if (report.refusal == 0) return 0;
+  const UploadError* error = FindUploadError(report.refusal);
+  std::string message = error ? std::string(error->logText) : std::string();
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
+    message.pop_back();
+  }
+  err_ << report.refusal << " " << message << " (line " << report.refusedLine << ")\n";
+  return 3;
+}
+
+void Tool::ShowUploadProgress() {
+  const FirmwareWindow& w = core_.fwUpdate;
+  if (w.Lb_per == shownPercent_ && w.Lb_update == shownText_) return;
+  if (ErrorIsTerminal()) {
+    int filled = std::clamp(w.ProgressBar1 * 40 / kProgressRecords, 0, 40);
+    err_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(40 - filled), ' ') << "] " << w.Lb_per << "% "
+         << w.Lb_update << "\x1b[K";
+  } else {
+    if (w.Lb_update != shownText_ && !w.Lb_update.empty()) out_ << w.Lb_update << "\n";
+    if (w.Lb_per != shownPercent_) out_ << w.Lb_per << "%\n";
+  }
+  err_.flush();
+  out_.flush();
+  shownPercent_ = w.Lb_per;
+  shownText_ = w.Lb_update;
+}
+
+int Tool::FirmwareUpload(const std::string& file) {
+  return Connected([&] {
+    if (!MaintenanceGate(core_)) return;
+    FwUpdateOpenFile(core_, file);
+    frontend_.onProgress = [this] { ShowUploadProgress(); };
+    FwUpdateUpload(core_);
+    frontend_.onProgress = nullptr;
+    if (ErrorIsTerminal()) err_ << "\n";
   });
 }
 

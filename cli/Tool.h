@@ -46,6 +46,10 @@ class Tool {
   int SurgeClear();
   int Relay(bool on);
   int Log(bool on);
+  // The firmware file's checks, without a switch.
+  int FirmwareCheck(const std::string& file);
+  // The whole upgrade: loader, erase, load, retries, and the reconnect afterwards.
+  int FirmwareUpload(const std::string& file);
 
   // A failure of the command line itself: printed, and the exit status for wrong usage.
   int Usage(const std::string& message);
@@ -61,6 +65,7 @@ class Tool {
   // Runs a command on a connected switch.
   int Connected(const std::function<void()>& command);
   void AnswerMaintenancePassword();
+  void ShowUploadProgress();
 
   ToolOptions options_;
   std::ostream& out_;
@@ -68,6 +73,8 @@ class Tool {
   CliFrontend frontend_;
   Configurator core_;
   Failures failures_;
+  std::string shownPercent_;
+  std::string shownText_;
 };
 
 // The names of the six port modes on the command line, by display code: "10/half", "10/full",

@@ -98,6 +98,15 @@ int main(int argc, char** argv) {
   auto* log = app.add_subcommand("log", "the program's error logging (maintenance)");
   log->add_option("state", state, "on or off")->required()->check(CLI::IsMember({"on", "off"}));
 
+  auto* firmware = app.add_subcommand("firmware", "the switch's firmware");
+  firmware->require_subcommand(1);
+  auto* firmwareCheck = firmware->add_subcommand(
+      "check", "check FILE as the upload would, without a switch: records, bytes, addresses");
+  firmwareCheck->add_option("file", file)->required();
+  auto* firmwareUpload = firmware->add_subcommand(
+      "upload", "upgrade the switch's firmware from FILE (maintenance), then reconnect");
+  firmwareUpload->add_option("file", file)->required();
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -142,5 +151,7 @@ int main(int argc, char** argv) {
   if (*surgeClear) return tool.SurgeClear();
   if (*relay) return tool.Relay(state == "on");
   if (*log) return tool.Log(state == "on");
+  if (*firmwareCheck) return tool.FirmwareCheck(file);
+  if (*firmwareUpload) return tool.FirmwareUpload(file);
   return tool.Usage(app.help());
 }

@@ -3,6 +3,7 @@
 
 #include <map>
 
+#include "tests/support/HexImage.h"
 #include "tests/support/Process.h"
 #include "tests/support/TempDir.h"
 
@@ -75,6 +76,29 @@ TEST(CliIntegrationTest, ExitStatuses) {
   sim.Control("fault silent on");
   EXPECT_EQ(RunCli({"--port", sim.Device(), "status"}).status, 1);
   EXPECT_EQ(RunCli({"status", "--help"}).status, 0);
+}
+
+}  // namespace
+}  // namespace taviron::test
+
+namespace taviron::test {
+namespace {
+
+TEST(CliIntegrationTest, FirmwareUploadOfTheSdccBuiltFile) {
+  SwitchSim sim({"--erase-ms", "300", "--restart-ms", "500"});
+  TempDir dir;
+  std::string file = std::string(TAVIRON_FIXTURES_BUILD_DIR) + "/walk.hex";
+  Result upload = RunCli(
+      {"--port", sim.Device(), "--maintenance-password", "qorplemt", "firmware", "upload", file});
+  EXPECT_EQ(upload.status, 0) << upload.out;
+  EXPECT_NE(upload.out.find("Firmware Upgrade:Restoration was completed."), std::string::npos);
+  ASSERT_EQ(sim.Control("image " + (dir / "image.txt").string()), "ok");
+  Result check = RunCli({"firmware", "check", file});
+  EXPECT_EQ(check.status, 0);
+  EXPECT_NE(check.out.find("data bytes: 200"), std::string::npos) << check.out;
+  EXPECT_EQ(ReadFile(dir / "image.txt"), ImageText(ImageOfHexFile(file)));
+  EXPECT_EQ(sim.State("mode"), "cli");
+  EXPECT_EQ(RunCli({"firmware", "check", "/no/such.hex"}).status, 3);
 }
 
 }  // namespace

@@ -1,0 +1,68 @@
+#include "cli/FirmwareCheck.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "firmware/FileCheck.h"
+#include "firmware/HexFile.h"
+#include "firmware/IntelHex.h"
+
+namespace taviron::cli {
+
+FirmwareFileReport CheckFirmwareFile(const std::string& path) {
+  FirmwareFileReport report;
+  HexFile file;
+  report.refusal = CheckWholeFile(file, path);
+  if (report.refusal != 0) return report;
+  file.Rewind();
+  std::uint32_t upper = 0;
+  bool anyData = false;
+  for (int line = 1;; ++line) {
+    std::string_view text = file.ReadLine();
+    if (text.empty()) break;
+    HexRecord record;
+    RecordCheck check = CheckRecord(text, record);
+    RecordKind kind = check == RecordCheck::kGood ? ClassifyRecord(record) : RecordKind::kBadType;
+    std::uint32_t code = check != RecordCheck::kGood ? SendingCode(check)
+                         : (kind == RecordKind::kBadType || kind == RecordKind::kBadAddress)
+                             ? SendingCode(kind)
+                             : 0;
+    if (code != 0) {
+      report.refusal = code;
+      report.refusedLine = line;
+      return report;
+    }
+    ++report.records;
+    if (kind == RecordKind::kEndOfFile) {
+      report.endRecord = true;
+      break;  // sending ends with the end record
+    }
+    if (kind == RecordKind::kAddress && record.Type() == 0x04 && record.Length() == 2) {
+      upper = static_cast<std::uint32_t>(record.bytes[4]) << 8 | record.bytes[5];
+    }
+    if (kind != RecordKind::kData) continue;
+    ++report.dataRecords;
+    report.dataBytes += record.Length();
+    if (record.Length() == 0) continue;
+    std::uint32_t first = (upper << 16) + record.Address();
+    std::uint32_t last = first + record.Length() - 1;
+    report.lowest = anyData ? std::min(report.lowest, first) : first;
+    report.highest = anyData ? std::max(report.highest, last) : last;
+    anyData = true;
+  }
+  return report;
+}
+
+std::string FirmwareReportText(const FirmwareFileReport& report) {
+  char text[256];
+  std::snprintf(text, sizeof text,
+                "records: %ld (%ld data)\ndata bytes: %ld\naddresses: %08X-%08X\n", report.records,
+                report.dataRecords, report.dataBytes, report.lowest, report.highest);
+  std::string out = text;
+  if (report.refusal == 0) {
+    out += report.endRecord ? "end record: yes\n" : "end record: none (sent up to the last line)\n";
+  }
+  return out;
+}
+
+}  // namespace taviron::cli
