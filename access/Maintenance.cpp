@@ -15,11 +15,6 @@ constexpr std::string_view kNotSent = "Failed to send maintenance password.";
 constexpr std::string_view kNoReply = "Failed to receive maintenance password response.";
 constexpr std::string_view kNotConfirmed = "Failed to set maintenance password.";
 
-void Error(Configurator& c, std::string_view message, std::uint32_t code) {
-  c.frontend.MessageBox(message, kCaption);
-  c.Record(code, c.WithCommError(message));
-}
-
 }  // namespace
 
 bool MaintenanceGate(Configurator& c) {
@@ -43,16 +38,16 @@ bool SuperPassInOk(Configurator& c, const std::string& typed) {
   }
   Transfer t(c.link, 36);
   if (!t.Send(command::kMaintenanceLogin.text)) {
-    Error(c, kNotSent, 10110901);
+    c.Report(kNotSent, kCaption, 10110901);
     return false;
   }
   c.clock.Sleep(command::kMaintenanceLogin.pause);
   if (!t.Receive(command::kMaintenanceLogin.replyBytes)) {
-    Error(c, kNoReply, 10110902);
+    c.Report(kNoReply, kCaption, 10110902);
     return false;
   }
   if (t.ReplyAt(command::kMaintenanceLogin.verdictIndex) != '0') {
-    Error(c, kNotConfirmed, 10110903);
+    c.Report(kNotConfirmed, kCaption, 10110903);
     return false;
   }
   c.MaintenanceAdmitted = 1;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "access/Login.h"
+#include "app/QtDialogs.h"
 #include "app/QtIcons.h"
 
 namespace taviron {
@@ -25,20 +26,13 @@ QtPasswordForm::QtPasswordForm(const char* statusName, const char* editName,
   entry_->setObjectName(editName);
   entry_->setEchoMode(QLineEdit::Password);
   entry_->setMaxLength(kPasswordMaxLength);
-  ok_ = new QPushButton("OK", this);
-  ok_->setObjectName("Button_ok");
-  ok_->setDefault(true);
-  cancel_ = new QPushButton("Cancel", this);
-  cancel_->setObjectName("Button_cansel");
+  ok_ = MakeButton(this, "Button_ok", "OK", true);
+  cancel_ = MakeButton(this, "Button_cansel", "Cancel");
   failureOk_ = new QPushButton("OK", this);
   failureOk_->setObjectName(failureOkName);
   failureOk_->hide();
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
-  buttons->addWidget(failureOk_);
+  QHBoxLayout* buttons = ButtonRow({ok_, cancel_, failureOk_});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt_);
   layout->addWidget(status_);

@@ -8,6 +8,7 @@
 
 #include "access/Login.h"
 #include "access/Maintenance.h"
+#include "app/QtDialogs.h"
 #include "app/QtIcons.h"
 #include "app/QtProgram.h"
 
@@ -28,18 +29,12 @@ Tsuper_pass_in::Tsuper_pass_in(QtProgram& program) : program_(program) {
   edPass_->setObjectName("Ed_pass");
   edPass_->setEchoMode(QLineEdit::Password);
   edPass_->setMaxLength(kPasswordMaxLength);
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("Button_ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("Button_cansel");
+  auto* ok = MakeButton(this, "Button_ok", "OK", true);
+  auto* cancel = MakeButton(this, "Button_cansel", "Cancel");
   connect(ok, &QPushButton::clicked, this, &Tsuper_pass_in::Button_okClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  QHBoxLayout* buttons = ButtonRow({ok, cancel});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label1_);
   layout->addWidget(label6_);

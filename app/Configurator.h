@@ -35,6 +35,11 @@ class Configurator {
 
   // A failure record in the log: the code with its timestamp, then the message.
   void Record(std::uint32_t code, std::string_view message) { log.Record(code, message); }
+  // A failure shown in a box and then recorded with the line-error text of the last exchange.
+  void Report(std::string_view message, std::string_view caption, std::uint32_t code) {
+    frontend.MessageBox(message, caption);
+    Record(code, WithCommError(message));
+  }
   // The message followed by the line-error text of the last exchange, as most records end.
   std::string WithCommError(std::string_view message) const {
     return std::string(message) + link.CommErrorText();

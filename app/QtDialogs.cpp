@@ -15,6 +15,22 @@ void PrepareDialog(QDialog& dialog, const char* objectName, const QString& capti
   dialog.setFont(QFont("Arial", 9));
 }
 
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, bool isDefault) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setDefault(isDefault);
+  return button;
+}
+
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, bool centred) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  for (QPushButton* button : buttons)
+    row->addWidget(button);
+  if (centred) row->addStretch();
+  return row;
+}
+
 int RunModal(QDialog& dialog) {
   int result = QDialog::Rejected;
   QEventLoop loop;

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "app/InstanceGuard.h"
+#include "app/ProgramFiles.h"
 #include "app/QtClock.h"
 #include "app/QtIcons.h"
 #include "app/QtProgram.h"
@@ -40,13 +41,6 @@ class TavironApplication : public QApplication {
   }
 };
 
-// The settings and log files lie beside the executable.
-std::filesystem::path ExecutableDirectory() {
-  std::error_code ec;
-  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::current_path() : self.parent_path();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,7 +61,7 @@ int main(int argc, char** argv) {
 
   taviron::PosixSerialPort port;
   taviron::QtClock clock;
-  taviron::QtProgram program(port, clock, ExecutableDirectory(), signalPipe[0]);
+  taviron::QtProgram program(port, clock, taviron::ExecutableDirectory(), signalPipe[0]);
   program.Create();
   if (!program.Start()) return 0;
   return app.exec();

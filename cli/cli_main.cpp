@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "app/ProgramFiles.h"
 #include "cli/Tool.h"
 #include "link/Clock.h"
 #include "link/PosixSerialPort.h"
@@ -16,12 +17,6 @@ namespace {
 volatile std::sig_atomic_t stopRequested = 0;
 void OnStop(int) {
   stopRequested = 1;
-}
-
-std::filesystem::path ExecutableDirectory() {
-  std::error_code ec;
-  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::current_path() : self.parent_path();
 }
 
 }  // namespace

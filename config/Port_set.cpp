@@ -32,17 +32,11 @@ Tport_set::Tport_set(QtProgram& program) : program_(program) {
     grid->addWidget(list, n + 1, 1);
     lists_[static_cast<std::size_t>(n)] = list;
   }
-  auto* ok = new QPushButton("&Setting", this);
-  ok->setObjectName("Button_ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("Button_cancel");
+  auto* ok = MakeButton(this, "Button_ok", "&Setting", true);
+  auto* cancel = MakeButton(this, "Button_cancel", "Cancel");
   connect(ok, &QPushButton::clicked, this, &Tport_set::Button_okClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  QHBoxLayout* buttons = ButtonRow({ok, cancel});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);

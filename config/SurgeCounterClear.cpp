@@ -13,11 +13,6 @@ constexpr std::string_view kNotSent = "Failed to send Clear command.";
 constexpr std::string_view kNoReply = "Failed to receive the response of Clear Command.";
 constexpr std::string_view kNotCleared = "Failed to clear discharge element information.";
 
-void Fail(Configurator& c, std::string_view message, std::uint32_t code) {
-  c.frontend.MessageBox(message, kCaption);
-  c.Record(code, c.WithCommError(message));
-}
-
 }  // namespace
 
 void SurgeCounterClearCommand(Configurator& c) {
@@ -28,10 +23,11 @@ void SurgeCounterClearCommand(Configurator& c) {
 
 void ThClearYes(Configurator& c) {
   Transfer t(c.link);
-  if (!t.Send(command::kSurgeClear.text)) return Fail(c, kNotSent, 10230501);
+  if (!t.Send(command::kSurgeClear.text)) return c.Report(kNotSent, kCaption, 10230501);
   c.clock.Sleep(command::kSurgeClear.pause);
-  if (!t.Receive(command::kSurgeClear.replyBytes)) return Fail(c, kNoReply, 10230502);
-  if (t.ReplyAt(command::kSurgeClear.verdictIndex) != '0') return Fail(c, kNotCleared, 10230503);
+  if (!t.Receive(command::kSurgeClear.replyBytes)) return c.Report(kNoReply, kCaption, 10230502);
+  if (t.ReplyAt(command::kSurgeClear.verdictIndex) != '0')
+    return c.Report(kNotCleared, kCaption, 10230503);
   c.SurgeClearDone = 1;
 }
 

@@ -32,8 +32,7 @@ Tfw_update::Tfw_update(QtProgram& program) : program_(program) {
   edFile_->setObjectName("Ed_file");
   edFile_->setMinimumWidth(300);
   label1->setBuddy(edFile_);
-  open_ = new QPushButton("Open(&O)...", this);
-  open_->setObjectName("hexfile_open");
+  open_ = MakeButton(this, "hexfile_open", "Open(&O)...");
   progressBar1_ = new QProgressBar(this);
   progressBar1_->setObjectName("ProgressBar1");
   progressBar1_->setRange(0, kProgressMaximum);
@@ -47,12 +46,9 @@ Tfw_update::Tfw_update(QtProgram& program) : program_(program) {
   lbUpdate_ = new QLabel(this);
   lbUpdate_->setObjectName("Lb_update");
   lbUpdate_->setMinimumHeight(20);
-  upload_ = new QPushButton("&Upload", this);
-  upload_->setObjectName("Button_ok");
-  cancel_ = new QPushButton("Cancel", this);
-  cancel_->setObjectName("Button_cancel");
-  close_ = new QPushButton("&Close", this);
-  close_->setObjectName("Button2");
+  upload_ = MakeButton(this, "Button_ok", "&Upload");
+  cancel_ = MakeButton(this, "Button_cancel", "Cancel");
+  close_ = MakeButton(this, "Button2", "&Close");
   connect(open_, &QPushButton::clicked, this, &Tfw_update::hexfile_open_click);
   connect(upload_, &QPushButton::clicked, this, &Tfw_update::Button_okClick);
   connect(cancel_, &QPushButton::clicked, this, &Tfw_update::reject);
@@ -66,11 +62,7 @@ Tfw_update::Tfw_update(QtProgram& program) : program_(program) {
   progressRow->addWidget(progressBar1_, 1);
   progressRow->addWidget(lbPer_);
   progressRow->addWidget(percent);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(upload_);
-  buttons->addWidget(cancel_);
-  buttons->addWidget(close_);
+  QHBoxLayout* buttons = ButtonRow({upload_, cancel_, close_});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fileRow);
   layout->addLayout(progressRow);
