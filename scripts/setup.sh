@@ -8,7 +8,7 @@ preset=${1:-default}
 
 packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation
   libinih-dev libgtest-dev libgmock-dev libcli11-dev
   xvfb xauth sdcc srecord
 )
