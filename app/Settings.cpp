@@ -1,16 +1,16 @@
 #include "app/Settings.h"
 
-#include <fcntl.h>
 #include <ini.h>
 #include <strings.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <limits>
 #include <optional>
 #include <string_view>
+
+#include "app/ReplaceFile.h"
 
 namespace taviron {
 namespace {
@@ -52,16 +52,6 @@ int OnKey(void* user, const char* section, const char* name, const char* value) 
   return 1;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
 }  // namespace
 
 Settings LoadSettings(const std::filesystem::path& file) {
@@ -97,15 +87,7 @@ std::string SettingsText(const Settings& s) {
 bool SaveSettings(const std::filesystem::path& file, const Settings& settings) {
   // A settings file that its owner made read-only stays as it is.
   if (::access(file.c_str(), F_OK) == 0 && ::access(file.c_str(), W_OK) != 0) return false;
-  std::filesystem::path temporary = file;
-  temporary += ".new";
-  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, SettingsText(settings)) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok && ::rename(temporary.c_str(), file.c_str()) == 0) return true;
-  ::unlink(temporary.c_str());
-  return false;
+  return ReplaceFile(file, SettingsText(settings));
 }
 
 }  // namespace taviron

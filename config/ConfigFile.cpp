@@ -1,10 +1,6 @@
 #include "config/ConfigFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-
+#include "app/ReplaceFile.h"
 #include "config/PortSetting.h"
 #include "link/CommandTable.h"
 #include "monitor/MainDisplay.h"
@@ -27,26 +23,6 @@ constexpr std::string_view kIncorrectLog = "Configuration file is incorrect.\r\n
 constexpr std::string_view kConfigCaption = "Configuration Error";
 constexpr std::string_view kSendFailed = "Failed to set the configuration.";
 constexpr std::string_view kSendFailedLog = "Setting Configuration Failure";
-
-// Writes the bytes to a new file beside the target and renames it over the target, so a
-// failure leaves an earlier file whole.
-bool ReplaceFile(const std::string& path, const std::string& bytes) {
-  std::string temporary = path + ".new";
-  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  bool ok = true;
-  for (std::size_t sent = 0; ok && sent < bytes.size();) {
-    ssize_t n = ::write(fd, bytes.data() + sent, bytes.size() - sent);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) sent += static_cast<std::size_t>(n);
-  }
-  ok = ::fsync(fd) == 0 && ok;
-  ok = ::close(fd) == 0 && ok;
-  if (ok && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
-  ::unlink(temporary.c_str());
-  return false;
-}
 
 void Incorrect(Configurator& c, std::uint32_t code) {
   c.frontend.MessageBox(kIncorrect, kConfigCaption);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace taviron {
+
+// Writes the bytes to a new file beside the target, then renames it over the target, so a
+// failure at any point leaves an earlier file whole. False when the file could not be written.
+bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes);
+
+}  // namespace taviron
