@@ -23,7 +23,9 @@ int Tpass_in2::exec() {
 }
 
 void Tpass_in2::Button_okClick2() {
-  LoginStep step = PassIn2Ok(program_.core(), Typed().toStdString());
+  LoginStep step = LoginStep::kStay;
+  std::string typed = Typed().toStdString();
+  program_.Working([&] { step = PassIn2Ok(program_.core(), typed); });
   Render(program_.core().passIn2);
   switch (step) {
     case LoginStep::kStay:
@@ -41,7 +43,7 @@ void Tpass_in2::Button_okClick2() {
 }
 
 void Tpass_in2::Button_canselClick2() {
-  PassIn2Cancel(program_.core());
+  program_.Working([this] { PassIn2Cancel(program_.core()); });
   done(Rejected);
 }
 

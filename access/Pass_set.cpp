@@ -23,7 +23,9 @@ Tpass_set::Tpass_set(QtProgram& program) : program_(program) {
     return edit;
   };
   pass1_ = makeEdit("Ed_pass1");
+  pass1_->setAccessibleName("New password");
   pass2_ = makeEdit("Ed_pass2");
+  pass2_->setAccessibleName("New password again");
   auto* label3 = new QLabel("Enter new password.", this);
   label3->setObjectName("Label3");
   label3->setBuddy(pass1_);
@@ -55,8 +57,11 @@ void Tpass_set::FormShow() {
 
 void Tpass_set::Button_okClick() {
   hide();
-  bool changed =
-      PassSetOk(program_.core(), pass1_->text().toStdString(), pass2_->text().toStdString());
+  bool changed = false;
+  program_.Working([&] {
+    changed =
+        PassSetOk(program_.core(), pass1_->text().toStdString(), pass2_->text().toStdString());
+  });
   if (changed) {
     accept();
   } else {

@@ -25,6 +25,7 @@ QtPasswordForm::QtPasswordForm(const char* statusName, const char* editName,
   entry_ = new QLineEdit(this);
   entry_->setObjectName(editName);
   entry_->setEchoMode(QLineEdit::Password);
+  entry_->setAccessibleName("Password");
   entry_->setMaxLength(kPasswordMaxLength);
   ok_ = MakeButton(this, "Button_ok", "OK", true);
   cancel_ = MakeButton(this, "Button_cansel", "Cancel");

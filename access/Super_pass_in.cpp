@@ -28,6 +28,7 @@ Tsuper_pass_in::Tsuper_pass_in(QtProgram& program) : program_(program) {
   edPass_ = new QLineEdit(this);
   edPass_->setObjectName("Ed_pass");
   edPass_->setEchoMode(QLineEdit::Password);
+  edPass_->setAccessibleName("Maintenance password");
   edPass_->setMaxLength(kPasswordMaxLength);
   auto* ok = MakeButton(this, "Button_ok", "OK", true);
   auto* cancel = MakeButton(this, "Button_cansel", "Cancel");
@@ -60,7 +61,9 @@ int Tsuper_pass_in::exec() {
 }
 
 void Tsuper_pass_in::Button_okClick() {
-  bool admitted = SuperPassInOk(program_.core(), edPass_->text().toStdString());
+  bool admitted = false;
+  program_.Working(
+      [&] { admitted = SuperPassInOk(program_.core(), edPass_->text().toStdString()); });
   Render();
   if (admitted) {
     accept();

@@ -39,8 +39,9 @@ class Frontend {
   // the operator confirmed, or empty when the dialog was cancelled.
   virtual std::string AskFileToOpen(std::string_view filter) = 0;
   virtual std::string AskFileToSave(std::string_view filter) = 0;
-  // The firmware upgrade dialog's progress or texts changed; draw them.
-  virtual void UploadWindowChanged() = 0;
+  // What one of the command dialogs shows changed (the firmware upgrade's progress, the
+  // default setting's status line); draw it now.
+  virtual void DialogChanged(Dialog dialog) = 0;
   // Asks the main window to close; its shutdown then ends the program.
   virtual void CloseMainWindow() = 0;
 };

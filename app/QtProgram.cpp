@@ -1,5 +1,6 @@
 #include "app/QtProgram.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
@@ -174,14 +175,64 @@ void QtProgram::DismissModal() {
   }
 }
 
+QtProgram::AwaitingOperator::AwaitingOperator(QtProgram& program, QWidget* window)
+    : program_(program) {
+  program_.awaited_.emplace_back(window);
+}
+
+QtProgram::AwaitingOperator::~AwaitingOperator() {
+  program_.awaited_.pop_back();
+}
+
+void QtProgram::Working(const std::function<void()>& step) {
+  AwaitingOperator nobody(*this, nullptr);
+  step();
+}
+
+bool QtProgram::AwaitsOperator(const QWidget* window) const {
+  return depth_ == 0 || (!awaited_.empty() && awaited_.back() == window);
+}
+
+bool QtProgram::TakesInput(const QObject* target) const {
+  if (awaited_.empty()) return false;
+  const QWidget* window = awaited_.back();
+  if (window == nullptr) return false;
+  const QWidget* widget = qobject_cast<const QWidget*>(target);
+  if (widget == nullptr) {
+    // A shortcut goes to its action; the action belongs to the widget it sits in.
+    if (const auto* action = qobject_cast<const QAction*>(target)) {
+      widget = qobject_cast<const QWidget*>(action->parent());
+    }
+  }
+  if (widget == nullptr) return false;
+  // A popup (an open drop-down list, the file dialog's completions) can only have been opened
+  // from the awaited window, since nothing else takes input; some have no parent to show it.
+  if (widget->window()->windowType() == Qt::Popup) return true;
+  for (; widget != nullptr; widget = widget->parentWidget()) {
+    if (widget == window) return true;
+  }
+  return false;
+}
+
 bool QtProgram::eventFilter(QObject* watched, QEvent* event) {
-  if (depth_ == 0 || !IsOperatorInput(event->type())) return false;
-  // Input reaches only a box or dialog that the running sequence itself shows.
-  QWidget* modal = QApplication::activeModalWidget();
-  auto* widget = qobject_cast<QWidget*>(watched);
-  if (modal != nullptr && widget != nullptr && modal->isAncestorOf(widget)) return false;
-  if (modal != nullptr && widget == modal) return false;
-  return true;
+  if (depth_ == 0) return false;
+  if (watched->isWindowType()) {
+    // The window system hands input to a window, which passes it on to the widget under the
+    // pointer or with the focus; that widget is where it is judged.
+    return false;
+  }
+  if (event->type() == QEvent::Close && event->spontaneous()) {
+    // A dialog at work (its buttons gone) cannot be closed from its frame either; the main
+    // window's own close request waits for the sequence (closeEvent).
+    if (qobject_cast<QDialog*>(watched) != nullptr && !TakesInput(watched)) {
+      event->ignore();
+      return true;
+    }
+    return false;
+  }
+  if (!IsOperatorInput(event->type())) return false;
+  // Input reaches only the box or dialog that the running sequence waits on.
+  return !TakesInput(watched);
 }
 
 void QtProgram::MessageBox(std::string_view text, std::string_view caption) {
@@ -192,6 +243,8 @@ void QtProgram::MessageBox(std::string_view text, std::string_view caption) {
   }
   QMessageBox box(QMessageBox::NoIcon, Text(caption), Text(text), QMessageBox::Ok,
                   QApplication::activeWindow());
+  box.setObjectName("MessageBox");
+  AwaitingOperator awaiting(*this, &box);
   box.exec();
 }
 
@@ -206,38 +259,41 @@ void QtProgram::ProcessMessages() {
 }
 
 void QtProgram::ShowDialog(Dialog dialog) {
+  QDialog* window = nullptr;
   switch (dialog) {
     case Dialog::kPortSetting:
       portSet_->FormShow();
-      RunModal(*portSet_);
+      window = portSet_.get();
       break;
     case Dialog::kDefaultSetting:
       factSet_->FormShow();
-      RunModal(*factSet_);
+      window = factSet_.get();
       break;
     case Dialog::kUserPassword:
       passSet_->FormShow();
-      RunModal(*passSet_);
+      window = passSet_.get();
       break;
     case Dialog::kComPortSetting:
       serialSet_->FormShow();
-      RunModal(*serialSet_);
+      window = serialSet_.get();
       break;
     case Dialog::kAbout:
-      RunModal(*aboutBox_);
+      window = aboutBox_.get();
       break;
     case Dialog::kSurgeCounterClear:
-      RunModal(*thClear_);
+      window = thClear_.get();
       break;
     case Dialog::kMacAddress:
       macSet_->FormShow();
-      RunModal(*macSet_);
+      window = macSet_.get();
       break;
     case Dialog::kFirmwareUpgrade:
       fwUpdate_->FormShow();
-      RunModal(*fwUpdate_);
+      window = fwUpdate_.get();
       break;
   }
+  AwaitingOperator awaiting(*this, window);
+  RunModal(*window);
 }
 
 std::string QtProgram::AskFile(bool save, std::string_view filter) {
@@ -255,6 +311,7 @@ std::string QtProgram::AskFile(bool save, std::string_view filter) {
   // a name that does not exist is reported when it is opened.
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  AwaitingOperator awaiting(*this, &dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().front().toStdString();
 }
@@ -266,15 +323,18 @@ std::string QtProgram::AskFileToSave(std::string_view filter) {
   return AskFile(true, filter);
 }
 
-void QtProgram::UploadWindowChanged() {
-  if (fwUpdate_) fwUpdate_->Render();
+void QtProgram::DialogChanged(Dialog dialog) {
+  if (dialog == Dialog::kFirmwareUpgrade && fwUpdate_) fwUpdate_->Render();
+  if (dialog == Dialog::kDefaultSetting && factSet_) factSet_->Render();
 }
 
 void QtProgram::ShowReLogin() {
+  AwaitingOperator awaiting(*this, passIn2_.get());
   passIn2_->exec();
 }
 
 void QtProgram::ShowMaintenancePassword() {
+  AwaitingOperator awaiting(*this, superPassIn_.get());
   superPassIn_->exec();
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
 
 #include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Configurator.h"
 #include "app/Frontend.h"
@@ -66,9 +69,14 @@ class QtProgram : public QObject, public Frontend {
 
   // Runs an operator command. Refused (false) while another one runs.
   bool Run(const std::function<void()>& command);
+  // Runs the work a dialog's button starts inside a command: meanwhile the dialog takes no
+  // input either, until the work shows a box of its own or ends.
+  void Working(const std::function<void()>& step);
   // Runs the step now, or after the running command when one runs.
   void RunWhenIdle(std::function<void()> step);
   bool Busy() const { return depth_ > 0; }
+  // The window takes operator input now: no command runs, or the running one waits on it.
+  bool AwaitsOperator(const QWidget* window) const;
   // Close the main window (and so end the program) as soon as no sequence runs. The boxes and
   // dialogs of a running sequence are dismissed so that it comes to its end.
   void RequestClose();
@@ -81,7 +89,7 @@ class QtProgram : public QObject, public Frontend {
   void ProcessMessages() override;
   void ShowReLogin() override;
   void ShowMaintenancePassword() override;
-  void UploadWindowChanged() override;
+  void DialogChanged(Dialog dialog) override;
   void ShowDialog(Dialog dialog) override;
   std::string AskFileToOpen(std::string_view filter) override;
   std::string AskFileToSave(std::string_view filter) override;
@@ -95,6 +103,20 @@ class QtProgram : public QObject, public Frontend {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // While it lives, the window (a box or dialog the running sequence shows) is the only one
+  // that takes operator input; nullptr for none.
+  class AwaitingOperator {
+   public:
+    AwaitingOperator(QtProgram& program, QWidget* window);
+    ~AwaitingOperator();
+    AwaitingOperator(const AwaitingOperator&) = delete;
+    AwaitingOperator& operator=(const AwaitingOperator&) = delete;
+
+   private:
+    QtProgram& program_;
+  };
+
+  bool TakesInput(const QObject* target) const;
   void AfterCommand();
   void DismissModal();
   std::string AskFile(bool save, std::string_view filter);
@@ -114,6 +136,7 @@ class QtProgram : public QObject, public Frontend {
   std::unique_ptr<Tmac_set> macSet_;
   std::unique_ptr<Tpass_in2> passIn2_;
   int depth_ = 0;
+  std::vector<QPointer<QWidget>> awaited_;
   bool closePending_ = false;
   bool closed_ = false;
   std::deque<std::function<void()>> deferred_;

@@ -54,6 +54,17 @@ int OnKey(void* user, const char* section, const char* name, const char* value) 
 
 }  // namespace
 
+WindowBounds PlacedWithin(const WindowBounds& window, const WindowBounds& area) {
+  WindowBounds placed = window;
+  auto fit = [](int start, int length, int areaStart, int areaLength) {
+    if (start + length > areaStart + areaLength) start = areaStart + areaLength - length;
+    return start < areaStart ? areaStart : start;
+  };
+  placed.left = fit(window.left, window.width, area.left, area.width);
+  placed.top = fit(window.top, window.height, area.top, area.height);
+  return placed;
+}
+
 Settings LoadSettings(const std::filesystem::path& file) {
   Settings settings;
   FILE* stream = std::fopen(file.c_str(), "r");

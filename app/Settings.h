@@ -15,6 +15,12 @@ struct WindowBounds {
   bool operator==(const WindowBounds&) const = default;
 };
 
+// Where a window (with its frame) saved at these bounds opens on a screen whose free area is
+// given: moved as little as needed to lie wholly within the area, so that no edge and no status
+// bar is lost past the screen's edge; a window larger than the area keeps its top-left corner
+// in it. The size never changes.
+WindowBounds PlacedWithin(const WindowBounds& window, const WindowBounds& area);
+
 // The contents of SWITCH.INI.
 struct Settings {
   WindowBounds bounds;

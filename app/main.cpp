@@ -48,8 +48,9 @@ int main(int argc, char** argv) {
   if (!guard.Acquired()) return 1;
 
   TavironApplication app(argc, argv);
+  // No display name: the platform would append it to every window's title, and each title is
+  // the window's own caption.
   QApplication::setApplicationName("TAVIRON");
-  QApplication::setApplicationDisplayName("TAVIRON");
   QApplication::setWindowIcon(taviron::ProgramIcon());
 
   // SIGTERM and SIGINT close the program as its Close command does, from the event loop.

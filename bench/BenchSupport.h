@@ -64,7 +64,7 @@ class QuietFrontend : public Frontend {
   void ProcessMessages() override {}
   void ShowReLogin() override {}
   void ShowMaintenancePassword() override {}
-  void UploadWindowChanged() override {}
+  void DialogChanged(Dialog) override {}
   void ShowDialog(Dialog) override {}
   std::string AskFileToOpen(std::string_view) override { return {}; }
   std::string AskFileToSave(std::string_view) override { return {}; }

@@ -18,8 +18,8 @@ void CliFrontend::ShowDialog(Dialog dialog) {
   if (onDialog) onDialog(dialog);
 }
 
-void CliFrontend::UploadWindowChanged() {
-  if (onProgress) onProgress();
+void CliFrontend::DialogChanged(Dialog dialog) {
+  if (dialog == Dialog::kFirmwareUpgrade && onProgress) onProgress();
 }
 
 }  // namespace taviron::cli

@@ -21,7 +21,7 @@ class CliFrontend : public Frontend {
   void ShowDialog(Dialog dialog) override;
   std::string AskFileToOpen(std::string_view) override { return {}; }
   std::string AskFileToSave(std::string_view) override { return {}; }
-  void UploadWindowChanged() override;
+  void DialogChanged(Dialog dialog) override;
   void CloseMainWindow() override {}
 
   std::vector<std::string> boxes;

@@ -40,6 +40,7 @@ void FactSetYes(Configurator& c) {
   c.factSet.Label4 = kWorking;
   c.frontend.ProcessMessages();  // the new text shows before the long wait
   c.factSet.buttonsVisible = false;
+  c.frontend.DialogChanged(Dialog::kDefaultSetting);  // and the buttons go at once
   Transfer t(c.link);
   if (!t.Send(command::kFactoryDefault.text)) return Fail(c, 10230301);
   c.clock.Sleep(command::kFactoryDefault.pause);

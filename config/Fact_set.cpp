@@ -45,7 +45,7 @@ void Tfact_set::FormShow() {
 }
 
 void Tfact_set::Button_okClick() {
-  FactSetYes(program_.core());
+  program_.Working([this] { FactSetYes(program_.core()); });
   Render();
   accept();
 }

@@ -22,6 +22,7 @@ Tmac_set::Tmac_set(QtProgram& program) : program_(program) {
     auto* box = new QLineEdit(this);
     box->setObjectName(QString("Ed_mac%1").arg(n + 1));
     box->setMaxLength(2);
+    box->setAccessibleName(QString("MAC address, pair %1 of 6").arg(n + 1));
     box->setFixedWidth(32);
     row->addWidget(box);
     boxes_[n] = box;
@@ -60,7 +61,8 @@ void Tmac_set::Button_okClick() {
   for (std::size_t n = 0; n < boxes_.size(); ++n) {
     program_.core().macSet.Ed_mac[n] = boxes_[n]->text().toStdString();
   }
-  bool done = MacSetOk(program_.core());
+  bool done = false;
+  program_.Working([&] { done = MacSetOk(program_.core()); });
   Render();
   if (done) {
     accept();

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/QtDialogs.h"
+#include "app/QtNamedList.h"
 #include "app/QtProgram.h"
 #include "config/PortSetting.h"
 
@@ -20,7 +21,7 @@ Tport_set::Tport_set(QtProgram& program) : program_(program) {
   grid->addWidget(new QLabel("Speed/Duplex", this), 0, 1);
   for (int n = 0; n < 8; ++n) {
     grid->addWidget(new QLabel(QString("#%1").arg(n + 1), this), n + 1, 0);
-    auto* list = new QComboBox(this);
+    auto* list = new NamedList(QString("Port #%1 speed and duplex").arg(n + 1), this);
     list->setObjectName(QString("Cmb_port%1").arg(n + 1));
     list->addItems(
         {"10Mbps/half", "10Mbps/full", "100Mbps/half", "100Mbps/full", "Auto", "Disable"});
@@ -58,7 +59,8 @@ void Tport_set::FormShow() {
 void Tport_set::Button_okClick() {
   // The dialog steps aside while the ports are sent, and comes back when the switch refused.
   hide();
-  bool done = PortSetOk(program_.core());
+  bool done = false;
+  program_.Working([&] { done = PortSetOk(program_.core()); });
   Render();
   if (done) {
     accept();

@@ -9,6 +9,7 @@
 
 #include "app/QtDialogs.h"
 #include "app/QtIcons.h"
+#include "app/QtNamedList.h"
 #include "app/QtProgram.h"
 #include "config/ComPortSetting.h"
 
@@ -18,7 +19,7 @@ Tserial_set::Tserial_set(QtProgram& program) : program_(program) {
   PrepareDialog(*this, "serial_set", "COM Port Setting");
   auto* label = new QLabel("COM &Port", this);
   label->setObjectName("Label1");
-  comboBox1_ = new QComboBox(this);
+  comboBox1_ = new NamedList("COM Port", this);
   comboBox1_->setObjectName("ComboBox1");
   label->setBuddy(comboBox1_);
   auto* ok = MakeButton(this, "Button_ok", "C&hange", true);

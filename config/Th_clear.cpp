@@ -30,7 +30,7 @@ Tth_clear::Tth_clear(QtProgram& program) : program_(program) {
 }
 
 void Tth_clear::Button_okClick() {
-  ThClearYes(program_.core());
+  program_.Working([this] { ThClearYes(program_.core()); });
   accept();
 }
 

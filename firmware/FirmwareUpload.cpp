@@ -40,7 +40,7 @@ class UploadRun {
   ~UploadRun() {
     c_.fwUpdate.buttonsEnabled = true;
     c_.fwUpdate.uploading = false;
-    c_.frontend.UploadWindowChanged();
+    c_.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
   }
   UploadRun(const UploadRun&) = delete;
   UploadRun& operator=(const UploadRun&) = delete;
@@ -51,7 +51,7 @@ class UploadRun {
 
 void ShowUpdateText(Configurator& c, std::string_view text) {
   c.fwUpdate.Lb_update = text;
-  c.frontend.UploadWindowChanged();
+  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
 // Erase and load until an attempt succeeds; false when the fourth failed.
@@ -73,7 +73,7 @@ bool RunAttempts(Configurator& c, Transfer& transfer, HexFile& file) {
 void ShowCompleted(Configurator& c) {
   c.fwUpdate.ProgressBar1 = kProgressRecords;
   c.fwUpdate.Lb_per = "100";
-  c.frontend.UploadWindowChanged();
+  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
   c.frontend.ProcessMessages();
   ShowUpdateText(c, kCompleted);
   c.log.WriteErrLog(kCompletedLog, 0);
@@ -85,14 +85,14 @@ void FwUpdateShow(Configurator& c) {
   c.fwUpdate.ProgressBar1 = 0;
   c.fwUpdate.Lb_per = "0";
   c.fwUpdate.Lb_update.clear();
-  c.frontend.UploadWindowChanged();
+  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
 void FwUpdateOpenFile(Configurator& c, const std::optional<std::string>& chosen) {
   if (!chosen || c.fwUpdate.uploading) return;
   c.fwUpdate.Ed_file = *chosen;
   c.fwUpdate.fileName = *chosen;
-  c.frontend.UploadWindowChanged();
+  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
 void FwUpdateUpload(Configurator& c) {
@@ -100,7 +100,7 @@ void FwUpdateUpload(Configurator& c) {
   UploadRun run(c);
   c.fwUpdate.ProgressBar1 = 0;
   c.fwUpdate.Lb_per = "00";
-  c.frontend.UploadWindowChanged();
+  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
   c.link.SetReadTimeouts(kUploadReadInterval, kUploadReadTotalConstant);
 
   HexFile file;
@@ -118,7 +118,7 @@ void FwUpdateUpload(Configurator& c) {
   LeaveLoader(c, transfer);
   ShowCompleted(c);
   c.fwUpdate.buttonsEnabled = true;
-  c.frontend.UploadWindowChanged();
+  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
 
   c.link.CloseConnection();
   c.clock.Sleep(kRestartPause);

@@ -31,6 +31,7 @@ Tfw_update::Tfw_update(QtProgram& program) : program_(program) {
   edFile_ = new QLineEdit(this);
   edFile_->setObjectName("Ed_file");
   edFile_->setMinimumWidth(300);
+  edFile_->setAccessibleName("Firmware file");
   label1->setBuddy(edFile_);
   open_ = MakeButton(this, "hexfile_open", "Open(&O)...");
   progressBar1_ = new QProgressBar(this);
@@ -103,7 +104,7 @@ void Tfw_update::hexfile_open_click() {
 }
 
 void Tfw_update::Button_okClick() {
-  FwUpdateUpload(program_.core());
+  program_.Working([this] { FwUpdateUpload(program_.core()); });
   Render();
 }
 

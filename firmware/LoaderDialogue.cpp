@@ -67,7 +67,7 @@ std::uint32_t Exchange(Configurator& c, Transfer& transfer, const LoaderStep& st
 void ShowProgress(Configurator& c, int records) {
   c.fwUpdate.ProgressBar1 = records;
   c.fwUpdate.Lb_per = std::to_string(records * 100 / kProgressRecords);
-  c.frontend.UploadWindowChanged();
+  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
 // Sends the file's records as read, each checked again on its way.

@@ -5,7 +5,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
@@ -43,6 +45,14 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
   label->setGeometry(left, top, width, 17);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return label;
+}
+
+// A transparent layer over the whole group box for its value labels.
+QWidget* ValueLayer(QGroupBox* box) {
+  auto* layer = new QWidget(box);
+  layer->setGeometry(0, 0, box->width(), box->height());
+  layer->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return layer;
 }
 
 }  // namespace
@@ -114,8 +124,8 @@ void TForm_MainWindow::BuildMenus() {
   maintenanceMenu_->addSeparator();
   AddItem(maintenanceMenu_, "FW1", "&Firmware Upgrade...", &TForm_MainWindow::FW1Click);
   AddItem(maintenanceMenu_, "N17", "&Clear Surge Counter...", &TForm_MainWindow::N17Click);
-  AddItem(maintenanceMenu_, "N27", "Relay &ON", &TForm_MainWindow::N27Click);
-  AddItem(maintenanceMenu_, "N26", "Relay O&FF", &TForm_MainWindow::N26Click);
+  AddItem(maintenanceMenu_, "N27", "Relay O&N", &TForm_MainWindow::N27Click);
+  AddItem(maintenanceMenu_, "N26", "Relay &OFF", &TForm_MainWindow::N26Click);
   AddItem(maintenanceMenu_, "MAC1", "&MAC Address...", &TForm_MainWindow::MAC1Click);
 
   QMenu* help = bar->addMenu("&Help");
@@ -169,15 +179,23 @@ void TForm_MainWindow::BuildInformation() {
   MakeLabel(info, "Label2", "Discharge Element", 24, 52);
   MakeLabel(info, "Label3", "Switch Status", 24, 80);
   MakeLabel(info, "Label4", "Relay Status", 24, 126);
-  MakeLabel(info, "Lb_fw_ver", "", 144, 24, 150);
-  MakeLabel(info, "Lb_th_count", "", 144, 52, 150);
-  MakeLabel(info, "Lb_fw_state", "", 144, 80, 150);
-  MakeLabel(info, "Lb_err_code", "", 88, 96, 54);
-  MakeLabel(info, "Label6", ":", 144, 96, 12)->hide();
-  QLabel* message = MakeLabel(info, "Lb_err_mes1", "", 160, 96, 140);
+  // The values sit on a plain layer of the group box, so that an empty value is read out as
+  // nothing rather than as the group box's title; each says what it shows.
+  QWidget* infoValues = ValueLayer(info);
+  auto value = [infoValues](const char* name, const char* shows, int left, int top, int width) {
+    QLabel* label = MakeLabel(infoValues, name, "", left, top, width);
+    label->setAccessibleDescription(shows);
+    return label;
+  };
+  value("Lb_fw_ver", "Switch Version", 144, 24, 150);
+  value("Lb_th_count", "Discharge Element", 144, 52, 150);
+  value("Lb_fw_state", "Switch Status", 144, 80, 150);
+  value("Lb_err_code", "Error code", 88, 96, 54);
+  MakeLabel(infoValues, "Label6", ":", 144, 96, 12)->hide();
+  QLabel* message = value("Lb_err_mes1", "Error message", 160, 96, 140);
   message->setFixedHeight(30);
   message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  MakeLabel(info, "Lb_relay", "", 144, 126, 150);
+  value("Lb_relay", "Relay Status", 144, 126, 150);
 
   auto* ports = new QGroupBox("Port Information", central);
   ports->setObjectName("GroupBox2");
@@ -185,12 +203,17 @@ void TForm_MainWindow::BuildInformation() {
   MakeLabel(ports, "Label7", "Port", 32, 24);
   MakeLabel(ports, "Label8", "Speed", 112, 24);
   MakeLabel(ports, "Label9", "Duplex", 200, 24);
+  QWidget* portValues = ValueLayer(ports);
   for (int n = 0; n < kPortCount; ++n) {
     MakeLabel(ports, QString("LabelPort%1").arg(n + 1), QString("#%1").arg(n + 1), 32,
               kPortRowTops[n]);
-    QLabel* speed = MakeLabel(ports, QString("Lb_link%1").arg(n + 1), "", 56, kPortRowTops[n], 145);
+    QLabel* speed =
+        MakeLabel(portValues, QString("Lb_link%1").arg(n + 1), "", 56, kPortRowTops[n], 145);
     speed->setAlignment(Qt::AlignCenter);
-    MakeLabel(ports, QString("Lb_dup%1").arg(n + 1), "", 204, kPortRowTops[n], 63);
+    speed->setAccessibleDescription(QString("Port #%1 speed").arg(n + 1));
+    QLabel* duplex =
+        MakeLabel(portValues, QString("Lb_dup%1").arg(n + 1), "", 204, kPortRowTops[n], 63);
+    duplex->setAccessibleDescription(QString("Port #%1 duplex").arg(n + 1));
   }
 }
 
@@ -244,20 +267,53 @@ void TForm_MainWindow::Render() {
 
 void TForm_MainWindow::ShowAtSavedBounds() {
   const WindowBounds& b = program_.core().mainWindowBounds;
-  move(b.left, b.top);
   resize(b.width, b.height);
+  move(b.left, b.top);
+  KeepOnScreen();
   show();
 }
 
+void TForm_MainWindow::KeepOnScreen() {
+  QScreen* display = screen();
+  if (display == nullptr) return;
+  // The frame is known once the window manager has framed the window; until then the title bar
+  // is reckoned at its usual height.
+  QRect frame = frameGeometry();
+  if (frame == geometry()) {
+    frame.setTop(frame.top() - style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  } else {
+    placedInFrame_ = true;
+  }
+  const QRect area = display->availableGeometry();
+  WindowBounds placed = PlacedWithin({frame.top(), frame.left(), frame.width(), frame.height()},
+                                     {area.top(), area.left(), area.width(), area.height()});
+  if (placed.left != frame.left() || placed.top != frame.top()) {
+    move(pos() + QPoint(placed.left - frame.left(), placed.top - frame.top()));
+  }
+}
+
 WindowBounds TForm_MainWindow::CurrentBounds() const {
+  // A window that was never shown has no place of its own: the saved one stays.
+  if (!shownOnce_) return program_.core().mainWindowBounds;
   return WindowBounds{pos().y(), pos().x(), width(), height()};
 }
 
 void TForm_MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    QTimer::singleShot(0, this, [this] { KeepOnScreen(); });
+  }
   // Painted first, then filled from the switch.
   QTimer::singleShot(0, this,
                      [this] { program_.RunWhenIdle([this] { FormShow(program_.core()); }); });
+}
+
+void TForm_MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  // The window manager's real frame, which comes a moment after the window is mapped, may push
+  // it past an edge after all.
+  if (shownOnce_ && !placedInFrame_) KeepOnScreen();
 }
 
 void TForm_MainWindow::changeEvent(QEvent* event) {

@@ -28,6 +28,7 @@ class TForm_MainWindow : public QMainWindow {
   void Render();
   // Shows the window where the operator left it.
   void ShowAtSavedBounds();
+  // Where the window is now; the saved bounds while it was never shown.
   WindowBounds CurrentBounds() const;
 
   // The commands, named after their menu items and buttons.
@@ -59,6 +60,7 @@ class TForm_MainWindow : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -66,6 +68,8 @@ class TForm_MainWindow : public QMainWindow {
   void BuildMenus();
   void BuildToolbar();
   void BuildInformation();
+  // Moves the window as little as needed for all of it to lie on the available screen.
+  void KeepOnScreen();
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                    void (TForm_MainWindow::*handler)());
   QAction* Button(Command command) const;
@@ -74,6 +78,8 @@ class TForm_MainWindow : public QMainWindow {
 
   QtProgram& program_;
   bool shutdownDone_ = false;
+  bool shownOnce_ = false;
+  bool placedInFrame_ = false;  // placed once the window manager's frame was known
   QMenu* viewMenu_ = nullptr;
   QMenu* settingMenu_ = nullptr;
   QMenu* maintenanceMenu_ = nullptr;

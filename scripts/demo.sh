@@ -33,6 +33,10 @@ Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$run/xvfb.log" 2>&1 &
 pids+=($!)
 export DISPLAY=":$display"
 for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.1; done
+# A window manager frames the windows as on a desktop.
+openbox >"$run/openbox.log" 2>&1 &
+pids+=($!)
+sleep 1
 "$bin/taviron" >"$run/taviron.log" 2>&1 &
 program=$!
 pids+=("$program")

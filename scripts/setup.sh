@@ -10,7 +10,7 @@ packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation
   libinih-dev libgtest-dev libgmock-dev libcli11-dev
-  xvfb xauth sdcc srecord
+  xvfb xauth openbox xdotool x11-utils sdcc srecord
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -53,6 +53,38 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"keys outside any section ignored", "Top=1\n", Settings{}}),
     [](const auto& info) { return CaseName(info.param.name); });
 
+struct PlacementCase {
+  const char* name;
+  WindowBounds saved;
+  WindowBounds placed;
+};
+
+class PlacementTest : public ::testing::TestWithParam<PlacementCase> {};
+
+// A screen of 1280 by 720 with a panel of 40 at its top: the free area starts at 40.
+constexpr WindowBounds kArea{40, 0, 1280, 680};
+
+TEST_P(PlacementTest, TheWindowOpensWhollyOnTheScreenAndKeepsItsSize) {
+  EXPECT_EQ(PlacedWithin(GetParam().saved, kArea), GetParam().placed) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, PlacementTest,
+    ::testing::Values(
+        PlacementCase{"inside stays", {100, 200, 391, 561}, {100, 200, 391, 561}},
+        PlacementCase{"touching every edge stays", {40, 0, 1280, 680}, {40, 0, 1280, 680}},
+        PlacementCase{"the status bar past the bottom", {177, 462, 391, 561}, {159, 462, 391, 561}},
+        PlacementCase{"past the right edge", {100, 1000, 391, 561}, {100, 889, 391, 561}},
+        PlacementCase{"past the right and the bottom", {600, 1200, 391, 561}, {159, 889, 391, 561}},
+        PlacementCase{"above the top, under the panel", {10, 100, 391, 561}, {40, 100, 391, 561}},
+        PlacementCase{
+            "left of a screen it no longer has", {100, -2000, 391, 561}, {100, 0, 391, 561}},
+        PlacementCase{"wholly off to the right", {3000, 5000, 391, 561}, {159, 889, 391, 561}},
+        PlacementCase{"larger than the screen keeps its corner in it",
+                      {300, 300, 1400, 900},
+                      {40, 0, 1400, 900}}),
+    [](const auto& info) { return CaseName(info.param.name); });
+
 TEST(SettingsTest, MissingFileGivesTheDefaults) {
   TempDir dir;
   Settings s = LoadSettings(dir / "SWITCH.INI");

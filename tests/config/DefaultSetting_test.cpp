@@ -53,6 +53,18 @@ TEST_F(DefaultSettingTest, DefaultsThenResetThenRefreshes) {
   EXPECT_GE(h.frontend.processMessages, 1);
 }
 
+TEST_F(DefaultSettingTest, TheButtonsGoBeforeAnythingIsSent) {
+  bool hiddenBeforeSending = false;
+  h.frontend.onDialogChanged = [&](Dialog d) {
+    if (d == Dialog::kDefaultSetting && !h.c.factSet.buttonsVisible && h.port.Writes().empty()) {
+      hiddenBeforeSending = true;
+    }
+  };
+  h.port.ClearEvents();
+  FactSetYes(h.c);
+  EXPECT_TRUE(hiddenBeforeSending);
+}
+
 struct Failure {
   const char* name;
   std::function<void(Harness&)> arrange;

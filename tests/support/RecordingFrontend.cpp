@@ -16,7 +16,10 @@ void RecordingFrontend::ProcessMessages() {
   if (onProcessMessages) onProcessMessages();
 }
 
-void RecordingFrontend::UploadWindowChanged() {
+void RecordingFrontend::DialogChanged(Dialog dialog) {
+  changedDialogs.push_back(dialog);
+  if (onDialogChanged) onDialogChanged(dialog);
+  if (dialog != Dialog::kFirmwareUpgrade) return;
   ++uploadWindowChanges;
   if (onUploadWindowChanged) onUploadWindowChanged();
 }

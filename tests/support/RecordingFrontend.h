@@ -27,7 +27,7 @@ class RecordingFrontend : public Frontend {
   void ShowDialog(Dialog dialog) override;
   std::string AskFileToOpen(std::string_view filter) override;
   std::string AskFileToSave(std::string_view filter) override;
-  void UploadWindowChanged() override;
+  void DialogChanged(Dialog dialog) override;
   void CloseMainWindow() override { ++closeRequests; }
 
   std::vector<Box> boxes;
@@ -35,6 +35,8 @@ class RecordingFrontend : public Frontend {
   int processMessages = 0;
   int closeRequests = 0;
   int uploadWindowChanges = 0;
+  std::vector<Dialog> changedDialogs;
+  std::function<void(Dialog)> onDialogChanged;
   int reLogins = 0;
   int maintenancePrompts = 0;
   std::filesystem::path logPath;  // to snapshot with each box

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QScreen>
+
+#include "access/Pass_in.h"
 #include "app/Startup.h"
 #include "link/LinkState.h"
 #include "tests/windows/WindowHarness.h"
@@ -51,6 +54,28 @@ TEST(MainWindowTest, ReopensWhereTheOperatorLeftIt) {
   h.Start();
   EXPECT_EQ(h.main().pos(), QPoint(60, 50));
   EXPECT_EQ(h.main().size(), QSize(300, 400));
+}
+
+TEST(MainWindowTest, ASavedPlaceOffTheScreenIsMovedOntoItAndKeepsTheSize) {
+  WindowHarness h;
+  WriteFile(h.dir / "SWITCH.INI", "[Size]\nTop=1500\nLeft=2000\nWidth=300\nHeight=400\n");
+  h.Start();
+  const QRect screen = h.main().screen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(h.main().frameGeometry()))
+      << h.main().frameGeometry().x() << "," << h.main().frameGeometry().y();
+  EXPECT_EQ(h.main().size(), QSize(300, 400));
+}
+
+TEST(MainWindowTest, AClosedLogInWindowLeavesTheSavedBoundsAsTheyWere) {
+  WindowHarness h;
+  h.model.state.userPassword = "pw";
+  WriteFile(h.dir / "SWITCH.INI", "[Size]\nTop=50\nLeft=60\nWidth=300\nHeight=400\n");
+  h.Start();
+  ASSERT_TRUE(h.program->passIn().isVisible());
+  h.program->RequestClose();  // as SIGTERM asks
+  h.Settle();
+  std::string ini = ReadFile(h.dir / "SWITCH.INI");
+  EXPECT_NE(ini.find("Top=50\nLeft=60\nWidth=300\nHeight=400\n"), std::string::npos) << ini;
 }
 
 }  // namespace

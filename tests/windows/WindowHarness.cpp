@@ -7,9 +7,11 @@ namespace taviron::test {
 
 void WindowHarness::Start() {
   program = std::make_unique<QtProgram>(port, clock, dir.path());
-  program->messageBoxHook = [this](const std::string& text, const std::string& caption) {
-    boxes.push_back({text, caption});
-  };
+  if (!realBoxes) {
+    program->messageBoxHook = [this](const std::string& text, const std::string& caption) {
+      boxes.push_back({text, caption});
+    };
+  }
   program->Create();
   program->Start();
   Settle();

@@ -44,6 +44,8 @@ struct WindowHarness {
   sim::SwitchModel model;
   sim::ModelPort port{model, clock};
   std::unique_ptr<QtProgram> program;
+  // Boxes are recorded instead of shown, unless the test answers them by hand.
+  bool realBoxes = false;
   std::vector<Box> boxes;
   TForm_MainWindow& main() { return program->mainWindow(); }
   Configurator& core() { return program->core(); }

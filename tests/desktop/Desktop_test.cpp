@@ -1,0 +1,144 @@
+// The program as an operator meets it: on a virtual display with a window manager, against the
+// simulated switch on a pseudo-terminal, with keys and clicks sent through the X server.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <csignal>
+
+#include "tests/support/Desktop.h"
+#include "tests/support/Process.h"
+#include "tests/support/ProgramRun.h"
+
+namespace taviron::test {
+namespace {
+
+constexpr int kWait = 10000;
+
+// The window fills itself from the switch when it opens and after a change, and takes no input
+// meanwhile: the port error query comes last. True once the switch has seen this many.
+bool RefreshesDone(SwitchSim& sim, int count) {
+  for (int i = 0; i < 100; ++i) {
+    int seen = 0;
+    for (const std::string& line : sim.Lines())
+      seen += line == "peg\\s8";  // blanks escaped
+    if (seen >= count) {
+      usleep(300000);  // its reply, and the window drawn
+      return true;
+    }
+    usleep(100000);
+  }
+  return false;
+}
+
+std::map<std::string, std::string> On(const Desktop& desktop) {
+  return {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", desktop.Display()}};
+}
+
+TEST(DesktopTest, EveryWindowIsTitledWithItsCaptionAndTakesKeysAndClicks) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.Ready());
+  SwitchSim sim;
+  ProgramRun run(sim.Device());
+  auto program = run.Start(On(desktop));
+  ASSERT_TRUE(desktop.WaitForWindow("TAVIRON", kWait));
+  ASSERT_TRUE(RefreshesDone(sim, 1));
+
+  // Help > TAVIRON Version from the keyboard, closed with Escape.
+  desktop.Keys("alt+h");
+  desktop.Keys("t");
+  std::optional<std::string> about = desktop.WaitForWindow("About TAVIRON", kWait);
+  ASSERT_TRUE(about);
+  EXPECT_EQ(desktop.ActiveWindowName(), "About TAVIRON");
+  desktop.Keys("Escape");
+  EXPECT_TRUE(desktop.WaitUntilGone(*about, kWait));
+
+  // Again, closed with a click on its OK button, which sits centred at its foot.
+  desktop.Keys("alt+h");
+  desktop.Keys("t");
+  about = desktop.WaitForWindow("About TAVIRON", kWait);
+  ASSERT_TRUE(about);
+  std::optional<Desktop::Geometry> box = desktop.WindowGeometry(*about);
+  ASSERT_TRUE(box);
+  desktop.ClickAt(box->x + box->width / 2, box->y + box->height - 22);
+  EXPECT_TRUE(desktop.WaitUntilGone(*about, kWait));
+
+  // Setting > Port: the list of port 1 changed from the keyboard, and Return sets the ports.
+  desktop.Keys("alt+s");
+  desktop.Keys("p");
+  std::optional<std::string> ports = desktop.WaitForWindow("Port Setting", kWait);
+  ASSERT_TRUE(ports);
+  EXPECT_EQ(desktop.ActiveWindowName(), "Port Setting");
+  desktop.Keys("Up");  // Auto to 100Mbps/full
+  desktop.Keys("Return");
+  std::optional<std::string> done = desktop.WaitForWindow("Port Setting was Complete", kWait);
+  ASSERT_TRUE(done);
+  desktop.Keys("Return");
+  EXPECT_TRUE(desktop.WaitUntilGone(*done, kWait));
+  EXPECT_TRUE(sim.WaitFor("port-modes", "35555555", kWait));
+  ASSERT_TRUE(RefreshesDone(sim, 2));
+
+  // The maintenance gate's window, titled as its caption; Escape leaves it.
+  desktop.Keys("alt+m");
+  desktop.Keys("e");
+  std::optional<std::string> gate = desktop.WaitForWindow("Enter Maintenance Password", kWait);
+  ASSERT_TRUE(gate);
+  desktop.Keys("Escape");
+  EXPECT_TRUE(desktop.WaitUntilGone(*gate, kWait));
+
+  program->Signal(SIGTERM);
+  EXPECT_EQ(program->Wait(kWait), 0);
+}
+
+TEST(DesktopTest, AtScaleTwoTheWholeWindowIsOnTheScreen) {
+  // A laptop's screen at twice the scale: 1280 by 720 in the program's pixels, where the
+  // default place would leave the status bar below the edge.
+  Desktop desktop(2560, 1440);
+  ASSERT_TRUE(desktop.Ready());
+  SwitchSim sim;
+  ProgramRun run(sim.Device());
+  std::map<std::string, std::string> env = On(desktop);
+  env["QT_SCALE_FACTOR"] = "2";
+  auto program = run.Start(env);
+  std::optional<std::string> main = desktop.WaitForWindow("TAVIRON", kWait);
+  ASSERT_TRUE(main);
+  ASSERT_TRUE(RefreshesDone(sim, 1));
+  std::optional<Desktop::Geometry> g = desktop.WindowGeometry(*main);
+  ASSERT_TRUE(g);
+  EXPECT_GE(g->x, 0);
+  EXPECT_GE(g->y, 0);
+  EXPECT_LE(g->x + g->width, 2560);
+  EXPECT_LE(g->y + g->height, 1440);
+  program->Signal(SIGTERM);
+  EXPECT_EQ(program->Wait(kWait), 0);
+}
+
+class LogInWindowClosedTest : public testing::TestWithParam<bool> {};
+
+// Closed from the window manager (Alt+F4) or by SIGTERM while it asks for the password.
+TEST_P(LogInWindowClosedTest, TheSavedBoundsSurvive) {
+  const bool byWindowManager = GetParam();
+  Desktop desktop;
+  ASSERT_TRUE(desktop.Ready());
+  SwitchSim sim({"--password", "pw"});
+  ProgramRun run(sim.Device());
+  run.WriteSettings("[Size]\nTop=50\nLeft=60\nWidth=391\nHeight=561\n");
+  auto program = run.Start(On(desktop));
+  ASSERT_TRUE(desktop.WaitForWindow("Enter Password", kWait));
+  if (byWindowManager) {
+    desktop.Keys("alt+F4");
+  } else {
+    program->Signal(SIGTERM);
+  }
+  EXPECT_EQ(program->Wait(kWait), 0);
+  std::string ini = run.Settings();
+  EXPECT_NE(ini.find("Top=50\nLeft=60\nWidth=391\nHeight=561\n"), std::string::npos) << ini;
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, LogInWindowClosedTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                           return info.param ? "ByTheWindowManager" : "BySigterm";
+                         });
+
+}  // namespace
+}  // namespace taviron::test
