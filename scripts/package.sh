@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the default build (set up and built first where needed), then
+# checks it and fails on any error or warning: lintian, the desktop entry, the AppStream
+# metadata, the file list, and the packaged programs run against each other. The package is
+# left in build/package/; its path is the last line printed.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build
+
+tools=(dpkg-dev binutils man-db lintian desktop-file-utils appstream)
+missing=()
+for package in "${tools[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if ((${#missing[@]})); then
+  if [[ $(id -u) -eq 0 ]]; then
+    echo "package: installing ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+      "${missing[@]}" >/dev/null
+  else
+    echo "package: missing Debian packages: ${missing[*]}" >&2
+    echo "package: run this as root, or: sudo apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+fi
+
+"$root/scripts/setup.sh" default
+
+fail() {
+  echo "package: $*" >&2
+  exit 1
+}
+
+# One version in three places; a release changes all of them together.
+changelog=$root/packaging/debian/changelog
+metainfo=$root/packaging/org.example.taviron.metainfo.xml
+version=$(dpkg-parsechangelog -l "$changelog" -S Version)
+project=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+released=$(grep -o -m 1 '<release version="[^"]*"' "$metainfo" | cut -d '"' -f 2)
+[[ $version == "$project" && $version == "$released" ]] ||
+  fail "version $project in CMakeLists.txt, $version in packaging/debian/changelog and" \
+    "$released in the metainfo's newest release must agree"
+# Every file gets the date of the newest changelog entry, so the same tree gives the same bytes.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
+export SOURCE_DATE_EPOCH
+
+work=$build/package
+stage=$work/debian/taviron
+rm -rf "$work"
+mkdir -p "$work/debian"
+cp "$root/packaging/debian/control" "$root/packaging/debian/changelog" "$work/debian/"
+DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
+
+# What the Debian tools would do in a debhelper build: stripped programs, compressed manual
+# pages and changelog, the copyright file, and owner-independent permissions.
+for program in "$stage"/usr/bin/*; do
+  strip --remove-section=.comment --remove-section=.note "$program"
+done
+gzip -9n "$stage"/usr/share/man/man1/*.1
+doc=$stage/usr/share/doc/taviron
+install -d "$doc"
+install -m 0644 "$root/packaging/debian/copyright" "$doc/copyright"
+gzip -9n <"$changelog" >"$doc/changelog.gz"
+find "$stage" -type d -exec chmod 0755 {} +
+find "$stage" -type f -exec chmod 0644 {} +
+chmod 0755 "$stage"/usr/bin/*
+
+# dpkg-shlibdeps takes the directory holding DEBIAN for the package's root.
+install -d "$stage/DEBIAN"
+(cd "$work" && dpkg-shlibdeps -Tdebian/substvars debian/taviron/usr/bin/*)
+(cd "$work" && dpkg-gencontrol -ptaviron -Pdebian/taviron -Tdebian/substvars -fdebian/files)
+(cd "$stage" && find usr -type f -print0 | LC_ALL=C sort -z | xargs -0 md5sum >DEBIAN/md5sums)
+chmod 0644 "$stage/DEBIAN/md5sums"
+find "$stage" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
+
+deb=$work/taviron_${version}_$(dpkg-architecture -qDEB_HOST_ARCH).deb
+dpkg-deb --root-owner-group -Zxz --build "$stage" "$deb" >/dev/null
+
+# The checks look at the package as built, not at the sources it came from.
+unpacked=$work/unpacked
+dpkg-deb -x "$deb" "$unpacked"
+
+expected="./usr/bin/taviron
+./usr/bin/taviron-cli
+./usr/bin/taviron-switchsim
+./usr/share/applications/taviron.desktop
+./usr/share/doc/taviron/changelog.gz
+./usr/share/doc/taviron/copyright
+./usr/share/icons/hicolor/scalable/apps/taviron.svg
+./usr/share/man/man1/taviron-cli.1.gz
+./usr/share/man/man1/taviron-switchsim.1.gz
+./usr/share/man/man1/taviron.1.gz
+./usr/share/metainfo/org.example.taviron.metainfo.xml"
+actual=$(cd "$unpacked" && find . -type f | LC_ALL=C sort)
+if [[ $actual != "$expected" ]]; then
+  diff <(echo "$expected") <(echo "$actual") >&2 || true
+  fail "the package's files differ from the expected list (< expected, > packaged)"
+fi
+
+echo "package: lintian"
+lintian --fail-on error,warning --display-info --pedantic "$deb" ||
+  fail "lintian found errors or warnings"
+
+echo "package: desktop entry"
+desktop=$unpacked/usr/share/applications/taviron.desktop
+report=$(desktop-file-validate "$desktop" 2>&1) || true
+[[ -z $report ]] || fail "desktop-file-validate: $report"
+# A menu shows the entry only when its program and icon are where it looks for them.
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+icon_name=$(sed -n 's/^Icon=//p' "$desktop")
+[[ -x $unpacked/usr/bin/$exec_name ]] || fail "Exec=$exec_name is not in /usr/bin"
+compgen -G "$unpacked/usr/share/icons/hicolor/*/apps/$icon_name.*" >/dev/null ||
+  fail "Icon=$icon_name is not in the hicolor theme"
+
+echo "package: AppStream metadata"
+appstreamcli validate-tree --no-net --strict --pedantic "$unpacked" ||
+  fail "appstreamcli found issues"
+
+# The stripped programs of the package, each against the other: the tool reads the simulated
+# switch's status over a pseudo-terminal.
+echo "package: packaged programs"
+bin=$unpacked/usr/bin
+"$bin/taviron-cli" --help >/dev/null
+"$bin/taviron-switchsim" --help >/dev/null
+"$bin/taviron-switchsim" --link "$work/switch" </dev/null >"$work/switchsim.log" 2>&1 &
+simulator=$!
+trap 'kill "$simulator" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [[ -e $work/switch ]] && break; sleep 0.1; done
+status=$("$bin/taviron-cli" --port "$work/switch" --json status) ||
+  fail "the packaged taviron-cli could not read the packaged simulator: $status"
+grep -q '"firmware_version": *"01.09"' <<<"$status" ||
+  fail "unexpected status from the packaged programs: $status"
+kill "$simulator"
+wait "$simulator" || true
+trap - EXIT
+
+rm -rf "$unpacked"
+echo "package: clean; install with: apt-get install $deb"
+echo "$deb"
