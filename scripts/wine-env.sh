@@ -22,7 +22,11 @@ wine_env_start() {
   export WINEARCH=win64
   mkdir -p "$WINEPREFIX"
   local started=$SECONDS
-  wineserver -p
+  # A server left from an earlier run of this prefix may not be persistent: a fresh one is.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  # The server keeps the output it was started with; what it prints when it ends goes here.
+  wineserver -p >"$dir/wineserver.log" 2>&1
   if [[ ! -f $WINEPREFIX/system.reg ]]; then
     wineboot -i >/dev/null 2>&1
   fi
