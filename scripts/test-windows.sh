@@ -44,7 +44,9 @@ echo "cross-build: $(took "$started")"
 rm -rf "$work"
 mkdir -p "$work/cli" "$work/log"
 sim_pid=
+watch_pid=
 cleanup() {
+  [[ -z $watch_pid ]] || kill "$watch_pid" 2>/dev/null || true
   if [[ -n $sim_pid ]]; then
     exec 3>&- || true
     kill "$sim_pid" 2>/dev/null || true
@@ -145,6 +147,19 @@ sim "fault silent off" >/dev/null
 check "an absent port fails with status 1" test "$(status_of --port COM9 status)" = 1
 check "a device path is no Windows port" test "$(status_of --port /dev/ttyS0 status)" = 1
 check "wrong usage is status 2" test "$(status_of --port COM1 frobnicate)" = 2
+# Ctrl+C (SIGINT, which Wine passes on as the console's Ctrl+C) ends watch in order.
+wine "$cli" --port COM1 watch --interval 1 >"$work/watch.txt" 2>&1 &
+watch_pid=$!
+for _ in $(seq 100); do
+  grep -q "link: " "$work/watch.txt" && break
+  sleep 0.1
+done
+kill -INT "$watch_pid"
+watch_status=0
+wait "$watch_pid" || watch_status=$?
+watch_pid=
+check "watch showed the switch" grep -q "link: Connected" "$work/watch.txt"
+check "Ctrl+C ends watch with status 0" test "$watch_status" = 0
 check "the port is free again afterwards" run --port COM1 status
 
 say "summary"
