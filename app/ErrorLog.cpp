@@ -1,11 +1,5 @@
 #include "app/ErrorLog.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 
 namespace taviron {
@@ -13,17 +7,6 @@ namespace {
 
 constexpr std::string_view kRule = "----------------------------------------------------------\r\n";
 constexpr std::string_view kColumns = "DATE                 ErrorCode  ErrorMessage\r\n";
-
-// Opens a file for appending and takes it exclusively; -1 when either fails.
-int OpenExclusive(const std::filesystem::path& path) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return -1;
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    ::close(fd);
-    return -1;
-  }
-  return fd;
-}
 
 }  // namespace
 
@@ -48,14 +31,8 @@ ErrorLog::~ErrorLog() {
 }
 
 void ErrorLog::Append(std::string_view bytes) {
-  if (fd_ < 0) return;
   // Each piece goes to the file at once, appended; write errors are not reported.
-  while (!bytes.empty()) {
-    ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
+  file_.Append(bytes);
 }
 
 void ErrorLog::WriteErrLog(std::string_view text, int flag) {
@@ -67,10 +44,7 @@ void ErrorLog::WriteErrLog(std::string_view text, int flag) {
 
 void ErrorLog::OpenErrLog() {
   ReleaseStream();
-  fd_ = OpenExclusive(LogPath());
-  if (fd_ < 0) return;
-  struct stat st {};
-  if (::fstat(fd_, &st) == 0 && st.st_size > 0) return;
+  if (!file_.Open(LogPath()) || file_.Size() > 0) return;
   WriteErrLog(kRule, 0);
   WriteErrLog(kColumns, 0);
   WriteErrLog(kRule, 0);
@@ -82,19 +56,15 @@ void ErrorLog::CloseErrLog() {
 }
 
 void ErrorLog::ReleaseStream() {
-  if (fd_ < 0) return;
-  ::close(fd_);
-  fd_ = -1;
+  file_.Close();
 }
 
 int ErrorLog::CanWriteFile(int which) const {
   // The settings file is replaced whole at shutdown (SaveSettings), which reports for itself.
   if (which != kLogFile) return 0;
-  if (fd_ >= 0) return 1;  // already ours
-  int fd = OpenExclusive(LogPath());
-  if (fd < 0) return 0;
-  ::close(fd);
-  return 1;
+  if (file_.IsOpen()) return 1;  // already ours
+  HeldLogFile probe;
+  return probe.Open(LogPath()) ? 1 : 0;
 }
 
 void ErrorLog::Record(std::uint32_t code, std::string_view message) {

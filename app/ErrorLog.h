@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/HeldLogFile.h"
 #include "link/Clock.h"
 
 namespace taviron {
@@ -42,7 +43,7 @@ class ErrorLog {
   // line end.
   void Record(std::uint32_t code, std::string_view message);
 
-  bool StreamOpen() const { return fd_ >= 0; }
+  bool StreamOpen() const { return file_.IsOpen(); }
   const std::filesystem::path& Directory() const { return directory_; }
   std::filesystem::path LogPath() const { return directory_ / kLogFileName; }
 
@@ -57,7 +58,7 @@ class ErrorLog {
 
   std::filesystem::path directory_;
   const Clock& clock_;
-  int fd_ = -1;
+  HeldLogFile file_;
 };
 
 // The code as written in the log: eight digits and three blanks, "10230101   ".

@@ -5,17 +5,22 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace taviron {
+namespace {
 
-std::filesystem::path InstanceGuard::LockDirectory() {
+// $XDG_RUNTIME_DIR, else $TMPDIR, else /tmp.
+std::filesystem::path LockDirectory() {
   for (const char* variable : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
     const char* dir = std::getenv(variable);
     if (dir != nullptr && *dir != '\0' && std::filesystem::is_directory(dir)) return dir;
   }
   return "/tmp";
 }
+
+}  // namespace
 
 InstanceGuard::InstanceGuard(std::string_view name) {
   std::filesystem::path path = LockDirectory() / (std::string(name) + ".lock");
@@ -25,11 +30,11 @@ InstanceGuard::InstanceGuard(std::string_view name) {
     ::close(fd);
     return;
   }
-  fd_ = fd;
+  held_ = fd;
 }
 
 InstanceGuard::~InstanceGuard() {
-  if (fd_ >= 0) ::close(fd_);
+  if (held_ != kNotHeld) ::close(static_cast<int>(held_));
 }
 
 }  // namespace taviron

@@ -8,6 +8,8 @@
 namespace taviron {
 
 bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) {
+  // A file that its owner made read-only stays as it is; rename alone would not ask.
+  if (::access(file.c_str(), F_OK) == 0 && ::access(file.c_str(), W_OK) != 0) return false;
   std::filesystem::path temporary = file;
   temporary += ".new";
   int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);

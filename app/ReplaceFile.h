@@ -6,7 +6,8 @@
 namespace taviron {
 
 // Writes the bytes to a new file beside the target, then renames it over the target, so a
-// failure at any point leaves an earlier file whole. False when the file could not be written.
+// failure at any point leaves an earlier file whole. False when the file could not be written;
+// a target that this user may not write (read-only) is left as it is and gives false too.
 bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes);
 
 }  // namespace taviron

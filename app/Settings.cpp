@@ -1,15 +1,13 @@
 #include "app/Settings.h"
 
-#include <ini.h>
-#include <strings.h>
-#include <unistd.h>
-
 #include <charconv>
-#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <string_view>
 
+#include "app/IniReader.h"
 #include "app/ReplaceFile.h"
 
 namespace taviron {
@@ -31,25 +29,20 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
   return static_cast<std::int32_t>(value);
 }
 
-bool Is(const char* a, const char* b) {
-  return ::strcasecmp(a, b) == 0;
-}
-
-int OnKey(void* user, const char* section, const char* name, const char* value) {
-  auto& settings = *static_cast<Settings*>(user);
-  std::optional<std::int32_t> number = ParseInteger(value);
-  if (!number) return 1;
-  if (Is(section, "Size")) {
-    if (Is(name, "Top")) settings.bounds.top = *number;
-    if (Is(name, "Left")) settings.bounds.left = *number;
-    if (Is(name, "Width")) settings.bounds.width = *number;
-    if (Is(name, "Height")) settings.bounds.height = *number;
-  } else if (Is(section, "Serial") && Is(name, "Port")) {
+void Apply(Settings& settings, const IniEntry& entry) {
+  std::optional<std::int32_t> number = ParseInteger(entry.value);
+  if (!number) return;
+  auto is = [](std::string_view a, std::string_view b) { return SameIniName(a, b); };
+  if (is(entry.section, "Size")) {
+    if (is(entry.name, "Top")) settings.bounds.top = *number;
+    if (is(entry.name, "Left")) settings.bounds.left = *number;
+    if (is(entry.name, "Width")) settings.bounds.width = *number;
+    if (is(entry.name, "Height")) settings.bounds.height = *number;
+  } else if (is(entry.section, "Serial") && is(entry.name, "Port")) {
     settings.comPortIndex = static_cast<std::uint8_t>(static_cast<std::uint32_t>(*number) & 0xFF);
-  } else if (Is(section, "Log") && Is(name, "Enable")) {
+  } else if (is(entry.section, "Log") && is(entry.name, "Enable")) {
     settings.logEnable = static_cast<std::uint8_t>(static_cast<std::uint32_t>(*number) & 0xFF);
   }
-  return 1;
 }
 
 }  // namespace
@@ -67,11 +60,12 @@ WindowBounds PlacedWithin(const WindowBounds& window, const WindowBounds& area) 
 
 Settings LoadSettings(const std::filesystem::path& file) {
   Settings settings;
-  FILE* stream = std::fopen(file.c_str(), "r");
-  if (stream == nullptr) return settings;
+  std::ifstream stream(file, std::ios::binary);
+  if (!stream) return settings;
+  std::string text{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
   // A key written twice keeps its last value, as the file would read to its writer.
-  ::ini_parse_file(stream, OnKey, &settings);
-  std::fclose(stream);
+  for (const IniEntry& entry : ReadIni(text))
+    Apply(settings, entry);
   return settings;
 }
 
@@ -96,8 +90,7 @@ std::string SettingsText(const Settings& s) {
 }
 
 bool SaveSettings(const std::filesystem::path& file, const Settings& settings) {
-  // A settings file that its owner made read-only stays as it is.
-  if (::access(file.c_str(), F_OK) == 0 && ::access(file.c_str(), W_OK) != 0) return false;
+  // A settings file that its owner made read-only stays as it is (ReplaceFile refuses it).
   return ReplaceFile(file, SettingsText(settings));
 }
 

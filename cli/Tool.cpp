@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
+#include <cstdio>
 #include <thread>
 
 #include "access/Login.h"
@@ -21,6 +21,7 @@
 #include "firmware/FirmwareUpload.h"
 #include "firmware/LoaderDialogue.h"
 #include "firmware/UploadErrors.h"
+#include "link/Clock.h"
 #include "link/SwitchReset.h"
 #include "monitor/MainDisplay.h"
 #include "monitor/MenuActions.h"
@@ -40,11 +41,10 @@ std::string Lower(std::string text) {
 }
 
 std::string Now() {
-  std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
+  LocalDateTime t = SystemLocalNow();
   char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &tm);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year % 10000, t.month % 100,
+                t.day % 100, t.hour % 100, t.minute % 100, t.second % 100);
   return text;
 }
 

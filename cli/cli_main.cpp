@@ -1,25 +1,15 @@
 // taviron-cli: the switch's operations from a command line, for scripts and monitoring.
-#include <signal.h>
-
 #include <CLI/CLI.hpp>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 #include "app/ProgramFiles.h"
+#include "cli/CloseRequests.h"
 #include "cli/Tool.h"
 #include "link/Clock.h"
-#include "link/PosixSerialPort.h"
-
-namespace {
-
-volatile std::sig_atomic_t stopRequested = 0;
-void OnStop(int) {
-  stopRequested = 1;
-}
-
-}  // namespace
+#include "link/SystemSerialPort.h"
 
 int main(int argc, char** argv) {
   using namespace taviron;
@@ -120,16 +110,13 @@ int main(int argc, char** argv) {
   if (!maintenance.empty()) options.maintenancePassword = maintenance;
   options.logDirectory = logDir;
 
-  struct sigaction stop {};
-  stop.sa_handler = OnStop;
-  ::sigaction(SIGINT, &stop, nullptr);
-  ::sigaction(SIGTERM, &stop, nullptr);
+  cli::WatchCloseRequests();
 
-  PosixSerialPort port;
+  std::unique_ptr<SerialPort> port = NewSystemSerialPort();
   SteadyClock clock;
-  cli::Tool tool(port, clock, options, std::cout, std::cerr);
+  cli::Tool tool(*port, clock, options, std::cout, std::cerr);
   if (*status) return tool.Status();
-  if (*watch) return tool.Watch(interval, [] { return stopRequested == 0; });
+  if (*watch) return tool.Watch(interval, [] { return !cli::CloseRequested(); });
   if (*portsShow) return tool.PortsShow();
   if (*portsSet) return tool.PortsSet(assignments);
   if (*configSave) return tool.ConfigSave(file);

@@ -36,7 +36,7 @@ class SteadyClock : public Clock {
   LocalDateTime LocalNow() const override;
 };
 
-// Reads the system's local date and time.
+// Reads the system's local date and time (each platform defines it).
 LocalDateTime SystemLocalNow();
 
 }  // namespace taviron

@@ -13,6 +13,7 @@
 #include <chrono>
 
 #include "link/ComPortNames.h"
+#include "link/SystemSerialPort.h"
 
 namespace taviron {
 namespace {
@@ -36,6 +37,10 @@ bool WaitReady(int fd, short events, std::int64_t deadline) {
 }
 
 }  // namespace
+
+std::unique_ptr<SerialPort> NewSystemSerialPort() {
+  return std::make_unique<PosixSerialPort>();
+}
 
 PosixSerialPort::~PosixSerialPort() {
   Close();

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12; as root, missing packages are installed), then
 # configures and builds one preset: default (the program, the simulator and the tests), asan
-# or fuzz.
+# or fuzz. Targets after the preset build only those (scripts/setup.sh default taviron-switchsim).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 preset=${1:-default}
+targets=("${@:2}")
 
 packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
@@ -32,4 +33,8 @@ fi
 
 cd "$root"
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+if ((${#targets[@]})); then
+  cmake --build --preset "$preset" --target "${targets[@]}"
+else
+  cmake --build --preset "$preset"
+fi

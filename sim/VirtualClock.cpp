@@ -1,6 +1,6 @@
 #include "sim/VirtualClock.h"
 
-#include <ctime>
+#include <chrono>
 
 namespace taviron::sim {
 
@@ -10,18 +10,19 @@ void VirtualClock::Sleep(TimeMs ms) {
 }
 
 LocalDateTime VirtualClock::LocalNow() const {
-  std::tm base{};
-  base.tm_year = 2024 - 1900;
-  base.tm_mon = 2;
-  base.tm_mday = 5;
-  base.tm_hour = 14;
-  base.tm_min = 7;
-  base.tm_sec = 9;
-  std::time_t t = ::timegm(&base) + static_cast<std::time_t>(now_ / 1000);
-  std::tm tm{};
-  ::gmtime_r(&t, &tm);
-  return LocalDateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
-                       tm.tm_hour,        tm.tm_min,     tm.tm_sec};
+  // Calendar arithmetic without the system's time zone, so every system counts alike.
+  using namespace std::chrono;
+  const sys_seconds start = sys_days{year{2024} / March / 5} + hours{14} + minutes{7} + seconds{9};
+  const sys_seconds t = start + seconds{now_ / 1000};
+  const sys_days day = floor<days>(t);
+  const year_month_day date{day};
+  const hh_mm_ss time{t - day};
+  return LocalDateTime{static_cast<int>(date.year()),
+                       static_cast<int>(static_cast<unsigned>(date.month())),
+                       static_cast<int>(static_cast<unsigned>(date.day())),
+                       static_cast<int>(time.hours().count()),
+                       static_cast<int>(time.minutes().count()),
+                       static_cast<int>(time.seconds().count())};
 }
 
 }  // namespace taviron::sim

@@ -50,7 +50,14 @@ INSTANTIATE_TEST_SUITE_P(
                      With({1, 462, 491, 661}, 1, 0)},
         SettingsCase{"other sections ignored", "[Other]\nTop=1\n[Size]\nHeight=600\n",
                      With({177, 462, 491, 600}, 0, 0)},
-        SettingsCase{"keys outside any section ignored", "Top=1\n", Settings{}}),
+        SettingsCase{"keys outside any section ignored", "Top=1\n", Settings{}},
+        SettingsCase{"a key written twice keeps its last value", "[Size]\nTop=1\nTop=2\n",
+                     With({2, 462, 491, 661}, 0, 0)},
+        SettingsCase{"a later value that is not an integer keeps the earlier one",
+                     "[Size]\nTop=1\nTop=x\n", With({1, 462, 491, 661}, 0, 0)},
+        SettingsCase{"a comment after the value", "[Log]\nEnable=1 ; on\n", With({}, 0, 1)},
+        SettingsCase{"a section written twice", "[Size]\nTop=1\n[Serial]\nPort=2\n[size]\nLeft=3\n",
+                     With({1, 3, 491, 661}, 2, 0)}),
     [](const auto& info) { return CaseName(info.param.name); });
 
 struct PlacementCase {

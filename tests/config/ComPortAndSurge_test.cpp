@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "app/Startup.h"
 #include "config/ComPortSetting.h"
 #include "config/SurgeCounterClear.h"
@@ -10,15 +8,6 @@
 
 namespace taviron::test {
 namespace {
-
-TEST(ComPortSettingTest, TheListNamesTheDeviceEachPortLeadsTo) {
-  ::setenv("TAVIRON_COM2", "/dev/ttyUSB0", 1);
-  std::vector<std::string> items = ComPortChoices();
-  ::unsetenv("TAVIRON_COM2");
-  ASSERT_EQ(items.size(), 6u);
-  EXPECT_EQ(items[1], "COM2 (/dev/ttyUSB0)");
-  EXPECT_EQ(items[5], "COM6 (/dev/ttyS5)");
-}
 
 TEST(ComPortSettingTest, ChangeTakesEffectAtTheNextConnectAndShutdown) {
   Harness h;

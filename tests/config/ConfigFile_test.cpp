@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "tests/support/Harness.h"
+#include "tests/support/ReplaceBlocker.h"
 
 namespace taviron::test {
 namespace {
@@ -70,7 +71,7 @@ TEST_F(ConfigFileTest, SavingIntoAFolderWithADot) {
 
 TEST_F(ConfigFileTest, AFailedSaveKeepsTheEarlierFileAndSaysSo) {
   WriteFile(h.dir / "ports.txt", "earlier");
-  std::filesystem::create_directory(h.dir / "ports.txt.new");  // nothing can be written
+  ReplaceBlocker blocker(h.dir / "ports.txt");
   SaveConfigFile(h.c, (h.dir / "ports.txt").string());
   EXPECT_EQ(ReadFile(h.dir / "ports.txt"), "earlier");
   ASSERT_EQ(h.frontend.boxes.size(), 1u);

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "app/ErrorLog.h"
+#include "tests/support/HeldLog.h"
 
 namespace taviron::test {
 
@@ -12,7 +13,7 @@ const std::string kLogHeader =
     "----------------------------------------------------------\r\n";
 
 Harness::Harness() {
-  frontend.logPath = dir / "LOG.TXT";
+  frontend.log = &c.log;
 }
 
 void Harness::EnableLog() {
@@ -32,11 +33,11 @@ void Harness::Connect() {
   port.ClearEvents();
 }
 
-std::string Harness::Log() const {
-  return ReadFile(dir / "LOG.TXT");
+std::string Harness::Log() {
+  return ReadHeldLog(c.log);
 }
 
-std::string Harness::LogEntries() const {
+std::string Harness::LogEntries() {
   std::string log = Log();
   return log.rfind(kLogHeader, 0) == 0 ? log.substr(kLogHeader.size()) : log;
 }

@@ -22,8 +22,8 @@ struct Harness {
   // The port open and set up, as after a greeting; the switch session logged in.
   void Connect();
   // LOG.TXT as it stands, and without its three header lines.
-  std::string Log() const;
-  std::string LogEntries() const;
+  std::string Log();
+  std::string LogEntries();
   // What was written to the port since the last ClearEvents, each write as one string.
   std::vector<std::string> Written() const;
 

@@ -1,12 +1,13 @@
 #include "tests/support/RecordingFrontend.h"
 
+#include "tests/support/HeldLog.h"
 #include "tests/support/TempDir.h"
 
 namespace taviron::test {
 
 void RecordingFrontend::MessageBox(std::string_view text, std::string_view caption) {
   Box box{std::string(text), std::string(caption), {}};
-  if (!logPath.empty()) box.logSoFar = ReadFile(logPath);
+  if (log != nullptr) box.logSoFar = ReadHeldLog(*log);
   boxes.push_back(box);
   if (onBox) onBox(box);
 }

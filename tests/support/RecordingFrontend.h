@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ErrorLog.h"
 #include "app/Frontend.h"
 
 namespace taviron::test {
@@ -39,7 +40,7 @@ class RecordingFrontend : public Frontend {
   std::function<void(Dialog)> onDialogChanged;
   int reLogins = 0;
   int maintenancePrompts = 0;
-  std::filesystem::path logPath;  // to snapshot with each box
+  ErrorLog* log = nullptr;  // to snapshot with each box
   // What the operator does in the modal windows.
   std::function<void()> onReLogin;
   std::function<void()> onMaintenancePassword;

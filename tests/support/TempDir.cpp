@@ -1,17 +1,27 @@
 #include "tests/support/TempDir.h"
 
-#include <stdlib.h>
-
+#include <cstdio>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace taviron::test {
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "taviron-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  // A new name each time; create_directory reports a name that another test took meanwhile.
+  static std::mt19937_64 names{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char suffix[17];
+    std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(names()));
+    std::filesystem::path candidate =
+        std::filesystem::temp_directory_path() / (std::string("taviron-test-") + suffix);
+    if (std::filesystem::create_directory(candidate)) {
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("no free name for a test directory");
 }
 
 TempDir::~TempDir() {

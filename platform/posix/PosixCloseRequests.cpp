@@ -1,0 +1,29 @@
+#include <signal.h>
+
+#include <csignal>
+
+#include "cli/CloseRequests.h"
+
+namespace taviron::cli {
+namespace {
+
+volatile std::sig_atomic_t closeRequested = 0;
+
+void OnCloseSignal(int) {
+  closeRequested = 1;
+}
+
+}  // namespace
+
+void WatchCloseRequests() {
+  struct sigaction close {};
+  close.sa_handler = OnCloseSignal;
+  ::sigaction(SIGINT, &close, nullptr);
+  ::sigaction(SIGTERM, &close, nullptr);
+}
+
+bool CloseRequested() {
+  return closeRequested != 0;
+}
+
+}  // namespace taviron::cli

@@ -1,0 +1,64 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "app/HeldLogFile.h"
+
+namespace taviron {
+namespace {
+
+HANDLE AsHandle(std::intptr_t held) {
+  return reinterpret_cast<HANDLE>(held);
+}
+
+}  // namespace
+
+HeldLogFile::~HeldLogFile() {
+  Close();
+}
+
+bool HeldLogFile::Open(const std::filesystem::path& path) {
+  Close();
+  // A read-only log is refused by Windows itself; where the attribute is only emulated (Wine
+  // running as root) the check keeps the same answer.
+  DWORD attributes = ::GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    return false;
+  }
+  // Append access writes every piece at the end; share mode 0 keeps every other opener out,
+  // readers included, until the file is closed.
+  HANDLE h = ::CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES, 0, nullptr,
+                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  held_ = reinterpret_cast<std::intptr_t>(h);
+  return true;
+}
+
+bool HeldLogFile::Append(std::string_view bytes) {
+  if (held_ == kNotHeld) return false;
+  while (!bytes.empty()) {
+    DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!::WriteFile(AsHandle(held_), bytes.data(), piece, &written, nullptr) || written == 0) {
+      return false;
+    }
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+std::uint64_t HeldLogFile::Size() const {
+  LARGE_INTEGER size{};
+  if (held_ == kNotHeld || !::GetFileSizeEx(AsHandle(held_), &size) || size.QuadPart < 0) {
+    return 0;
+  }
+  return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+void HeldLogFile::Close() {
+  if (held_ == kNotHeld) return;
+  ::CloseHandle(AsHandle(held_));
+  held_ = kNotHeld;
+}
+
+}  // namespace taviron

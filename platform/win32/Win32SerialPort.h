@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "link/SerialPort.h"
+
+namespace taviron {
+
+// A COM port through the Windows serial communications calls: "COM1" to "COM256" open as
+// \\.\COMn, without sharing and without overlapped I/O, so the driver's own time-outs pace every
+// read and write. The last system error is kept with its text, so that a caller can tell the
+// operator why a port did not open (absent, held by another program, not a serial device).
+class Win32SerialPort : public SerialPort {
+ public:
+  Win32SerialPort() = default;
+  ~Win32SerialPort() override;
+  Win32SerialPort(const Win32SerialPort&) = delete;
+  Win32SerialPort& operator=(const Win32SerialPort&) = delete;
+
+  bool Open(std::string_view deviceName) override;
+  bool IsOpen() const override { return handle_ != nullptr; }
+  bool SetLine() override;
+  bool SetTimeouts(const CommTimeouts& timeouts) override;
+  bool Read(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& done) override;
+  bool Write(const std::uint8_t* buffer, std::uint32_t count, std::uint32_t& done) override;
+  CommStatus ClearCommError() override;
+  bool Purge(unsigned what) override;
+  bool LowerDtr() override;
+  bool ReleaseFlowControl() override;
+  void Close() override;
+  bool LastErrorWasShortage() const override;
+
+  // The system error code (GetLastError) of the last failed call; 0 while none failed.
+  std::uint32_t LastErrorCode() const { return lastError_; }
+  // The system's text for that code.
+  std::string LastErrorText() const;
+  // The device the port was opened as, \\.\COMn.
+  const std::string& DevicePath() const { return device_; }
+
+ private:
+  bool Fail();
+  bool Fail(std::uint32_t code);
+
+  void* handle_ = nullptr;  // the port's HANDLE while open
+  std::uint32_t lastError_ = 0;
+  std::string device_;
+};
+
+}  // namespace taviron

@@ -1,0 +1,168 @@
+#!/usr/bin/env bash
+# The Windows build end to end under Wine (Debian 12, as root; missing packages are installed):
+# sets up MinGW-w64, Wine and GoogleTest, cross-builds the core, taviron-cli.exe and the unit
+# tests (preset windows), runs the unit tests under Wine, then runs taviron-cli.exe on COM1
+# against the Linux taviron-switchsim. Everything it starts (the simulator, the Wine server) is
+# stopped again, also on failure or Ctrl+C. Ends with "N passed, N failed".
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build-windows
+work=$build/test-run
+passed=0
+failed=0
+
+say() { printf '\n== %s\n' "$*"; }
+check() {
+  local what=$1
+  shift
+  if "$@"; then
+    echo "ok      $what"
+    passed=$((passed + 1))
+  else
+    echo "FAILED  $what"
+    failed=$((failed + 1))
+  fi
+}
+# Milliseconds since the epoch, and the time since such a moment in seconds.
+seconds() { echo $((${EPOCHREALTIME/./} / 1000)); }
+took() {
+  local ms=$(($(seconds) - $1))
+  printf '%d.%d s' $((ms / 1000)) $((ms % 1000 / 100))
+}
+
+say "setup"
+"$root/scripts/setup-windows.sh"
+# The simulator is a Linux program: the default preset builds it.
+"$root/scripts/setup.sh" default taviron-switchsim >/dev/null
+
+say "cross-build (preset windows)"
+started=$(seconds)
+cmake --preset windows >/dev/null
+cmake --build --preset windows | tail -1
+echo "cross-build: $(took "$started")"
+
+rm -rf "$work"
+mkdir -p "$work/cli" "$work/log"
+sim_pid=
+watch_pid=
+cleanup() {
+  [[ -z $watch_pid ]] || kill "$watch_pid" 2>/dev/null || true
+  if [[ -n $sim_pid ]]; then
+    exec 3>&- || true
+    kill "$sim_pid" 2>/dev/null || true
+    wait "$sim_pid" 2>/dev/null || true
+  fi
+  wine_env_stop
+}
+# shellcheck source=scripts/wine-env.sh
+source "$root/scripts/wine-env.sh"
+trap cleanup EXIT
+
+say "Wine"
+started=$(seconds)
+wine_env_start "$build/wine"
+echo "prefix start: $(took "$started")"
+
+# The simulator takes control lines on a pipe the script holds open, and answers in a file.
+mkfifo "$work/sim.in"
+"$root/build/bin/taviron-switchsim" --link "$work/com1" --erase-ms 300 --restart-ms 800 \
+  <"$work/sim.in" >"$work/sim.out" 2>&1 &
+sim_pid=$!
+exec 3>"$work/sim.in"
+for _ in $(seq 50); do
+  [[ -L $work/com1 ]] && break
+  sleep 0.1
+done
+[[ -L $work/com1 ]] || {
+  echo "taviron-switchsim did not start:" >&2
+  cat "$work/sim.out" >&2
+  exit 1
+}
+wine_env_link_com 1 "$work/com1"
+echo "COM1 -> $work/com1 -> $(readlink "$work/com1")"
+
+sim() {
+  local before
+  before=$(wc -l <"$work/sim.out")
+  echo "$1" >&3
+  for _ in $(seq 50); do
+    (($(wc -l <"$work/sim.out") > before)) && break
+    sleep 0.1
+  done
+  tail -n 1 "$work/sim.out"
+}
+sim_state() { sim state | tr ' ' '\n' | sed -n "s/^$1=//p"; }
+
+say "unit tests under Wine"
+started=$(seconds)
+unit_status=0
+TAVIRON_TEST_COM=COM1 wine "$build/bin/taviron_tests.exe" --gtest_brief=1 \
+  >"$work/unit.log" 2>&1 || unit_status=$?
+grep -E '^\[ *(PASSED|FAILED|SKIPPED) *\]|tests ran' "$work/unit.log" || true
+echo "unit tests: $(took "$started")"
+check "unit tests under Wine (log: $work/unit.log)" test "$unit_status" -eq 0
+
+say "taviron-cli.exe on COM1"
+# A copy of its own, so SWITCH.INI and LOG.TXT beside it start fresh.
+cp "$build/bin/taviron-cli.exe" "$work/cli/"
+cli=$work/cli/taviron-cli.exe
+run() {
+  local status=0
+  wine "$cli" "$@" >"$work/out.txt" 2>"$work/err.txt" || status=$?
+  return "$status"
+}
+status_of() {
+  local status=0
+  run "$@" || status=$?
+  echo "$status"
+}
+has() { grep -qF -- "$1" "$work/out.txt"; }
+err_has() { grep -qF -- "$1" "$work/err.txt"; }
+
+check "status reads the switch" run --port COM1 status
+check "status shows the firmware version" has "01.09"
+check "status as JSON" run --port COM1 --json status
+check "JSON starts with the firmware version" has '{"firmware_version":"01.09"'
+check "ports set" run --port COM1 ports set 1=10/half 8=disable
+check "the switch took the port modes" test "$(sim_state port-modes)" = 05555556
+check "ports show" run --port COM1 ports show
+check "ports show reads them back" has "8=disable"
+check "reset" run --port COM1 reset
+check "the switch restarted once" test "$(sim_state restarts)" = 1
+
+hex=$build/tests/fixtures/walk.hex
+check "firmware upload of the SDCC-built file" \
+  run --port COM1 --maintenance-password qorplemt firmware upload "$(winepath -w "$hex")"
+check "upload reports the restoration" has "Restoration was completed."
+check "the loader took one image" test "$(sim_state loads)" = 1
+check "the simulator holds the image" test "$(sim "image $work/image.txt")" = ok
+check "status after the upload" run --port COM1 status
+
+# Failures: one line with its code on standard error, exit status 1, and the record in LOG.TXT.
+sim "fault silent on" >/dev/null
+log_dir=$(winepath -w "$work/log")
+check "a silent switch fails with status 1" test "$(status_of --port COM1 --log "$log_dir" status)" = 1
+check "the failure is logged with its code" grep -qE '[0-9]{8}   ' "$work/log/LOG.TXT"
+sim "fault silent off" >/dev/null
+check "an absent port fails with status 1" test "$(status_of --port COM9 status)" = 1
+check "a device path is no Windows port" test "$(status_of --port /dev/ttyS0 status)" = 1
+check "wrong usage is status 2" test "$(status_of --port COM1 frobnicate)" = 2
+# Ctrl+C (SIGINT, which Wine passes on as the console's Ctrl+C) ends watch in order.
+wine "$cli" --port COM1 watch --interval 1 >"$work/watch.txt" 2>&1 &
+watch_pid=$!
+for _ in $(seq 100); do
+  grep -q "link: " "$work/watch.txt" && break
+  sleep 0.1
+done
+kill -INT "$watch_pid"
+watch_status=0
+wait "$watch_pid" || watch_status=$?
+watch_pid=
+check "watch showed the switch" grep -q "link: Connected" "$work/watch.txt"
+check "Ctrl+C ends watch with status 0" test "$watch_status" = 0
+check "the port is free again afterwards" run --port COM1 status
+
+say "summary"
+echo "wine prefix: $WINEPREFIX"
+echo "$passed passed, $failed failed"
+((failed == 0))

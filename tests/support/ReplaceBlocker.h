@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+namespace taviron::test {
+
+// Keeps a file from being replaced while the blocker lives, the way each platform allows it:
+// a directory where the new file beside it would be written (POSIX, where a rename replaces
+// any file), or the file held open without leave to delete it (Windows).
+class ReplaceBlocker {
+ public:
+  explicit ReplaceBlocker(const std::filesystem::path& file);
+  ~ReplaceBlocker();
+  ReplaceBlocker(const ReplaceBlocker&) = delete;
+  ReplaceBlocker& operator=(const ReplaceBlocker&) = delete;
+
+ private:
+  std::filesystem::path file_;
+  std::intptr_t held_ = -1;
+};
+
+}  // namespace taviron::test
