@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Configurator.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Frontend.h"
+#include "base/Frontend.h"
 
 extern char** environ;
 

@@ -9,11 +9,11 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/Configurator.h"
-#include "app/QtClock.h"
+#include "program/Configurator.h"
+#include "gui/common/QtClock.h"
 #include "bench/BenchSupport.h"
 #include "link/CommandTable.h"
-#include "link/PosixSerialPort.h"
+#include "platform/posix/PosixSerialPort.h"
 #include "monitor/MainDisplay.h"
 
 using namespace taviron;

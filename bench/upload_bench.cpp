@@ -17,13 +17,13 @@
 #include <string>
 #include <thread>
 
-#include "app/Configurator.h"
+#include "program/Configurator.h"
 #include "bench/BenchSupport.h"
 #include "firmware/FileCheck.h"
 #include "firmware/FirmwareUpload.h"
 #include "firmware/HexFile.h"
 #include "link/CommandTable.h"
-#include "link/PosixSerialPort.h"
+#include "platform/posix/PosixSerialPort.h"
 
 using namespace taviron;
 

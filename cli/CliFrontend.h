@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Frontend.h"
+#include "base/Frontend.h"
 
 namespace taviron::cli {
 

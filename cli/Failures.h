@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ErrorLog.h"
+#include "base/ErrorLog.h"
 
 namespace taviron::cli {
 

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "app/Configurator.h"
+#include "program/Configurator.h"
 
 namespace taviron::cli {
 

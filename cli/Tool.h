@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Configurator.h"
+#include "program/Configurator.h"
 #include "cli/CliFrontend.h"
 #include "cli/Failures.h"
 

@@ -5,11 +5,11 @@
 #include <iostream>
 #include <memory>
 
-#include "app/ProgramFiles.h"
-#include "cli/CloseRequests.h"
+#include "base/ProgramFiles.h"
+#include "base/CloseRequests.h"
 #include "cli/Tool.h"
-#include "link/Clock.h"
-#include "link/SystemSerialPort.h"
+#include "base/Clock.h"
+#include "base/SystemSerialPort.h"
 
 int main(int argc, char** argv) {
   using namespace taviron;

@@ -4,7 +4,10 @@ include(GNUInstallDirs)
 
 set(TAVIRON_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
-install(TARGETS taviron-cli taviron-switchsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS taviron-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET taviron-switchsim)
+  install(TARGETS taviron-switchsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 # The build copies the command-line tool's page beside the tool; taking it from there keeps
 # this file free of the tool's source folder.
 install(FILES $<TARGET_FILE_DIR:taviron-cli>/taviron-cli.1

@@ -1,6 +1,6 @@
 #include "config/ConfigFile.h"
 
-#include "app/ReplaceFile.h"
+#include "base/ReplaceFile.h"
 #include "config/PortSetting.h"
 #include "link/CommandTable.h"
 #include "monitor/MainDisplay.h"

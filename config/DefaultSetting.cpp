@@ -1,7 +1,7 @@
 #include "config/DefaultSetting.h"
 
 #include "link/CommandTable.h"
-#include "link/SwitchReset.h"
+#include "session/SwitchReset.h"
 #include "link/Transfer.h"
 #include "monitor/MainDisplay.h"
 

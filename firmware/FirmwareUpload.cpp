@@ -6,7 +6,7 @@
 #include "firmware/HexFile.h"
 #include "firmware/LoaderDialogue.h"
 #include "firmware/UploadErrors.h"
-#include "link/SwitchReset.h"
+#include "session/SwitchReset.h"
 #include "link/Transfer.h"
 
 namespace taviron {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Configurator.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 

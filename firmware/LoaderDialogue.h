@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/Configurator.h"
+#include "program/Configurator.h"
 #include "firmware/HexFile.h"
 #include "link/Transfer.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/Configurator.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "link/Clock.h"
+#include "base/Clock.h"
 
 namespace taviron {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "link/Clock.h"
+#include "base/Clock.h"
 #include "link/SwitchLink.h"
 
 namespace taviron {

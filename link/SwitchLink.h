@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "link/Clock.h"
+#include "base/Clock.h"
 #include "link/LinkState.h"
-#include "link/SerialPort.h"
+#include "base/SerialPort.h"
 
 namespace taviron {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Configurator.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 

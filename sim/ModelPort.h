@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "link/SerialPort.h"
+#include "base/SerialPort.h"
 #include "sim/SwitchModel.h"
 #include "sim/VirtualClock.h"
 

@@ -4,7 +4,7 @@
 #include <deque>
 #include <string>
 
-#include "link/Clock.h"
+#include "base/Clock.h"
 #include "sim/SwitchModel.h"
 
 namespace taviron::sim {

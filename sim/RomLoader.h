@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "link/Clock.h"
+#include "base/Clock.h"
 
 namespace taviron::sim {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/Clock.h"
+#include "base/Clock.h"
 #include "sim/SwitchModel.h"
 
 namespace taviron::sim {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/Clock.h"
+#include "base/Clock.h"
 #include "sim/RomLoader.h"
 
 namespace taviron::sim {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "link/Clock.h"
+#include "base/Clock.h"
 
 namespace taviron::sim {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "link/Clock.h"
+#include "base/Clock.h"
 #include "sim/PtyServer.h"
 #include "sim/SimControl.h"
 #include "sim/SwitchModel.h"

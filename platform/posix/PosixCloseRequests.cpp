@@ -2,7 +2,7 @@
 
 #include <csignal>
 
-#include "cli/CloseRequests.h"
+#include "base/CloseRequests.h"
 
 namespace taviron::cli {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "app/HeldLogFile.h"
+#include "base/HeldLogFile.h"
 
 namespace taviron {
 

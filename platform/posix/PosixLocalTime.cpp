@@ -1,6 +1,6 @@
 #include <ctime>
 
-#include "link/Clock.h"
+#include "base/Clock.h"
 
 namespace taviron {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/HeldLogFile.h"
+#include "base/HeldLogFile.h"
 
 namespace taviron {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/InstanceGuard.h"
+#include "base/InstanceGuard.h"
 
 namespace taviron {
 

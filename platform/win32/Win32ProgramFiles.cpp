@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/ProgramFiles.h"
+#include "base/ProgramFiles.h"
 
 namespace taviron {
 

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <string>
 
-#include "app/ReplaceFile.h"
+#include "base/ReplaceFile.h"
 
 namespace taviron {
 namespace {

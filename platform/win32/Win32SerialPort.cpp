@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "link/ComPortNames.h"
-#include "link/SystemSerialPort.h"
+#include "base/SystemSerialPort.h"
 #include "platform/win32/Win32ErrorText.h"
 
 namespace taviron {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "link/SerialPort.h"
+#include "base/SerialPort.h"
 
 namespace taviron {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "cli/Terminal.h"
+#include "base/Terminal.h"
 
 namespace taviron::cli {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "link/ConnectionLifecycle.h"
+#include "session/ConnectionLifecycle.h"
 #include "tests/support/Harness.h"
 
 namespace taviron::test {

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "app/ErrorLog.h"
+#include "base/ErrorLog.h"
 #include "tests/support/HeldLog.h"
 
 namespace taviron::test {

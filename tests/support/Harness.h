@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Configurator.h"
+#include "program/Configurator.h"
 #include "sim/ModelPort.h"
 #include "sim/SwitchModel.h"
 #include "sim/VirtualClock.h"

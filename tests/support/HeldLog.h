@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/ErrorLog.h"
+#include "base/ErrorLog.h"
 
 namespace taviron::test {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorLog.h"
-#include "app/Frontend.h"
+#include "base/ErrorLog.h"
+#include "base/Frontend.h"
 
 namespace taviron::test {
 

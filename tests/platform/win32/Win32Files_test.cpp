@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "app/ErrorLog.h"
-#include "app/HeldLogFile.h"
-#include "app/ReplaceFile.h"
+#include "base/ErrorLog.h"
+#include "base/HeldLogFile.h"
+#include "base/ReplaceFile.h"
 #include "sim/VirtualClock.h"
 #include "tests/support/TempDir.h"
 

@@ -1,0 +1,62 @@
+#include "gui/config/Fact_set.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/common/QtDialogs.h"
+#include "gui/app/QtProgram.h"
+#include "config/DefaultSetting.h"
+
+namespace taviron {
+
+Tfact_set::Tfact_set(QtProgram& program) : program_(program) {
+  PrepareDialog(*this, "fact_set", "Default Setting");
+  label1_ = new QLabel(this);
+  label1_->setObjectName("Label1");
+  label4_ = new QLabel(this);
+  label4_->setObjectName("Label4");
+  yes_ = MakeButton(this, "Button_ok", "&Yes", true);
+  no_ = MakeButton(this, "Button_cancel", "&No");
+  connect(yes_, &QPushButton::clicked, this, &Tfact_set::Button_okClick);
+  connect(no_, &QPushButton::clicked, this, &QDialog::reject);
+  QHBoxLayout* buttons = ButtonRow({yes_, no_}, true);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label1_);
+  layout->addWidget(label4_);
+  layout->addLayout(buttons);
+  label1_->setMinimumWidth(260);
+  label4_->setMinimumHeight(20);
+  setFixedSize(sizeHint());
+}
+
+void Tfact_set::Render() {
+  const DefaultSettingWindow& w = program_.core().factSet;
+  label1_->setText(QString::fromStdString(w.Label1));
+  label4_->setText(QString::fromStdString(w.Label4));
+  yes_->setVisible(w.buttonsVisible);
+  no_->setVisible(w.buttonsVisible);
+}
+
+void Tfact_set::FormShow() {
+  FactSetShow(program_.core());
+  Render();
+}
+
+void Tfact_set::Button_okClick() {
+  program_.Working([this] { FactSetYes(program_.core()); });
+  Render();
+  accept();
+}
+
+Tfact_setting::Tfact_setting() {
+  setObjectName("fact_setting");
+  setFont(QFont("Arial", 9));
+  auto* label = new QLabel("          Default setting......", this);
+  label->setObjectName("Label1");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+}
+
+}  // namespace taviron

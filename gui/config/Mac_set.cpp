@@ -1,0 +1,74 @@
+#include "gui/config/Mac_set.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/common/QtDialogs.h"
+#include "gui/app/QtProgram.h"
+#include "config/MacAddress.h"
+
+namespace taviron {
+
+Tmac_set::Tmac_set(QtProgram& program) : program_(program) {
+  PrepareDialog(*this, "mac_set", "MAC Address Setting");
+  auto* label = new QLabel("Input MAC Address", this);
+  label->setObjectName("Label1");
+  auto* row = new QHBoxLayout;
+  for (std::size_t n = 0; n < boxes_.size(); ++n) {
+    if (n > 0) row->addWidget(new QLabel("-", this));
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QString("Ed_mac%1").arg(n + 1));
+    box->setMaxLength(2);
+    box->setAccessibleName(QString("MAC address, pair %1 of 6").arg(n + 1));
+    box->setFixedWidth(32);
+    row->addWidget(box);
+    boxes_[n] = box;
+  }
+  // Only the first box turns what is typed into capitals.
+  connect(boxes_[0], &QLineEdit::textEdited, this, [this](const QString& text) {
+    int cursor = boxes_[0]->cursorPosition();
+    boxes_[0]->setText(text.toUpper());
+    boxes_[0]->setCursorPosition(cursor);
+  });
+  auto* ok = MakeButton(this, "Button_ok", "&Set", true);
+  auto* cancel = MakeButton(this, "Button_cancel", "Cancel");
+  connect(ok, &QPushButton::clicked, this, &Tmac_set::Button_okClick);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  QHBoxLayout* buttons = ButtonRow({ok, cancel});
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addLayout(row);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Tmac_set::Render() {
+  for (std::size_t n = 0; n < boxes_.size(); ++n) {
+    boxes_[n]->setText(QString::fromStdString(program_.core().macSet.Ed_mac[n]));
+  }
+}
+
+void Tmac_set::FormShow() {
+  MacSetShow(program_.core());
+  Render();
+  boxes_[0]->setFocus();
+}
+
+void Tmac_set::Button_okClick() {
+  for (std::size_t n = 0; n < boxes_.size(); ++n) {
+    program_.core().macSet.Ed_mac[n] = boxes_[n]->text().toStdString();
+  }
+  bool done = false;
+  program_.Working([&] { done = MacSetOk(program_.core()); });
+  Render();
+  if (done) {
+    accept();
+  } else {
+    boxes_[0]->setFocus();
+  }
+}
+
+}  // namespace taviron

@@ -1,0 +1,37 @@
+#include "gui/config/Th_clear.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/common/QtDialogs.h"
+#include "gui/app/QtProgram.h"
+#include "config/SurgeCounterClear.h"
+
+namespace taviron {
+
+Tth_clear::Tth_clear(QtProgram& program) : program_(program) {
+  PrepareDialog(*this, "th_clear", "Clear Surge Counter");
+  auto* line1 = new QLabel("The Surge counter will reset back to 0.", this);
+  line1->setObjectName("Label1");
+  auto* line2 = new QLabel("Is that OK?", this);
+  line2->setObjectName("Label2");
+  auto* yes = MakeButton(this, "Button_ok", "&Yes", true);
+  auto* no = MakeButton(this, "Button_cancel", "&No");
+  connect(yes, &QPushButton::clicked, this, &Tth_clear::Button_okClick);
+  connect(no, &QPushButton::clicked, this, &QDialog::reject);
+  QHBoxLayout* buttons = ButtonRow({yes, no}, true);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(line1);
+  layout->addWidget(line2);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Tth_clear::Button_okClick() {
+  program_.Working([this] { ThClearYes(program_.core()); });
+  accept();
+}
+
+}  // namespace taviron

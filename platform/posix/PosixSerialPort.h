@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "base/SerialPort.h"
+
+namespace taviron {
+
+// A serial device through termios: COM names resolve to devices (ComPortDevice), access is
+// exclusive (flock, which also holds against root, and TIOCEXCL), time-outs are kept with
+// poll, and line errors come from the driver's error counters where the device has them.
+class PosixSerialPort : public SerialPort {
+ public:
+  PosixSerialPort() = default;
+  ~PosixSerialPort() override;
+  PosixSerialPort(const PosixSerialPort&) = delete;
+  PosixSerialPort& operator=(const PosixSerialPort&) = delete;
+
+  bool Open(std::string_view deviceName) override;
+  bool IsOpen() const override { return fd_ >= 0; }
+  bool SetLine() override;
+  bool SetTimeouts(const CommTimeouts& timeouts) override;
+  bool Read(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& done) override;
+  bool Write(const std::uint8_t* buffer, std::uint32_t count, std::uint32_t& done) override;
+  CommStatus ClearCommError() override;
+  bool Purge(unsigned what) override;
+  bool LowerDtr() override;
+  bool ReleaseFlowControl() override;
+  void Close() override;
+  bool LastErrorWasShortage() const override;
+
+  const std::string& DevicePath() const { return device_; }
+
+ private:
+  struct ErrorCounters {
+    std::int64_t overrun = 0, parity = 0, frame = 0, brk = 0, bufferOverrun = 0;
+  };
+  bool ReadCounters(ErrorCounters& counters) const;
+  std::uint32_t OutputQueued() const;
+  bool Fail();
+
+  int fd_ = -1;
+  int lastErrno_ = 0;
+  std::string device_;
+  CommTimeouts timeouts_;
+  bool haveCounters_ = false;
+  ErrorCounters counters_;
+};
+
+}  // namespace taviron

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "program/Configurator.h"
+#include "base/Clock.h"
+
+namespace taviron {
+
+// How a sequence reconnects to a switch that restarted (after a reset or a firmware upgrade):
+// no wake-up lines, the probe with its own pause, the stored password when the switch asks,
+// and its own codes and report.
+struct RestartReconnect {
+  TimeMs probePause;
+  std::uint32_t passwordNotSent;
+  std::uint32_t passwordNoReply;
+  std::uint32_t passwordRefused;
+  std::string_view failureCaption;
+};
+
+// Reopens the configured port and greets the restarted switch; ends with RefreshAll on success.
+// The port must be closed and the switch's restart waited for.
+void ReconnectAfterRestart(Configurator& c, const RestartReconnect& how);
+
+// Reset: tell the switch to restart, wait for it, reconnect and log in again.
+void ResetSwitch(Configurator& c);
+// The failure report of the greeting and password steps of a reconnect.
+void ResetFailed(Configurator& c, std::string_view caption);
+
+}  // namespace taviron
