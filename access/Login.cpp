@@ -13,7 +13,7 @@ constexpr std::string_view kFailureCaption = "TAVIRON Starting Failure";
 constexpr std::string_view kFailedLog = "Failed to Start TAVIRON\r\n";
 constexpr std::uint32_t kCodeLoginFailed = 10230801;
 
-void Remember(Configurator& c, const std::string& typed) {
+void Remember(const Access& c, const std::string& typed) {
   c.LoggedIn = typed.empty() ? 0 : 1;
   c.LoginPassword = typed;
 }
@@ -24,7 +24,7 @@ void Reject(PasswordWindow& w) {
 }
 
 // The failure state: port closed, the window's labels say so and only its lone OK is left.
-void EnterFailureState(Configurator& c, PasswordWindow& w, bool reLogin) {
+void EnterFailureState(const Access& c, PasswordWindow& w, bool reLogin) {
   c.link.CloseConnection();
   c.link.LinkState = kLinkDisconnect;
   if (reLogin) {
@@ -42,11 +42,11 @@ void EnterFailureState(Configurator& c, PasswordWindow& w, bool reLogin) {
 
 }  // namespace
 
-bool LoginNeeded(const Configurator& c) {
+bool LoginNeeded(const Access& c) {
   return c.NoLoginNeeded != 1;
 }
 
-LoginStep PassInOk(Configurator& c, const std::string& typed) {
+LoginStep PassInOk(const Access& c, const std::string& typed) {
   switch (SendPasswordLine(c.link, typed)) {
     case PasswordVerdict::kAccepted:
       Remember(c, typed);
@@ -61,17 +61,17 @@ LoginStep PassInOk(Configurator& c, const std::string& typed) {
   }
 }
 
-void PassInCancel(Configurator& c) {
+void PassInCancel(const Access& c) {
   c.link.CloseConnection();
   c.link.LinkState = kLinkDisconnect;
   ShowLinkState(c);
 }
 
-void PassIn2Show(Configurator& c) {
+void PassIn2Show(const Access& c) {
   c.passIn2 = PasswordWindow{};
 }
 
-LoginStep PassIn2Ok(Configurator& c, const std::string& typed) {
+LoginStep PassIn2Ok(const Access& c, const std::string& typed) {
   switch (SendPasswordLine(c.link, typed)) {
     case PasswordVerdict::kAccepted:
       Remember(c, typed);
@@ -89,7 +89,7 @@ LoginStep PassIn2Ok(Configurator& c, const std::string& typed) {
   }
 }
 
-void PassIn2Cancel(Configurator& c) {
+void PassIn2Cancel(const Access& c) {
   c.link.CloseConnection();
   c.link.LinkState = kLinkDisconnect;
   ShowLinkState(c);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "program/Configurator.h"
+#include "access/Access.h"
 
 namespace taviron {
 
@@ -15,18 +15,18 @@ enum class LoginStep {
 };
 
 // Tpass_in, the first window: whether it must ask at all.
-bool LoginNeeded(const Configurator& c);
+bool LoginNeeded(const Access& c);
 // OK of Tpass_in with the typed text.
-LoginStep PassInOk(Configurator& c, const std::string& typed);
+LoginStep PassInOk(const Access& c, const std::string& typed);
 // Cancel of Tpass_in: the port is closed and the program ends.
-void PassInCancel(Configurator& c);
+void PassInCancel(const Access& c);
 
 // Tpass_in2, shown by the connect sequence: back to its first look.
-void PassIn2Show(Configurator& c);
+void PassIn2Show(const Access& c);
 // OK of Tpass_in2 with the typed text.
-LoginStep PassIn2Ok(Configurator& c, const std::string& typed);
+LoginStep PassIn2Ok(const Access& c, const std::string& typed);
 // Cancel of Tpass_in2: the port is closed and the main window closes.
-void PassIn2Cancel(Configurator& c);
+void PassIn2Cancel(const Access& c);
 
 // The longest password the command buffer holds.
 inline constexpr int kPasswordMaxLength = 29;

@@ -17,18 +17,18 @@ constexpr std::string_view kNotConfirmed = "Failed to set maintenance password."
 
 }  // namespace
 
-bool MaintenanceGate(Configurator& c) {
+bool MaintenanceGate(const Access& c) {
   if (c.LoginPassword == kMaintenancePassword || c.MaintenanceAdmitted == 1) return true;
   c.frontend.ShowMaintenancePassword();
   return c.MaintenanceAdmitted == 1;
 }
 
-void SuperPassInShow(Configurator& c) {
+void SuperPassInShow(const Access& c) {
   c.superPassIn.Label1 = kPrompt;
   c.superPassIn.Label6.clear();
 }
 
-bool SuperPassInOk(Configurator& c, const std::string& typed) {
+bool SuperPassInOk(const Access& c, const std::string& typed) {
   c.superPassIn.Ed_pass = typed;
   if (typed != kMaintenancePassword) {
     c.superPassIn.Label1 = kIncorrect;

@@ -14,7 +14,7 @@ constexpr std::string_view kRefusedCaption = "User Password Changing Error";
 constexpr std::string_view kRefusedLog = "Failed to set the user password.";
 
 // Asks the switch; true when it took the password.
-bool Change(Configurator& c, const std::string& password) {
+bool Change(const Access& c, const std::string& password) {
   std::string line(command::kPasswordChange.text);
   if (!password.empty()) line += " " + password;
   line += kLineEnd;
@@ -27,7 +27,7 @@ bool Change(Configurator& c, const std::string& password) {
 
 }  // namespace
 
-bool PassSetOk(Configurator& c, const std::string& newPassword, const std::string& confirmation) {
+bool PassSetOk(const Access& c, const std::string& newPassword, const std::string& confirmation) {
   bool accepted = newPassword != kMaintenancePassword && confirmation == newPassword &&
                   newPassword.size() <= static_cast<std::size_t>(kUserPasswordMaxLength) &&
                   Change(c, newPassword);

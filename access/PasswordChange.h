@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "program/Configurator.h"
+#include "access/Access.h"
 
 namespace taviron {
 
@@ -11,6 +11,6 @@ inline constexpr int kUserPasswordMaxLength = 8;
 
 // "Change" of Tpass_set with the new password and its confirmation: true when the switch took
 // it (the dialog closes), false after a refusal (the dialog shows again).
-bool PassSetOk(Configurator& c, const std::string& newPassword, const std::string& confirmation);
+bool PassSetOk(const Access& c, const std::string& newPassword, const std::string& confirmation);
 
 }  // namespace taviron

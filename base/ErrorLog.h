@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "base/HeldLogFile.h"
 #include "base/Clock.h"
+#include "base/HeldLogFile.h"
 
 namespace taviron {
 

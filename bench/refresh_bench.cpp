@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "program/Configurator.h"
-#include "gui/common/QtClock.h"
 #include "bench/BenchSupport.h"
+#include "gui/common/QtClock.h"
 #include "link/CommandTable.h"
-#include "platform/posix/PosixSerialPort.h"
 #include "monitor/MainDisplay.h"
+#include "platform/posix/PosixSerialPort.h"
+#include "program/Configurator.h"
 
 using namespace taviron;
 

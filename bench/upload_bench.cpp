@@ -17,13 +17,13 @@
 #include <string>
 #include <thread>
 
-#include "program/Configurator.h"
 #include "bench/BenchSupport.h"
 #include "firmware/FileCheck.h"
 #include "firmware/FirmwareUpload.h"
 #include "firmware/HexFile.h"
 #include "link/CommandTable.h"
 #include "platform/posix/PosixSerialPort.h"
+#include "program/Configurator.h"
 
 using namespace taviron;
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "monitor/StatusTables.h"
+#include "link/StatusTables.h"
 
 namespace taviron::cli {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "program/Configurator.h"
 #include "cli/CliFrontend.h"
 #include "cli/Failures.h"
+#include "program/Configurator.h"
 
 namespace taviron::cli {
 

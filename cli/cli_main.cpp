@@ -5,11 +5,11 @@
 #include <iostream>
 #include <memory>
 
-#include "base/ProgramFiles.h"
-#include "base/CloseRequests.h"
-#include "cli/Tool.h"
 #include "base/Clock.h"
+#include "base/CloseRequests.h"
+#include "base/ProgramFiles.h"
 #include "base/SystemSerialPort.h"
+#include "cli/Tool.h"
 
 int main(int argc, char** argv) {
   using namespace taviron;

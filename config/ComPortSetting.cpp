@@ -1,6 +1,6 @@
 #include "config/ComPortSetting.h"
 
-#include "link/ComPortNames.h"
+#include "base/ComPortNames.h"
 
 namespace taviron {
 
@@ -13,11 +13,11 @@ std::vector<std::string> ComPortChoices() {
   return items;
 }
 
-int SerialSetShow(const Configurator& c) {
+int SerialSetShow(const Exchange& c) {
   return c.link.ComPortIndex < kComPortCount ? c.link.ComPortIndex : -1;
 }
 
-void SerialSetChange(Configurator& c, int selectedItem) {
+void SerialSetChange(const Exchange& c, int selectedItem) {
   if (selectedItem >= 0 && selectedItem < kComPortCount) {
     c.link.ComPortIndex = static_cast<std::uint8_t>(selectedItem);
   }

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "program/Configurator.h"
+#include "link/Exchange.h"
 
 namespace taviron {
 
@@ -11,8 +11,8 @@ namespace taviron {
 // for example "COM1 (/dev/ttyUSB0)".
 std::vector<std::string> ComPortChoices();
 // The item the list selects when shown: ComPortIndex, or -1 (none) when it is out of range.
-int SerialSetShow(const Configurator& c);
+int SerialSetShow(const Exchange& c);
 // "Change": the selected item becomes ComPortIndex; with no selection it stays.
-void SerialSetChange(Configurator& c, int selectedItem);
+void SerialSetChange(const Exchange& c, int selectedItem);
 
 }  // namespace taviron

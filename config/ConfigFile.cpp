@@ -3,8 +3,8 @@
 #include "base/ReplaceFile.h"
 #include "config/PortSetting.h"
 #include "link/CommandTable.h"
+#include "link/StatusTables.h"
 #include "monitor/MainDisplay.h"
-#include "monitor/StatusTables.h"
 
 namespace taviron {
 namespace {
@@ -24,7 +24,7 @@ constexpr std::string_view kConfigCaption = "Configuration Error";
 constexpr std::string_view kSendFailed = "Failed to set the configuration.";
 constexpr std::string_view kSendFailedLog = "Setting Configuration Failure";
 
-void Incorrect(Configurator& c, std::uint32_t code) {
+void Incorrect(const Monitoring& c, std::uint32_t code) {
   c.frontend.MessageBox(kIncorrect, kConfigCaption);
   c.Record(code, kIncorrectLog);
 }
@@ -80,24 +80,24 @@ ConfigLine ParseConfigLine(std::string_view line, char& code) {
   return ConfigLine::kValue;
 }
 
-void FileSaveCommand(Configurator& c) {
+void FileSaveCommand(const Monitoring& c) {
   std::string path = c.frontend.AskFileToSave(kConfigFileFilter);
   if (!path.empty()) SaveConfigFile(c, path);
 }
 
-void FileOpenCommand(Configurator& c) {
+void FileOpenCommand(const Monitoring& c) {
   std::string path = c.frontend.AskFileToOpen(kConfigFileFilter);
   if (!path.empty()) LoadConfigFile(c, path);
 }
 
-void SaveConfigFile(Configurator& c, const std::string& chosenPath) {
+void SaveConfigFile(const Monitoring& c, const std::string& chosenPath) {
   if (!ReplaceFile(WithTxtExtension(chosenPath), ConfigFileText(c.status.PortConfig))) {
     c.frontend.MessageBox(kSaveFailed, kSaveCaption);
     c.Record(10110133, kSaveLog);
   }
 }
 
-void LoadConfigFile(Configurator& c, const std::string& path) {
+void LoadConfigFile(const Monitoring& c, const std::string& path) {
   std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
   if (file == nullptr) {
     c.frontend.MessageBox(kOpenFailed, kOpenCaption);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "program/Configurator.h"
+#include "monitor/Monitoring.h"
 
 namespace taviron {
 
@@ -31,11 +31,11 @@ enum class ConfigLine { kValue, kNoEquals, kBadValue };
 ConfigLine ParseConfigLine(std::string_view line, char& code);
 
 // File > Save and File > Open: ask for the file, then write or load it.
-void FileSaveCommand(Configurator& c);
-void FileOpenCommand(Configurator& c);
+void FileSaveCommand(const Monitoring& c);
+void FileOpenCommand(const Monitoring& c);
 // Writes PortConfig to the file (its name given the ".txt" extension).
-void SaveConfigFile(Configurator& c, const std::string& chosenPath);
+void SaveConfigFile(const Monitoring& c, const std::string& chosenPath);
 // Reads the file into PortConfig, sends it to the switch and refreshes.
-void LoadConfigFile(Configurator& c, const std::string& path);
+void LoadConfigFile(const Monitoring& c, const std::string& path);
 
 }  // namespace taviron

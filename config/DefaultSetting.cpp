@@ -1,9 +1,9 @@
 #include "config/DefaultSetting.h"
 
 #include "link/CommandTable.h"
-#include "session/SwitchReset.h"
 #include "link/Transfer.h"
 #include "monitor/MainDisplay.h"
+#include "session/SwitchReset.h"
 
 namespace taviron {
 namespace {
@@ -15,7 +15,7 @@ constexpr std::string_view kFailedCaption = "Setting Error";
 constexpr std::string_view kDone = "Default setting was finished.";
 constexpr std::string_view kDoneCaption = "Finished Default Setting";
 
-void Fail(Configurator& c, std::uint32_t code) {
+void Fail(const DefaultSettingState& c, std::uint32_t code) {
   c.log.WriteErrLog(CodeText(code), 1);
   c.frontend.MessageBox(kFailed, kFailedCaption);
   c.log.WriteErrLog(c.WithCommError(kFailed), 0);
@@ -23,19 +23,19 @@ void Fail(Configurator& c, std::uint32_t code) {
 
 }  // namespace
 
-void DefaultSettingCommand(Configurator& c) {
+void DefaultSettingCommand(const DefaultSettingState& c) {
   c.DefaultSetDone = 0;
   c.frontend.ShowDialog(Dialog::kDefaultSetting);
   if (c.DefaultSetDone == 1) RefreshAll(c);
 }
 
-void FactSetShow(Configurator& c) {
+void FactSetShow(const DefaultSettingState& c) {
   c.factSet.Label1 = kQuestion;
   c.factSet.Label4.clear();
   c.factSet.buttonsVisible = true;
 }
 
-void FactSetYes(Configurator& c) {
+void FactSetYes(const DefaultSettingState& c) {
   c.factSet.Label1.clear();
   c.factSet.Label4 = kWorking;
   c.frontend.ProcessMessages();  // the new text shows before the long wait

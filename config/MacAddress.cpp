@@ -44,13 +44,13 @@ bool ParseMacReply(std::string_view reply, std::array<std::string, 6>& pairs) {
   return true;
 }
 
-void MacAddressCommand(Configurator& c) {
+void MacAddressCommand(const MacAddressState& c) {
   if (!MaintenanceGate(c)) return;
   c.MacSetDone = 0;
   c.frontend.ShowDialog(Dialog::kMacAddress);
 }
 
-void MacSetShow(Configurator& c) {
+void MacSetShow(const MacAddressState& c) {
   Transfer t(c.link);
   std::array<std::string, 6> pairs;
   if (!t.Send(command::kMacGet.text)) {
@@ -63,7 +63,7 @@ void MacSetShow(Configurator& c) {
   c.macSet.Ed_mac = pairs;
 }
 
-bool MacSetOk(Configurator& c) {
+bool MacSetOk(const MacAddressState& c) {
   std::array<std::string, 6>& boxes = c.macSet.Ed_mac;
   bool twoEach = true;
   for (std::string& box : boxes) {

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "link/CommandTable.h"
+#include "link/StatusTables.h"
 #include "link/Transfer.h"
 #include "monitor/MainDisplay.h"
-#include "monitor/StatusTables.h"
 
 namespace taviron {
 namespace {
@@ -19,7 +19,7 @@ constexpr std::string_view kErrorCaption = "Setting Error";
 
 }  // namespace
 
-int SendPortSettings(Configurator& c) {
+int SendPortSettings(const StatusReading& c) {
   int result = 0;
   for (int i = 0; i < kPortCount; ++i) {
     const std::size_t n = static_cast<std::size_t>(i);
@@ -41,17 +41,17 @@ int SendPortSettings(Configurator& c) {
   return result;
 }
 
-void PortSettingCommand(Configurator& c) {
+void PortSettingCommand(const PortSettingState& c) {
   c.PortSetDone = 0;
   c.frontend.ShowDialog(Dialog::kPortSetting);
   if (c.PortSetDone == 1) RefreshAll(c);
 }
 
-void PortSetShow(Configurator& c) {
+void PortSetShow(const PortSettingState& c) {
   PreselectPortLists(c);
 }
 
-bool PortSetOk(Configurator& c) {
+bool PortSetOk(const PortSettingState& c) {
   // A list without a selection has no code to send: say which, and send nothing.
   for (int n = 0; n < kPortCount; ++n) {
     int item = c.portSelection[static_cast<std::size_t>(n)];

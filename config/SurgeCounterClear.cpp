@@ -15,13 +15,13 @@ constexpr std::string_view kNotCleared = "Failed to clear discharge element info
 
 }  // namespace
 
-void SurgeCounterClearCommand(Configurator& c) {
+void SurgeCounterClearCommand(const SurgeClearState& c) {
   if (!MaintenanceGate(c)) return;
   c.frontend.ShowDialog(Dialog::kSurgeCounterClear);
   if (c.SurgeClearDone == 1) RefreshAll(c);
 }
 
-void ThClearYes(Configurator& c) {
+void ThClearYes(const SurgeClearState& c) {
   Transfer t(c.link);
   if (!t.Send(command::kSurgeClear.text)) return c.Report(kNotSent, kCaption, 10230501);
   c.clock.Sleep(command::kSurgeClear.pause);

@@ -6,8 +6,8 @@
 #include "firmware/HexFile.h"
 #include "firmware/LoaderDialogue.h"
 #include "firmware/UploadErrors.h"
-#include "session/SwitchReset.h"
 #include "link/Transfer.h"
+#include "session/SwitchReset.h"
 
 namespace taviron {
 namespace {
@@ -33,7 +33,7 @@ constexpr RestartReconnect kAfterUpload{100, 10230913, 10230914, 10230915, "Rese
 // way out.
 class UploadRun {
  public:
-  explicit UploadRun(Configurator& c) : c_(c) {
+  explicit UploadRun(const UpgradeState& c) : c_(c) {
     c_.fwUpdate.uploading = true;
     c_.fwUpdate.buttonsEnabled = false;
   }
@@ -46,16 +46,16 @@ class UploadRun {
   UploadRun& operator=(const UploadRun&) = delete;
 
  private:
-  Configurator& c_;
+  const UpgradeState& c_;
 };
 
-void ShowUpdateText(Configurator& c, std::string_view text) {
+void ShowUpdateText(const UpgradeState& c, std::string_view text) {
   c.fwUpdate.Lb_update = text;
   c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
 // Erase and load until an attempt succeeds; false when the fourth failed.
-bool RunAttempts(Configurator& c, Transfer& transfer, HexFile& file) {
+bool RunAttempts(const UpgradeState& c, Transfer& transfer, HexFile& file) {
   int records = 0;
   for (int attempt = 1;; ++attempt) {
     if (attempt > kAttempts) {
@@ -70,7 +70,7 @@ bool RunAttempts(Configurator& c, Transfer& transfer, HexFile& file) {
   }
 }
 
-void ShowCompleted(Configurator& c) {
+void ShowCompleted(const UpgradeState& c) {
   c.fwUpdate.ProgressBar1 = kProgressRecords;
   c.fwUpdate.Lb_per = "100";
   c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
@@ -81,21 +81,21 @@ void ShowCompleted(Configurator& c) {
 
 }  // namespace
 
-void FwUpdateShow(Configurator& c) {
+void FwUpdateShow(const UpgradeState& c) {
   c.fwUpdate.ProgressBar1 = 0;
   c.fwUpdate.Lb_per = "0";
   c.fwUpdate.Lb_update.clear();
   c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
-void FwUpdateOpenFile(Configurator& c, const std::optional<std::string>& chosen) {
+void FwUpdateOpenFile(const UpgradeState& c, const std::optional<std::string>& chosen) {
   if (!chosen || c.fwUpdate.uploading) return;
   c.fwUpdate.Ed_file = *chosen;
   c.fwUpdate.fileName = *chosen;
   c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
-void FwUpdateUpload(Configurator& c) {
+void FwUpdateUpload(const UpgradeState& c) {
   if (c.fwUpdate.uploading) return;
   UploadRun run(c);
   c.fwUpdate.ProgressBar1 = 0;

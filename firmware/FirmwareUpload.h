@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "program/Configurator.h"
+#include "firmware/UpgradeState.h"
 
 namespace taviron {
 
@@ -17,15 +17,15 @@ namespace taviron {
 inline constexpr std::string_view kHexFileFilter = "Intel hexﾌｫｰﾏｯﾄ (*.hex)|*.hex";
 
 // FormShow of Tfw_update: an empty progress display.
-void FwUpdateShow(Configurator& c);
+void FwUpdateShow(const UpgradeState& c);
 
 // hexfile_open_click, after the open-file dialog: the chosen path, or none when the operator
 // cancelled (the previous choice stays).
-void FwUpdateOpenFile(Configurator& c, const std::optional<std::string>& chosen);
+void FwUpdateOpenFile(const UpgradeState& c, const std::optional<std::string>& chosen);
 
 // Button_okClick: checks the chosen file, hands the switch to its ROM loader, erases and loads
 // bank 0 (up to four attempts), leaves the loader and reconnects to the restarted switch.
 // Does nothing while an upload already runs.
-void FwUpdateUpload(Configurator& c);
+void FwUpdateUpload(const UpgradeState& c);
 
 }  // namespace taviron

@@ -57,21 +57,21 @@ bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
-std::uint32_t Exchange(Configurator& c, Transfer& transfer, const LoaderStep& step) {
+std::uint32_t LoaderExchange(const UpgradeState& c, Transfer& transfer, const LoaderStep& step) {
   if (!transfer.Send(step.text)) return step.notSent;
   if (step.pause > 0) c.clock.Sleep(step.pause);
   if (!transfer.Receive(step.readUpTo)) return step.noReply;
   return Contains(transfer.Reply(), step.answer) ? 0 : step.wrongAnswer;
 }
 
-void ShowProgress(Configurator& c, int records) {
+void ShowProgress(const UpgradeState& c, int records) {
   c.fwUpdate.ProgressBar1 = records;
   c.fwUpdate.Lb_per = std::to_string(records * 100 / kProgressRecords);
   c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
 // Sends the file's records as read, each checked again on its way.
-std::uint32_t SendRecords(Configurator& c, Transfer& transfer, HexFile& file, int& records) {
+std::uint32_t SendRecords(const UpgradeState& c, Transfer& transfer, HexFile& file, int& records) {
   HexRecord record;
   std::string text;
   for (std::string_view line; !(line = file.ReadLine()).empty();) {
@@ -95,7 +95,7 @@ std::uint32_t SendRecords(Configurator& c, Transfer& transfer, HexFile& file, in
 
 }  // namespace
 
-std::uint32_t EnterLoader(Configurator& c, Transfer& transfer) {
+std::uint32_t EnterLoader(const UpgradeState& c, Transfer& transfer) {
   if (!transfer.Send(command::kFirmwareUpdateMode.text)) return kUpgradeCommandNotSent;
   c.clock.Sleep(command::kFirmwareUpdateMode.pause);
   transfer.Send(kWakeLoader);
@@ -106,26 +106,26 @@ std::uint32_t EnterLoader(Configurator& c, Transfer& transfer) {
   return 0;
 }
 
-std::uint32_t SelectBank(Configurator& c, Transfer& transfer) {
-  return Exchange(c, transfer, kSelectBank);
+std::uint32_t SelectBank(const UpgradeState& c, Transfer& transfer) {
+  return LoaderExchange(c, transfer, kSelectBank);
 }
 
-std::uint32_t LoadAttempt(Configurator& c, Transfer& transfer, HexFile& file, int& records) {
-  if (std::uint32_t code = Exchange(c, transfer, kErase)) return code;
+std::uint32_t LoadAttempt(const UpgradeState& c, Transfer& transfer, HexFile& file, int& records) {
+  if (std::uint32_t code = LoaderExchange(c, transfer, kErase)) return code;
   c.clock.Sleep(kQuestionPause);
   if (!Contains(transfer.Reply(), kQuestion)) return kEraseNoQuestion;
   if (!transfer.Send(kConfirm)) return kConfirmNotSent;
   c.clock.Sleep(kErasePause);
-  if (std::uint32_t code = Exchange(c, transfer, kPrompt)) return code;
+  if (std::uint32_t code = LoaderExchange(c, transfer, kPrompt)) return code;
   file.Rewind();
-  if (std::uint32_t code = Exchange(c, transfer, kLoad)) return code;
+  if (std::uint32_t code = LoaderExchange(c, transfer, kLoad)) return code;
   if (std::uint32_t code = SendRecords(c, transfer, file, records)) return code;
   // No answer at all is no error: only a reported failure counts.
   transfer.Receive(kResultBytes);
   return Contains(transfer.Reply(), kLoadError) ? kLoadFailed : 0;
 }
 
-void LeaveLoader(Configurator& c, Transfer& transfer) {
+void LeaveLoader(const UpgradeState& c, Transfer& transfer) {
   c.clock.Sleep(kLeavePause);
   for (int i = 0; i < kLeaveLines; ++i) {
     transfer.Send(kLeaveLine);

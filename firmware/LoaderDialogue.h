@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "program/Configurator.h"
 #include "firmware/HexFile.h"
+#include "firmware/UpgradeState.h"
 #include "link/Transfer.h"
 
 namespace taviron {
@@ -19,14 +19,14 @@ inline constexpr std::size_t kLoaderBufferSize = 201;
 inline constexpr int kProgressRecords = 4096;
 
 // "fupm" hands the line to the loader, which must name itself in its banner.
-std::uint32_t EnterLoader(Configurator& c, Transfer& transfer);
+std::uint32_t EnterLoader(const UpgradeState& c, Transfer& transfer);
 // Bank 0 takes the firmware.
-std::uint32_t SelectBank(Configurator& c, Transfer& transfer);
+std::uint32_t SelectBank(const UpgradeState& c, Transfer& transfer);
 // One attempt: erase the bank, wait for the prompt, load the file from its first line and
 // check the loader's verdict. records counts the records sent since Upload was clicked and
 // goes on across attempts.
-std::uint32_t LoadAttempt(Configurator& c, Transfer& transfer, HexFile& file, int& records);
+std::uint32_t LoadAttempt(const UpgradeState& c, Transfer& transfer, HexFile& file, int& records);
 // Leaves the loader; the switch then restarts its firmware. Results are not looked at.
-void LeaveLoader(Configurator& c, Transfer& transfer);
+void LeaveLoader(const UpgradeState& c, Transfer& transfer);
 
 }  // namespace taviron

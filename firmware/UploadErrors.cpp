@@ -83,7 +83,7 @@ const UploadError* FindUploadError(std::uint32_t code) {
   return it == std::end(kErrors) ? nullptr : it;
 }
 
-void ReportUploadError(Configurator& c, std::uint32_t code) {
+void ReportUploadError(const Exchange& c, std::uint32_t code) {
   const UploadError* error = FindUploadError(code);
   if (error != nullptr) {
     c.frontend.MessageBox(error->text, error->caption);

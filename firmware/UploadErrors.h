@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "program/Configurator.h"
+#include "link/Exchange.h"
 
 namespace taviron {
 
@@ -57,6 +57,6 @@ const UploadError* FindUploadError(std::uint32_t code);
 // The error report: message box, log record, the port's read time-outs back to those of an
 // opened port, LinkState 6. The dialog stays open and the port as it is; the upload decides
 // whether another attempt follows, and enables the dialog's buttons when it ends.
-void ReportUploadError(Configurator& c, std::uint32_t code);
+void ReportUploadError(const Exchange& c, std::uint32_t code);
 
 }  // namespace taviron

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "link/ComPortNames.h"
+#include "base/ComPortNames.h"
 
 namespace taviron {
 namespace {

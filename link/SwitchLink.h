@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "base/Clock.h"
-#include "link/LinkState.h"
 #include "base/SerialPort.h"
+#include "link/LinkState.h"
 
 namespace taviron {
 

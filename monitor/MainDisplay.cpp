@@ -5,13 +5,13 @@
 #include <string_view>
 
 #include "link/CommandTable.h"
+#include "link/StatusTables.h"
 #include "monitor/StatusQueries.h"
-#include "monitor/StatusTables.h"
+#include "views/MainLayout.h"
 
 namespace taviron {
 namespace {
 
-constexpr std::string_view kCommunicationError = "Communication Error";
 constexpr std::string_view kPortSettingFailed = "Failed to obtain the port setting.";
 constexpr std::string_view kPortSettingCaption = "Port Configuration acquisition Error";
 constexpr std::string_view kPortSettingLog =
@@ -19,78 +19,26 @@ constexpr std::string_view kPortSettingLog =
 constexpr std::uint32_t kCodePortSettingOnActivate = 10000120;
 constexpr std::uint32_t kCodePortSettingOnRefresh = 10000121;
 
-struct LayoutRow {
-  Command command;
-  int disconnectedImage;
-  bool disconnectedEnabled;
-  int connectedImage;
-  bool connectedEnabled;
-};
+}  // namespace
 
-// Each button's picture and state in the two layouts.
-constexpr LayoutRow kLayout[] = {
-    {Command::kConnect, 45, true, 51, false},        {Command::kDisconnect, 52, false, 47, true},
-    {Command::kComPortSetting, 60, true, 53, false}, {Command::kPort, 54, false, 50, true},
-    {Command::kDefaultSetting, 55, false, 48, true}, {Command::kUserPassword, 56, false, 49, true},
-    {Command::kRefresh, 57, false, 46, true},        {Command::kReset, 59, false, 58, true},
-};
-
-void ApplyLayout(Configurator& c, bool connected) {
-  MainView& v = c.view;
-  for (const LayoutRow& row : kLayout) {
-    CommandLook& look = v.Look(row.command);
-    look.enabled = connected ? row.connectedEnabled : row.disconnectedEnabled;
-    look.image = connected ? row.connectedImage : row.disconnectedImage;
-  }
-  v.menuConnect = !connected;
-  v.menuDisconnect = connected;
-  v.menuComPortSetting = !connected;
-  v.menuView = connected;
-  v.menuSetting = connected;
-  v.menuMaintenance = connected;
-  v.menuOpen = connected;
-  v.menuSave = connected;
+void SetConnectedLayout(const Monitoring& c) {
+  ApplyLayout(c.view, true);
+  c.frontend.MainViewChanged();
+}
+void SetDisconnectedLayout(const Monitoring& c) {
+  ApplyLayout(c.view, false);
   c.frontend.MainViewChanged();
 }
 
-}  // namespace
-
-void SetConnectedLayout(Configurator& c) {
-  ApplyLayout(c, true);
-}
-void SetDisconnectedLayout(Configurator& c) {
-  ApplyLayout(c, false);
-}
-
-void ShowLinkState(Configurator& c) {
-  struct Row {
-    int state;
-    std::string_view text;
-    int layout;  // 0 unchanged, 1 disconnected, 2 connected
-  };
-  static constexpr Row kRows[] = {
-      {kLinkDisconnect, "Disconnect", 1},
-      {kLinkConnecting, "Connecting...", 0},
-      {kLinkConnected, "Connected", 2},
-      {kLinkCommunicationFailure, "Communication failure", 1},
-      {kLinkConnectingFailure, "Connecting failure", 1},
-      {kLinkFirmwareUpdateFailure, "Firmware Update failure", 0},
-  };
-  for (const Row& row : kRows) {
-    if (row.state != c.link.LinkState) continue;
-    c.view.statusText = row.text;
-    if (row.layout == 1) SetDisconnectedLayout(c);
-    if (row.layout == 2) SetConnectedLayout(c);
-    c.frontend.MainViewChanged();
-    return;
-  }
+void ShowLinkState(const Monitoring& c) {
+  if (ApplyLinkState(c.view, c.link.LinkState)) c.frontend.MainViewChanged();
 }
 
 namespace {
 
 // The sentinel test: "77777777" means the port setting was never obtained (or every port
 // reports a communication error).
-bool CheckPortSetting(Configurator& c, std::uint32_t code) {
+bool CheckPortSetting(const Monitoring& c, std::uint32_t code) {
   if (c.status.PortErrors != kPortErrorsUnread) return false;
   c.portSettingBoxShown = true;
   c.frontend.MessageBox(kPortSettingFailed, kPortSettingCaption);
@@ -98,14 +46,7 @@ bool CheckPortSetting(Configurator& c, std::uint32_t code) {
   return true;
 }
 
-void ShowPortRowsUnknown(MainView& v) {
-  for (int n = 0; n < kPortCount; ++n) {
-    v.Lb_link[n] = kCommunicationError;
-    v.Lb_dup[n].clear();
-  }
-}
-
-void ShowPortErrors(Configurator& c) {
+void ShowPortErrors(const Monitoring& c) {
   GetPortErrors(c);
   const std::string& errors = c.status.PortErrors;
   for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount) && n < errors.size(); ++n) {
@@ -121,7 +62,7 @@ void ShowPortErrors(Configurator& c) {
 
 }  // namespace
 
-void PreselectPortLists(Configurator& c) {
+void PreselectPortLists(const Monitoring& c) {
   const std::string& config = c.status.PortConfig;
   for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount) && n < config.size(); ++n) {
     // A digit outside the six modes would select no item; such a list keeps its selection.
@@ -129,7 +70,7 @@ void PreselectPortLists(Configurator& c) {
   }
 }
 
-void RefreshAll(Configurator& c) {
+void RefreshAll(const Monitoring& c) {
   MainView& v = c.view;
   v.Lb_fw_ver = GetFirmwareVersion(c);
   UpdateSaveMenu(c);
@@ -141,17 +82,7 @@ void RefreshAll(Configurator& c) {
   c.status.FwErrorMessage.clear();
   v.Label6Visible = false;
   GetFirmwareError(c);
-  const std::string& code = c.status.FwErrorCode;
-  if (code == "0000") {
-    v.Lb_fw_state = "Normal";
-  } else if (code == kNoFwErrorCode || code == "FFFF") {
-    v.Lb_fw_state = "----";
-  } else {
-    v.Label6Visible = true;
-    v.Lb_fw_state = "Abnormal";
-    v.Lb_err_code = "00" + code;
-    v.Lb_err_mes1 = c.status.FwErrorMessage;
-  }
+  ShowSwitchStatus(v, c.status.FwErrorCode, c.status.FwErrorMessage);
 
   GetRelayState(c);
   ShowRelayState(c);
@@ -159,13 +90,7 @@ void RefreshAll(Configurator& c) {
   ShowPortRowsUnknown(v);
   GetPortConfig(c);
   if (c.status.PortConfig != kNoPortConfig) {
-    for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount); ++n) {
-      const PortMode* mode =
-          n < c.status.PortConfig.size() ? FindByDisplayCode(c.status.PortConfig[n]) : nullptr;
-      if (mode == nullptr) continue;
-      v.Lb_link[n] = mode->speed;
-      v.Lb_dup[n] = mode->duplex;
-    }
+    ShowPortModes(v, c.status.PortConfig);
     PreselectPortLists(c);
   }
   ShowPortErrors(c);
@@ -173,31 +98,22 @@ void RefreshAll(Configurator& c) {
   ShowLinkState(c);
 }
 
-void ShowDisconnectedValues(Configurator& c) {
-  MainView& v = c.view;
-  v.Lb_fw_ver = kNoFirmwareVersion;
-  v.Lb_th_count = "----";
-  v.Lb_fw_state = "----";
-  v.Lb_err_code.clear();
-  v.Lb_err_mes1.clear();
-  v.Label6Visible = false;
-  v.Lb_relay = "---";
-  ShowPortRowsUnknown(v);
+void ShowDisconnectedValues(const Monitoring& c) {
+  ShowPlaceholders(c.view);
   ShowLinkState(c);
 }
 
-void ShowRelayState(Configurator& c) {
-  const std::string& relay = c.status.RelayState;
-  c.view.Lb_relay = relay == "1" ? "ON" : relay == "0" ? "OFF" : "----";
+void ShowRelayState(const Monitoring& c) {
+  c.view.Lb_relay = RelayText(c.status.RelayState);
   c.frontend.MainViewChanged();
 }
 
-void RefreshAndCheck(Configurator& c) {
+void RefreshAndCheck(const Monitoring& c) {
   RefreshAll(c);
   CheckPortSetting(c, kCodePortSettingOnRefresh);
 }
 
-void FormShow(Configurator& c) {
+void FormShow(const Monitoring& c) {
   if (c.link.LinkState == kLinkDisconnect || c.link.LinkState == kLinkConnectingFailure) {
     ShowDisconnectedValues(c);
   } else {
@@ -205,7 +121,7 @@ void FormShow(Configurator& c) {
   }
 }
 
-void FormActivate(Configurator& c) {
+void FormActivate(const Monitoring& c) {
   if (c.portSettingBoxShown) {
     c.portSettingBoxShown = false;  // this activation is the box closing
     return;
@@ -213,13 +129,13 @@ void FormActivate(Configurator& c) {
   CheckPortSetting(c, kCodePortSettingOnActivate);
 }
 
-void UpdateLogMenu(Configurator& c) {
+void UpdateLogMenu(const Monitoring& c) {
   c.view.menuEnableGetError = c.log.LogEnabled != 1;
   c.view.menuDisableGetError = c.log.LogEnabled == 1;
   c.frontend.MainViewChanged();
 }
 
-void UpdateSaveMenu(Configurator& c) {
+void UpdateSaveMenu(const Monitoring& c) {
   c.view.menuSave = c.SwitchAnswered == 1;
   c.frontend.MainViewChanged();
 }

@@ -1,31 +1,31 @@
 #pragma once
 
-#include "program/Configurator.h"
+#include "monitor/Monitoring.h"
 
 namespace taviron {
 
 // Queries the switch and fills every value of the main window, then the log menu and the link
 // state display. Never stops early.
-void RefreshAll(Configurator& c);
+void RefreshAll(const Monitoring& c);
 // Placeholders in every value, then the link state display.
-void ShowDisconnectedValues(Configurator& c);
+void ShowDisconnectedValues(const Monitoring& c);
 // Status bar text and command layout for the current LinkState.
-void ShowLinkState(Configurator& c);
-void SetConnectedLayout(Configurator& c);
-void SetDisconnectedLayout(Configurator& c);
+void ShowLinkState(const Monitoring& c);
+void SetConnectedLayout(const Monitoring& c);
+void SetDisconnectedLayout(const Monitoring& c);
 // Relay label from RelayState.
-void ShowRelayState(Configurator& c);
+void ShowRelayState(const Monitoring& c);
 // "Enable Get Error" exactly when logging is off, "Disable Get Error" exactly when it is on.
-void UpdateLogMenu(Configurator& c);
+void UpdateLogMenu(const Monitoring& c);
 // File > Save exactly when the switch answered the greeting.
-void UpdateSaveMenu(Configurator& c);
+void UpdateSaveMenu(const Monitoring& c);
 // Refresh, then tell the operator when the port setting could not be obtained.
-void RefreshAndCheck(Configurator& c);
+void RefreshAndCheck(const Monitoring& c);
 // Preselects the Port Setting dialog's lists from PortConfig; unknown ports keep theirs.
-void PreselectPortLists(Configurator& c);
+void PreselectPortLists(const Monitoring& c);
 
 // The main window was shown, or became the active window.
-void FormShow(Configurator& c);
-void FormActivate(Configurator& c);
+void FormShow(const Monitoring& c);
+void FormActivate(const Monitoring& c);
 
 }  // namespace taviron

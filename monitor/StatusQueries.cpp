@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "link/CommandTable.h"
+#include "link/StatusTables.h"
 #include "link/Transfer.h"
-#include "monitor/StatusTables.h"
 
 namespace taviron {
 namespace {
@@ -31,8 +31,8 @@ struct QueryCodes {
 };
 
 // Sends the command and reads its reply; on failure logs the query's record and returns false.
-bool Query(Configurator& c, Transfer& t, std::string_view commandText, std::uint32_t replyBytes,
-           TimeMs pause, QueryCodes codes, std::string_view message) {
+bool Query(const StatusReading& c, Transfer& t, std::string_view commandText,
+           std::uint32_t replyBytes, TimeMs pause, QueryCodes codes, std::string_view message) {
   if (!t.Send(commandText)) {
     c.Record(codes.write, c.WithCommError(message));
     return false;
@@ -45,7 +45,7 @@ bool Query(Configurator& c, Transfer& t, std::string_view commandText, std::uint
   return true;
 }
 
-bool Query(Configurator& c, Transfer& t, const SwitchCommand& command, QueryCodes codes,
+bool Query(const StatusReading& c, Transfer& t, const SwitchCommand& command, QueryCodes codes,
            std::string_view message) {
   return Query(c, t, command.text, command.replyBytes, command.pause, codes, message);
 }
@@ -90,7 +90,7 @@ std::uint32_t HexCounter(std::string_view text) {
 
 }  // namespace
 
-std::string GetFirmwareVersion(Configurator& c) {
+std::string GetFirmwareVersion(const StatusReading& c) {
   Transfer t(c.link);
   if (!Query(c, t, command::kFirmwareVersion, {10230101, 10230102}, kFwVersionFailed)) {
     return std::string(kNoFirmwareVersion);
@@ -107,7 +107,7 @@ std::string GetFirmwareVersion(Configurator& c) {
   return version;
 }
 
-std::string GetDischargeElement(Configurator& c) {
+std::string GetDischargeElement(const StatusReading& c) {
   Transfer t(c.link);
   if (!Query(c, t, command::kDischargeElement, {10230511, 10230512}, kDischargeFailed)) {
     return std::string(kNoDischargeElement);
@@ -127,7 +127,7 @@ std::string GetDischargeElement(Configurator& c) {
   return "End of Life";
 }
 
-void GetRelayState(Configurator& c) {
+void GetRelayState(const StatusReading& c) {
   c.status.RelayState = kNoRelayState;
   Transfer t(c.link);
   if (!Query(c, t, command::kRelayGet, {10230521, 10230522}, kRelayGetFailed)) return;
@@ -138,7 +138,7 @@ void GetRelayState(Configurator& c) {
   c.status.RelayState = Data(t, 1);
 }
 
-void SetRelayState(Configurator& c, std::string_view value) {
+void SetRelayState(const StatusReading& c, std::string_view value) {
   Transfer t(c.link);
   std::string text =
       std::string(command::kRelaySet.text) + std::string(value) + std::string(kLineEnd);
@@ -149,7 +149,7 @@ void SetRelayState(Configurator& c, std::string_view value) {
   c.status.RelayState = value;
 }
 
-void GetFirmwareError(Configurator& c) {
+void GetFirmwareError(const StatusReading& c) {
   c.status.FwErrorCode = kNoFwErrorCode;
   Transfer t(c.link);
   if (!Query(c, t, command::kFirmwareError, {10230741, 10230742}, kFwErrorFailed)) return;
@@ -165,14 +165,14 @@ void GetFirmwareError(Configurator& c) {
   c.log.WriteErrLog(c.status.FwErrorMessage + std::string(kLineEnd), 0);
 }
 
-void GetPortErrors(Configurator& c) {
+void GetPortErrors(const StatusReading& c) {
   c.status.PortErrors.clear();
   Transfer t(c.link);
   if (!Query(c, t, command::kPortErrors, {10230731, 10230732}, kPortErrorsFailed)) return;
   c.status.PortErrors = PerPort(t);
 }
 
-void GetPortConfig(Configurator& c) {
+void GetPortConfig(const StatusReading& c) {
   c.status.PortConfig = kNoPortConfig;
   Transfer t(c.link);
   if (!Query(c, t, command::kPortConfig, {10230721, 10230722}, kPortConfigFailed)) return;

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "program/Configurator.h"
+#include "monitor/Monitoring.h"
 
 namespace taviron {
 
@@ -11,19 +11,19 @@ namespace taviron {
 // length and decodes it; a failure writes its record to the log and leaves a placeholder.
 
 // The firmware version, or "--.--".
-std::string GetFirmwareVersion(Configurator& c);
+std::string GetFirmwareVersion(const StatusReading& c);
 // "Normal", "Near End", "End of Life", or "----    ".
-std::string GetDischargeElement(Configurator& c);
+std::string GetDischargeElement(const StatusReading& c);
 // Sets RelayState: "1", "0", or "255" when it could not be read.
-void GetRelayState(Configurator& c);
+void GetRelayState(const StatusReading& c);
 // Switches the relay ("1" on, "0" off); RelayState follows when the switch answered.
-void SetRelayState(Configurator& c, std::string_view value);
+void SetRelayState(const StatusReading& c, std::string_view value);
 // Sets FwErrorCode ("----" when it could not be read) and FwErrorMessage.
-void GetFirmwareError(Configurator& c);
+void GetFirmwareError(const StatusReading& c);
 // Sets PortErrors, one code per port.
-void GetPortErrors(Configurator& c);
+void GetPortErrors(const StatusReading& c);
 // Sets PortConfig, one display code per port ("FFFFFFFF" when it could not be read).
-void GetPortConfig(Configurator& c);
+void GetPortConfig(const StatusReading& c);
 
 // Placeholders of values that could not be obtained.
 inline constexpr std::string_view kNoFirmwareVersion = "--.--";

@@ -1,25 +1,33 @@
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <string>
 
-#include "views/PasswordWindows.h"
+#include "base/Clock.h"
 #include "base/ErrorLog.h"
 #include "base/Frontend.h"
+#include "base/SerialPort.h"
 #include "base/Settings.h"
+#include "config/DefaultSetting.h"
+#include "config/MacAddress.h"
+#include "config/PortSetting.h"
+#include "config/SurgeCounterClear.h"
+#include "firmware/FirmwareUpload.h"
+#include "link/Exchange.h"
+#include "link/SwitchLink.h"
+#include "monitor/Monitoring.h"
+#include "monitor/StatusValues.h"
+#include "session/Session.h"
 #include "views/ConfigWindows.h"
 #include "views/FirmwareWindow.h"
-#include "base/Clock.h"
-#include "base/SerialPort.h"
-#include "link/SwitchLink.h"
 #include "views/MainView.h"
-#include "monitor/StatusValues.h"
+#include "views/PasswordWindows.h"
 
 namespace taviron {
 
-// The state of one run of the program: the link to the switch, the error log, what was read
-// from the switch, what the main window shows, and the flags the windows share.
+// The state of one run of the program as one whole: the link to the switch, the error log,
+// what was read from the switch, what the windows show, and the flags the windows share. Only
+// the front ends (and their tests) hold it; each sequence is handed the part it works on.
 class Configurator {
  public:
   Configurator(SerialPort& port, Clock& clock, Frontend& frontend,
@@ -29,20 +37,37 @@ class Configurator {
         link(port, clock),
         log(filesDirectory, clock),
         filesDirectory_(std::move(filesDirectory)) {}
+  Configurator(const Configurator&) = delete;
+  Configurator& operator=(const Configurator&) = delete;
 
   std::filesystem::path SettingsPath() const { return filesDirectory_ / kSettingsFileName; }
   const std::filesystem::path& FilesDirectory() const { return filesDirectory_; }
 
-  // A failure record in the log: the code with its timestamp, then the message.
-  void Record(std::uint32_t code, std::string_view message) { log.Record(code, message); }
-  // A failure shown in a box and then recorded with the line-error text of the last exchange.
-  void Report(std::string_view message, std::string_view caption, std::uint32_t code) {
-    frontend.MessageBox(message, caption);
-    Record(code, WithCommError(message));
+  // The parts each sequence works on.
+  operator Exchange() { return {clock, frontend, link, log}; }
+  operator StatusReading() { return {*this, status}; }
+  operator Monitoring() {
+    return {StatusReading(*this), view, portSelection, SwitchAnswered, portSettingBoxShown};
   }
-  // The message followed by the line-error text of the last exchange, as most records end.
-  std::string WithCommError(std::string_view message) const {
-    return std::string(message) + link.CommErrorText();
+  operator Access() {
+    return {Monitoring(*this),   NoLoginNeeded, LoginPassword, LoggedIn,
+            MaintenanceAdmitted, passIn,        passIn2,       superPassIn};
+  }
+  operator Session() {
+    return {Access(*this), StartupDone, SwitchMode, mainWindowBounds, filesDirectory_};
+  }
+  operator PortSettingState() { return {Monitoring(*this), PortSetDone}; }
+  operator DefaultSettingState() { return {Session(*this), factSet, DefaultSetDone}; }
+  operator MacAddressState() { return {Access(*this), macSet, MacSetDone}; }
+  operator SurgeClearState() { return {Access(*this), SurgeClearDone}; }
+  operator UpgradeState() { return {Session(*this), fwUpdate}; }
+
+  // A failure record in the log, and one shown first, as the sequences write them.
+  void Record(std::uint32_t code, std::string_view message) {
+    Exchange(*this).Record(code, message);
+  }
+  std::string WithCommError(std::string_view message) {
+    return Exchange(*this).WithCommError(message);
   }
 
   Clock& clock;
@@ -66,10 +91,7 @@ class Configurator {
   StatusValues status;
   MainView view;
   WindowBounds mainWindowBounds;
-  // Selections of the Port Setting dialog's lists (Cmb_port1 to Cmb_port8), -1 for none.
-  std::array<int, kPortCount> portSelection{-1, -1, -1, -1, -1, -1, -1, -1};
-  // The main window showed "Failed to obtain the port setting." and has not been activated
-  // since; the activation that follows that box does not show it again.
+  PortSelection portSelection{-1, -1, -1, -1, -1, -1, -1, -1};
   bool portSettingBoxShown = false;
 
   PasswordWindow passIn;          // Tpass_in

@@ -1,10 +1,10 @@
 #include "program/MenuActions.h"
 
 #include "access/Maintenance.h"
-#include "session/Startup.h"
-#include "session/SwitchReset.h"
 #include "monitor/MainDisplay.h"
 #include "monitor/StatusQueries.h"
+#include "session/Startup.h"
+#include "session/SwitchReset.h"
 
 namespace taviron {
 

@@ -3,6 +3,7 @@
 #include "link/CommandTable.h"
 #include "link/Greeting.h"
 #include "monitor/MainDisplay.h"
+#include "views/MainLayout.h"
 
 namespace taviron {
 namespace {
@@ -15,20 +16,20 @@ constexpr std::uint32_t kCodePasswordNotSent = 10230914;
 constexpr std::uint32_t kCodePasswordNoReply = 10230915;
 constexpr std::uint32_t kCodePasswordRefused = 10230916;
 
-void Fail(Configurator& c, std::uint32_t code) {
+void Fail(const Session& c, std::uint32_t code) {
   c.log.WriteErrLog(CodeText(code), 1);
   ReconnectFailed(c);
 }
 
 }  // namespace
 
-void StartSession(Configurator& c) {
+void StartSession(const Session& c) {
   c.SwitchAnswered = 1;
   c.MaintenanceAdmitted = 0;
   c.superPassIn.Ed_pass.clear();
 }
 
-void ConnectSwitch(Configurator& c) {
+void ConnectSwitch(const Session& c) {
   c.link.CloseConnection();
   c.clock.Sleep(kCloseToOpen);
   c.link.LinkState = kLinkConnecting;
@@ -80,7 +81,7 @@ void ConnectSwitch(Configurator& c) {
   }
 }
 
-void ReconnectFailed(Configurator& c) {
+void ReconnectFailed(const Session& c) {
   c.frontend.MessageBox(kReconnectFailed, kReconnectCaption);
   c.log.WriteErrLog(std::string(kReconnectFailed) + "\r\n" + c.link.CommErrorText(), 0);
   c.link.LinkState = kLinkConnectingFailure;
@@ -88,10 +89,10 @@ void ReconnectFailed(Configurator& c) {
   ShowDisconnectedValues(c);
 }
 
-void DisconnectSwitch(Configurator& c) {
+void DisconnectSwitch(const Session& c) {
   c.link.CloseConnection();
-  c.view.statusText = "Disconnect";
   c.link.LinkState = kLinkDisconnect;
+  ApplyLinkState(c.view, kLinkDisconnect);
   SetDisconnectedLayout(c);
   ShowDisconnectedValues(c);
 }

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "program/Configurator.h"
+#include "session/Session.h"
 
 namespace taviron {
 
 // Connect: reopen the configured port, greet the switch, log in again when it asks, refresh.
-void ConnectSwitch(Configurator& c);
+void ConnectSwitch(const Session& c);
 // The failure report of the connect sequence.
-void ReconnectFailed(Configurator& c);
+void ReconnectFailed(const Session& c);
 // Disconnect: close the port and show placeholders.
-void DisconnectSwitch(Configurator& c);
+void DisconnectSwitch(const Session& c);
 
 // A connection that answered the probe starts a new session: the maintenance password must be
 // given again.
-void StartSession(Configurator& c);
+void StartSession(const Session& c);
 
 }  // namespace taviron

@@ -21,7 +21,7 @@ constexpr GreetingCodes kStartupGreetingCodes{10230803, 10230804, 10230805, 1023
 
 }  // namespace
 
-bool SwitchLoggingOn(Configurator& c) {
+bool SwitchLoggingOn(const Session& c) {
   if (c.log.CanWriteFile(kLogFile) != 1) {
     c.frontend.MessageBox(kLogWriteFailed, kWritingError);
     return false;
@@ -32,13 +32,13 @@ bool SwitchLoggingOn(Configurator& c) {
   return true;
 }
 
-void SwitchLoggingOff(Configurator& c) {
+void SwitchLoggingOff(const Session& c) {
   c.log.LogEnabled = 0;
   UpdateLogMenu(c);
   c.log.CloseErrLog();
 }
 
-void RunStartup(Configurator& c) {
+void RunStartup(const Session& c) {
   if (c.StartupDone != 0) return;
   c.StartupDone = 1;
 
@@ -53,7 +53,7 @@ void RunStartup(Configurator& c) {
   StartConnection(c, c.link.ConfiguredPortName());
 }
 
-void StartConnection(Configurator& c, std::string_view portName) {
+void StartConnection(const Session& c, std::string_view portName) {
   c.link.LinkState = kLinkConnecting;
   if (!c.link.OpenConnection(portName)) {
     c.frontend.MessageBox(kPortOpenFailed, kStartingFailed);
@@ -80,7 +80,7 @@ void StartConnection(Configurator& c, std::string_view portName) {
   c.link.LinkState = kLinkConnectingFailure;
 }
 
-void EndConnection(Configurator& c) {
+void EndConnection(const Session& c) {
   Transfer transfer(c.link);
   for (int i = 0; i < 4; ++i) {
     transfer.Send(command::kWakeUp.text);
@@ -90,7 +90,7 @@ void EndConnection(Configurator& c) {
   c.log.CloseErrLog();
 }
 
-void RunShutdown(Configurator& c, const WindowBounds& currentBounds) {
+void RunShutdown(const Session& c, const WindowBounds& currentBounds) {
   EndConnection(c);
   c.mainWindowBounds = currentBounds;
   Settings settings{currentBounds, c.link.ComPortIndex, c.log.LogEnabled};

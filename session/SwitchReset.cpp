@@ -1,10 +1,10 @@
 #include "session/SwitchReset.h"
 
 #include "link/CommandTable.h"
-#include "session/ConnectionLifecycle.h"
 #include "link/Greeting.h"
 #include "link/Transfer.h"
 #include "monitor/MainDisplay.h"
+#include "session/ConnectionLifecycle.h"
 
 namespace taviron {
 namespace {
@@ -21,7 +21,7 @@ constexpr RestartReconnect kAfterReset{command::kProbePauseAfterReset, 10230914,
 
 }  // namespace
 
-void ResetFailed(Configurator& c, std::string_view caption) {
+void ResetFailed(const Session& c, std::string_view caption) {
   c.frontend.MessageBox(kResetFailed, caption);
   c.log.WriteErrLog(c.WithCommError(kCliStartLog), 0);
   c.link.LinkState = kLinkConnectingFailure;
@@ -29,7 +29,7 @@ void ResetFailed(Configurator& c, std::string_view caption) {
   c.link.CloseConnection();
 }
 
-void ReconnectAfterRestart(Configurator& c, const RestartReconnect& how) {
+void ReconnectAfterRestart(const Session& c, const RestartReconnect& how) {
   c.link.LinkState = kLinkConnecting;
   if (!c.link.OpenConfiguredPort()) {
     c.frontend.MessageBox(kResetFailed, how.failureCaption);
@@ -67,7 +67,7 @@ void ReconnectAfterRestart(Configurator& c, const RestartReconnect& how) {
   RefreshAll(c);
 }
 
-void ResetSwitch(Configurator& c) {
+void ResetSwitch(const Session& c) {
   Transfer transfer(c.link);
   transfer.Send(command::kReset.text);
   c.link.CloseConnection();

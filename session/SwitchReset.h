@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "program/Configurator.h"
 #include "base/Clock.h"
+#include "session/Session.h"
 
 namespace taviron {
 
@@ -21,11 +21,11 @@ struct RestartReconnect {
 
 // Reopens the configured port and greets the restarted switch; ends with RefreshAll on success.
 // The port must be closed and the switch's restart waited for.
-void ReconnectAfterRestart(Configurator& c, const RestartReconnect& how);
+void ReconnectAfterRestart(const Session& c, const RestartReconnect& how);
 
 // Reset: tell the switch to restart, wait for it, reconnect and log in again.
-void ResetSwitch(Configurator& c);
+void ResetSwitch(const Session& c);
 // The failure report of the greeting and password steps of a reconnect.
-void ResetFailed(Configurator& c, std::string_view caption);
+void ResetFailed(const Session& c, std::string_view caption);
 
 }  // namespace taviron

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "link/CommandTable.h"
+
 namespace taviron {
 
 // The controls of the default setting dialog Tfact_set.
@@ -11,6 +13,10 @@ struct DefaultSettingWindow {
   std::string Label4;          // the status line
   bool buttonsVisible = true;  // "Yes" and "No"
 };
+
+// The item each list of the Port Setting dialog Tport_set (Cmb_port1 to Cmb_port8) selects, -1
+// for none.
+using PortSelection = std::array<int, kPortCount>;
 
 // The six boxes of the MAC address dialog Tmac_set.
 struct MacAddressWindow {

@@ -5,11 +5,12 @@
 #include <QPushButton>
 
 #include "access/Login.h"
-#include "gui/app/QtProgram.h"
+#include "gui/common/WindowHost.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 
-Tpass_in::Tpass_in(QtProgram& program)
+Tpass_in::Tpass_in(WindowHost& program)
     : QtPasswordForm("Label6", "Ed_pass", "Button_ngok"), program_(program) {
   setObjectName("pass_in");
   Render(program_.core().passIn);

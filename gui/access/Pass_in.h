@@ -4,7 +4,7 @@
 
 namespace taviron {
 
-class QtProgram;
+class WindowHost;
 
 // The log-in window: the program's first window. It asks for the user password when the switch
 // wants one and opens the main window once the switch has accepted it; closing it ends the
@@ -13,7 +13,7 @@ class Tpass_in : public QtPasswordForm {
   Q_OBJECT
 
  public:
-  explicit Tpass_in(QtProgram& program);
+  explicit Tpass_in(WindowHost& program);
 
   void Button_okClick();
   void Button_canselClick();
@@ -24,7 +24,7 @@ class Tpass_in : public QtPasswordForm {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QtProgram& program_;
+  WindowHost& program_;
 };
 
 }  // namespace taviron

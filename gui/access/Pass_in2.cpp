@@ -3,11 +3,12 @@
 #include <QPushButton>
 
 #include "access/Login.h"
-#include "gui/app/QtProgram.h"
+#include "gui/common/WindowHost.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 
-Tpass_in2::Tpass_in2(QtProgram& program)
+Tpass_in2::Tpass_in2(WindowHost& program)
     : QtPasswordForm("Label2", "Ed_pass2", "Button_ngok2"), program_(program) {
   setObjectName("pass_in2");
   connect(okButton(), &QPushButton::clicked, this, &Tpass_in2::Button_okClick2);

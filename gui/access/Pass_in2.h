@@ -4,7 +4,7 @@
 
 namespace taviron {
 
-class QtProgram;
+class WindowHost;
 
 // The re-log-in window, shown by the connect sequence when the switch wants its user password
 // and none is known.
@@ -12,7 +12,7 @@ class Tpass_in2 : public QtPasswordForm {
   Q_OBJECT
 
  public:
-  explicit Tpass_in2(QtProgram& program);
+  explicit Tpass_in2(WindowHost& program);
 
   int exec() override;
   void Button_okClick2();
@@ -23,7 +23,7 @@ class Tpass_in2 : public QtPasswordForm {
   void reject() override { Button_canselClick2(); }
 
  private:
-  QtProgram& program_;
+  WindowHost& program_;
 };
 
 }  // namespace taviron

@@ -9,11 +9,12 @@
 
 #include "access/PasswordChange.h"
 #include "gui/common/QtDialogs.h"
-#include "gui/app/QtProgram.h"
+#include "gui/common/WindowHost.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 
-Tpass_set::Tpass_set(QtProgram& program) : program_(program) {
+Tpass_set::Tpass_set(WindowHost& program) : program_(program) {
   PrepareDialog(*this, "pass_set", "Change User Password");
   auto makeEdit = [this](const char* name) {
     auto* edit = new QLineEdit(this);

@@ -6,19 +6,19 @@ class QLineEdit;
 
 namespace taviron {
 
-class QtProgram;
+class WindowHost;
 
 // The user password dialog: sets a new user password on the switch.
 class Tpass_set : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Tpass_set(QtProgram& program);
+  explicit Tpass_set(WindowHost& program);
   void FormShow();
   void Button_okClick();
 
  private:
-  QtProgram& program_;
+  WindowHost& program_;
   QLineEdit* pass1_;
   QLineEdit* pass2_;
 };

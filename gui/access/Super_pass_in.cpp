@@ -10,11 +10,12 @@
 #include "access/Maintenance.h"
 #include "gui/common/QtDialogs.h"
 #include "gui/common/QtIcons.h"
-#include "gui/app/QtProgram.h"
+#include "gui/common/WindowHost.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 
-Tsuper_pass_in::Tsuper_pass_in(QtProgram& program) : program_(program) {
+Tsuper_pass_in::Tsuper_pass_in(WindowHost& program) : program_(program) {
   setObjectName("super_pass_in");
   setWindowTitle("Enter Maintenance Password");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -8,14 +8,14 @@ class QPushButton;
 
 namespace taviron {
 
-class QtProgram;
+class WindowHost;
 
 // The maintenance password window, shown by the maintenance gate.
 class Tsuper_pass_in : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Tsuper_pass_in(QtProgram& program);
+  explicit Tsuper_pass_in(WindowHost& program);
 
   int exec() override;
   void Button_okClick();
@@ -23,7 +23,7 @@ class Tsuper_pass_in : public QDialog {
  private:
   void Render();
 
-  QtProgram& program_;
+  WindowHost& program_;
   QLabel* label1_;
   QLabel* label6_;
   QLineEdit* edPass_;

@@ -19,7 +19,9 @@
 #include "gui/access/Pass_set.h"
 #include "gui/access/Super_pass_in.h"
 #include "gui/common/QtDialogs.h"
+#include "gui/config/AboutBox.h"
 #include "gui/config/Fact_set.h"
+#include "gui/config/Fact_setting.h"
 #include "gui/config/Mac_set.h"
 #include "gui/config/Port_set.h"
 #include "gui/config/Serial_set.h"
@@ -118,6 +120,10 @@ bool QtProgram::Start() {
     ShowMainWindow();
   }
   return true;
+}
+
+void QtProgram::CloseLogInWindow() {
+  if (passIn_) passIn_->close();
 }
 
 void QtProgram::ShowMainWindow() {

@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "program/Configurator.h"
 #include "base/Frontend.h"
+#include "gui/common/WindowHost.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 
@@ -35,7 +36,7 @@ class Tfw_update;
 // rules every operator command runs under. While a command's sequence runs, the windows keep
 // painting but take no operator input (only a box or dialog the sequence itself shows does),
 // no second command starts, and a close request waits until the sequence has ended.
-class QtProgram : public QObject, public Frontend {
+class QtProgram : public QObject, public Frontend, public WindowHost {
   Q_OBJECT
 
  public:
@@ -45,7 +46,7 @@ class QtProgram : public QObject, public Frontend {
             int closeRequests = -1);
   ~QtProgram() override;
 
-  Configurator& core() { return core_; }
+  Configurator& core() override { return core_; }
   TForm_MainWindow& mainWindow() { return *mainWindow_; }
   Tpass_in& passIn() { return *passIn_; }
   Tpass_in2& passIn2() { return *passIn2_; }
@@ -65,23 +66,24 @@ class QtProgram : public QObject, public Frontend {
   // Shows the first window: the log-in window, or the main window at once when no log-in is
   // needed. False when the program was closed before it could start.
   bool Start();
-  void ShowMainWindow();
+  void ShowMainWindow() override;
 
   // Runs an operator command. Refused (false) while another one runs.
-  bool Run(const std::function<void()>& command);
+  bool Run(const std::function<void()>& command) override;
   // Runs the work a dialog's button starts inside a command: meanwhile the dialog takes no
   // input either, until the work shows a box of its own or ends.
-  void Working(const std::function<void()>& step);
+  void Working(const std::function<void()>& step) override;
   // Runs the step now, or after the running command when one runs.
-  void RunWhenIdle(std::function<void()> step);
-  bool Busy() const { return depth_ > 0; }
+  void RunWhenIdle(std::function<void()> step) override;
+  bool Busy() const override { return depth_ > 0; }
   // The window takes operator input now: no command runs, or the running one waits on it.
   bool AwaitsOperator(const QWidget* window) const;
   // Close the main window (and so end the program) as soon as no sequence runs. The boxes and
   // dialogs of a running sequence are dismissed so that it comes to its end.
-  void RequestClose();
+  void RequestClose() override;
   // The main window has run its shutdown.
-  void MainWindowClosed() { closed_ = true; }
+  void MainWindowClosed() override { closed_ = true; }
+  void CloseLogInWindow() override;
 
   // Frontend.
   void MessageBox(std::string_view text, std::string_view caption) override;

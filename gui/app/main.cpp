@@ -11,9 +11,9 @@
 
 #include "base/InstanceGuard.h"
 #include "base/ProgramFiles.h"
+#include "gui/app/QtProgram.h"
 #include "gui/common/QtClock.h"
 #include "gui/common/QtIcons.h"
-#include "gui/app/QtProgram.h"
 #include "platform/posix/PosixSerialPort.h"
 
 namespace {

@@ -5,7 +5,7 @@
 namespace taviron {
 
 // The program's clock: a wait runs the event loop, so the windows keep painting while the
-// switch works; QtProgram keeps operator input away meanwhile.
+// switch works; the program keeps operator input away meanwhile.
 class QtClock : public Clock {
  public:
   TimeMs Now() const override;

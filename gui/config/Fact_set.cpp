@@ -5,13 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/common/QtDialogs.h"
-#include "gui/app/QtProgram.h"
 #include "config/DefaultSetting.h"
+#include "gui/common/QtDialogs.h"
+#include "gui/common/WindowHost.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 
-Tfact_set::Tfact_set(QtProgram& program) : program_(program) {
+Tfact_set::Tfact_set(WindowHost& program) : program_(program) {
   PrepareDialog(*this, "fact_set", "Default Setting");
   label1_ = new QLabel(this);
   label1_->setObjectName("Label1");
@@ -48,15 +49,6 @@ void Tfact_set::Button_okClick() {
   program_.Working([this] { FactSetYes(program_.core()); });
   Render();
   accept();
-}
-
-Tfact_setting::Tfact_setting() {
-  setObjectName("fact_setting");
-  setFont(QFont("Arial", 9));
-  auto* label = new QLabel("          Default setting......", this);
-  label->setObjectName("Label1");
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label);
 }
 
 }  // namespace taviron

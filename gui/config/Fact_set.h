@@ -7,32 +7,24 @@ class QPushButton;
 
 namespace taviron {
 
-class QtProgram;
+class WindowHost;
 
 // The Default Setting dialog: asks, then returns the switch to its factory settings.
 class Tfact_set : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Tfact_set(QtProgram& program);
+  explicit Tfact_set(WindowHost& program);
   void FormShow();
   void Button_okClick();
   void Render();
 
  private:
-  QtProgram& program_;
+  WindowHost& program_;
   QLabel* label1_;
   QLabel* label4_;
   QPushButton* yes_;
   QPushButton* no_;
-};
-
-// A small window created at start-up that nothing shows.
-class Tfact_setting : public QWidget {
-  Q_OBJECT
-
- public:
-  Tfact_setting();
 };
 
 }  // namespace taviron

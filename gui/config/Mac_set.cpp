@@ -6,13 +6,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/common/QtDialogs.h"
-#include "gui/app/QtProgram.h"
 #include "config/MacAddress.h"
+#include "gui/common/QtDialogs.h"
+#include "gui/common/WindowHost.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 
-Tmac_set::Tmac_set(QtProgram& program) : program_(program) {
+Tmac_set::Tmac_set(WindowHost& program) : program_(program) {
   PrepareDialog(*this, "mac_set", "MAC Address Setting");
   auto* label = new QLabel("Input MAC Address", this);
   label->setObjectName("Label1");

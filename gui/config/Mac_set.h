@@ -8,14 +8,14 @@ class QLineEdit;
 
 namespace taviron {
 
-class QtProgram;
+class WindowHost;
 
 // The MAC Address Setting dialog: shows the switch's address and sets a new one.
 class Tmac_set : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Tmac_set(QtProgram& program);
+  explicit Tmac_set(WindowHost& program);
   void FormShow();
   void Button_okClick();
   QLineEdit* Box(int n) const { return boxes_[static_cast<std::size_t>(n - 1)]; }
@@ -23,7 +23,7 @@ class Tmac_set : public QDialog {
  private:
   void Render();
 
-  QtProgram& program_;
+  WindowHost& program_;
   std::array<QLineEdit*, 6> boxes_{};
 };
 

@@ -7,14 +7,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "config/PortSetting.h"
 #include "gui/common/QtDialogs.h"
 #include "gui/common/QtNamedList.h"
-#include "gui/app/QtProgram.h"
-#include "config/PortSetting.h"
+#include "gui/common/WindowHost.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 
-Tport_set::Tport_set(QtProgram& program) : program_(program) {
+Tport_set::Tport_set(WindowHost& program) : program_(program) {
   PrepareDialog(*this, "port_set", "Port Setting");
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel("Port No", this), 0, 0);

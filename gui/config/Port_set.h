@@ -8,14 +8,14 @@ class QComboBox;
 
 namespace taviron {
 
-class QtProgram;
+class WindowHost;
 
 // The Port Setting dialog: speed and duplex of each of the eight ports.
 class Tport_set : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Tport_set(QtProgram& program);
+  explicit Tport_set(WindowHost& program);
   // FormShow: the lists follow what is known of the ports.
   void FormShow();
   void Button_okClick();
@@ -24,7 +24,7 @@ class Tport_set : public QDialog {
  private:
   void Render();
 
-  QtProgram& program_;
+  WindowHost& program_;
   std::array<QComboBox*, 8> lists_{};
 };
 

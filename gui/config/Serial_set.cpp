@@ -1,21 +1,20 @@
 #include "gui/config/Serial_set.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/common/QtDialogs.h"
-#include "gui/common/QtIcons.h"
-#include "gui/common/QtNamedList.h"
-#include "gui/app/QtProgram.h"
 #include "config/ComPortSetting.h"
+#include "gui/common/QtDialogs.h"
+#include "gui/common/QtNamedList.h"
+#include "gui/common/WindowHost.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 
-Tserial_set::Tserial_set(QtProgram& program) : program_(program) {
+Tserial_set::Tserial_set(WindowHost& program) : program_(program) {
   PrepareDialog(*this, "serial_set", "COM Port Setting");
   auto* label = new QLabel("COM &Port", this);
   label->setObjectName("Label1");
@@ -49,41 +48,6 @@ void Tserial_set::FormShow() {
 void Tserial_set::Button_okClick() {
   SerialSetChange(program_.core(), comboBox1_->currentIndex());
   accept();
-}
-
-TAboutBox::TAboutBox() {
-  PrepareDialog(*this, "AboutBox", "About TAVIRON");
-  auto* panel = new QFrame(this);
-  panel->setObjectName("Panel1");
-  panel->setFrameShape(QFrame::Panel);
-  panel->setFrameShadow(QFrame::Sunken);
-  auto* icon = new QLabel(panel);
-  icon->setObjectName("ProgramIcon");
-  icon->setPixmap(ProgramIcon().pixmap(64, 64));
-  auto* iconLayout = new QHBoxLayout(panel);
-  iconLayout->addWidget(icon);
-  auto* text = new QVBoxLayout;
-  auto addLabel = [this, text](const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(name);
-    text->addWidget(label);
-    return label;
-  };
-  addLabel("ProductName", "");
-  addLabel("Label1", "8-Port Ethernet Switch (with surge protector)");
-  addLabel("Label2", "PC Configurator");
-  addLabel("Version", "TAVIRON Ver. 1.09");
-  addLabel("Copyright", "");
-  addLabel("Comments", "");
-  auto* top = new QHBoxLayout;
-  top->addWidget(panel, 0, Qt::AlignTop);
-  top->addLayout(text);
-  auto* ok = MakeButton(this, "OKButton", "OK", true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addWidget(ok, 0, Qt::AlignHCenter);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace taviron

@@ -5,13 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/common/QtDialogs.h"
-#include "gui/app/QtProgram.h"
 #include "config/SurgeCounterClear.h"
+#include "gui/common/QtDialogs.h"
+#include "gui/common/WindowHost.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 
-Tth_clear::Tth_clear(QtProgram& program) : program_(program) {
+Tth_clear::Tth_clear(WindowHost& program) : program_(program) {
   PrepareDialog(*this, "th_clear", "Clear Surge Counter");
   auto* line1 = new QLabel("The Surge counter will reset back to 0.", this);
   line1->setObjectName("Label1");

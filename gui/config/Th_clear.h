@@ -4,18 +4,18 @@
 
 namespace taviron {
 
-class QtProgram;
+class WindowHost;
 
 // The Clear Surge Counter dialog: asks, then clears the switch's surge counter.
 class Tth_clear : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Tth_clear(QtProgram& program);
+  explicit Tth_clear(WindowHost& program);
   void Button_okClick();
 
  private:
-  QtProgram& program_;
+  WindowHost& program_;
 };
 
 }  // namespace taviron

@@ -11,9 +11,10 @@
 
 #include <algorithm>
 
-#include "gui/common/QtDialogs.h"
-#include "gui/app/QtProgram.h"
 #include "firmware/FirmwareUpload.h"
+#include "gui/common/QtDialogs.h"
+#include "gui/common/WindowHost.h"
+#include "program/Configurator.h"
 
 namespace taviron {
 namespace {
@@ -22,7 +23,7 @@ constexpr int kProgressMaximum = 4096;
 
 }  // namespace
 
-Tfw_update::Tfw_update(QtProgram& program) : program_(program) {
+Tfw_update::Tfw_update(WindowHost& program) : program_(program) {
   PrepareDialog(*this, "fw_update", "Firmware Upgrade");
   // No close box: the dialog closes through its buttons only.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -97,7 +98,7 @@ void Tfw_update::FormShow() {
 }
 
 void Tfw_update::hexfile_open_click() {
-  std::string chosen = program_.AskFileToOpen(kHexFileFilter);
+  std::string chosen = program_.core().frontend.AskFileToOpen(kHexFileFilter);
   FwUpdateOpenFile(program_.core(),
                    chosen.empty() ? std::nullopt : std::optional<std::string>(chosen));
   Render();

@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace taviron {
 
-class QtProgram;
+class WindowHost;
 
 // The firmware upgrade dialog: choose an Intel HEX file and upload it through the processor's
 // ROM loader. It has no close box; while an upload runs it cannot be closed at all.
@@ -17,7 +17,7 @@ class Tfw_update : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Tfw_update(QtProgram& program);
+  explicit Tfw_update(WindowHost& program);
   void FormShow();
   void hexfile_open_click();
   void Button_okClick();
@@ -31,7 +31,7 @@ class Tfw_update : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QtProgram& program_;
+  WindowHost& program_;
   QLineEdit* edFile_;
   QPushButton* open_;
   QProgressBar* progressBar1_;

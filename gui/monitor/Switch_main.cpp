@@ -11,18 +11,18 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "gui/access/Pass_in.h"
-#include "gui/common/QtIcons.h"
-#include "gui/app/QtProgram.h"
-#include "session/Startup.h"
 #include "config/ConfigFile.h"
 #include "config/DefaultSetting.h"
 #include "config/MacAddress.h"
 #include "config/PortSetting.h"
 #include "config/SurgeCounterClear.h"
-#include "session/ConnectionLifecycle.h"
+#include "gui/common/QtIcons.h"
+#include "gui/common/WindowHost.h"
 #include "monitor/MainDisplay.h"
+#include "program/Configurator.h"
 #include "program/MenuActions.h"
+#include "session/ConnectionLifecycle.h"
+#include "session/Startup.h"
 
 namespace taviron {
 namespace {
@@ -57,7 +57,7 @@ QWidget* ValueLayer(QGroupBox* box) {
 
 }  // namespace
 
-TForm_MainWindow::TForm_MainWindow(QtProgram& program) : program_(program) {
+TForm_MainWindow::TForm_MainWindow(WindowHost& program) : program_(program) {
   setObjectName("Form_MainWindow");
   setWindowTitle("TAVIRON");
   setWindowIcon(ProgramIcon());
@@ -336,10 +336,12 @@ void TForm_MainWindow::closeEvent(QCloseEvent* event) {
   }
   event->accept();
   program_.MainWindowClosed();
-  program_.passIn().close();
+  program_.CloseLogInWindow();
 }
 
-void TForm_MainWindow::RunCommand(void (*sequence)(Configurator&)) {
+template <typename Part>
+void TForm_MainWindow::RunCommand(void (*sequence)(Part)) {
+  // Each sequence is handed the part of the program's state it works on.
   program_.Run([this, sequence] { sequence(program_.core()); });
 }
 

@@ -14,7 +14,7 @@ class QMenu;
 namespace taviron {
 
 class Configurator;
-class QtProgram;
+class WindowHost;
 
 // The main window: the switch's information, its eight ports, the connection state in the
 // status bar, and the commands in the menu and toolbar.
@@ -22,7 +22,7 @@ class TForm_MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TForm_MainWindow(QtProgram& program);
+  explicit TForm_MainWindow(WindowHost& program);
 
   // Draws what the core's view holds.
   void Render();
@@ -74,9 +74,10 @@ class TForm_MainWindow : public QMainWindow {
                    void (TForm_MainWindow::*handler)());
   QAction* Button(Command command) const;
   // Runs the sequence of a command on the core, as no other command runs.
-  void RunCommand(void (*sequence)(Configurator&));
+  template <typename Part>
+  void RunCommand(void (*sequence)(Part));
 
-  QtProgram& program_;
+  WindowHost& program_;
   bool shutdownDone_ = false;
   bool shownOnce_ = false;
   bool placedInFrame_ = false;  // placed once the window manager's frame was known

@@ -1,6 +1,6 @@
 #include <cstdlib>
 
-#include "link/ComPortNames.h"
+#include "base/ComPortNames.h"
 
 namespace taviron {
 

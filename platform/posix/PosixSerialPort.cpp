@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <chrono>
 
-#include "link/ComPortNames.h"
+#include "base/ComPortNames.h"
 #include "base/SystemSerialPort.h"
 
 namespace taviron {

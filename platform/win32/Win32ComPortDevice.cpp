@@ -1,6 +1,6 @@
 #include <cctype>
 
-#include "link/ComPortNames.h"
+#include "base/ComPortNames.h"
 
 namespace taviron {
 namespace {

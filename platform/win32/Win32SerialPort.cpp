@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "link/ComPortNames.h"
+#include "base/ComPortNames.h"
 #include "base/SystemSerialPort.h"
 #include "platform/win32/Win32ErrorText.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "session/ConnectionLifecycle.h"
 #include "program/MenuActions.h"
+#include "session/ConnectionLifecycle.h"
 #include "tests/support/Harness.h"
 
 namespace taviron::test {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "session/Startup.h"
 #include "config/ComPortSetting.h"
 #include "config/SurgeCounterClear.h"
 #include "session/ConnectionLifecycle.h"
+#include "session/Startup.h"
 #include "tests/support/Harness.h"
 
 namespace taviron::test {

@@ -41,15 +41,17 @@ TEST(DesktopTest, EveryWindowIsTitledWithItsCaptionAndTakesKeysAndClicks) {
   SwitchSim sim;
   ProgramRun run(sim.Device());
   auto program = run.Start(On(desktop));
-  ASSERT_TRUE(desktop.WaitForWindow("TAVIRON", kWait));
+  std::optional<std::string> main = desktop.WaitForWindow("TAVIRON", kWait);
+  ASSERT_TRUE(main);
   ASSERT_TRUE(RefreshesDone(sim, 1));
+  desktop.Activate(*main);
 
   // Help > TAVIRON Version from the keyboard, closed with Escape.
   desktop.Keys("alt+h");
   desktop.Keys("t");
   std::optional<std::string> about = desktop.WaitForWindow("About TAVIRON", kWait);
   ASSERT_TRUE(about);
-  EXPECT_EQ(desktop.ActiveWindowName(), "About TAVIRON");
+  EXPECT_TRUE(desktop.WaitUntilActive("About TAVIRON", kWait)) << desktop.ActiveWindowName();
   desktop.Keys("Escape");
   EXPECT_TRUE(desktop.WaitUntilGone(*about, kWait));
 
@@ -58,6 +60,7 @@ TEST(DesktopTest, EveryWindowIsTitledWithItsCaptionAndTakesKeysAndClicks) {
   desktop.Keys("t");
   about = desktop.WaitForWindow("About TAVIRON", kWait);
   ASSERT_TRUE(about);
+  ASSERT_TRUE(desktop.WaitUntilActive("About TAVIRON", kWait));
   std::optional<Desktop::Geometry> box = desktop.WindowGeometry(*about);
   ASSERT_TRUE(box);
   desktop.ClickAt(box->x + box->width / 2, box->y + box->height - 22);
@@ -68,11 +71,12 @@ TEST(DesktopTest, EveryWindowIsTitledWithItsCaptionAndTakesKeysAndClicks) {
   desktop.Keys("p");
   std::optional<std::string> ports = desktop.WaitForWindow("Port Setting", kWait);
   ASSERT_TRUE(ports);
-  EXPECT_EQ(desktop.ActiveWindowName(), "Port Setting");
+  EXPECT_TRUE(desktop.WaitUntilActive("Port Setting", kWait)) << desktop.ActiveWindowName();
   desktop.Keys("Up");  // Auto to 100Mbps/full
   desktop.Keys("Return");
   std::optional<std::string> done = desktop.WaitForWindow("Port Setting was Complete", kWait);
   ASSERT_TRUE(done);
+  ASSERT_TRUE(desktop.WaitUntilActive("Port Setting was Complete", kWait));
   desktop.Keys("Return");
   EXPECT_TRUE(desktop.WaitUntilGone(*done, kWait));
   EXPECT_TRUE(sim.WaitFor("port-modes", "35555555", kWait));
@@ -83,6 +87,7 @@ TEST(DesktopTest, EveryWindowIsTitledWithItsCaptionAndTakesKeysAndClicks) {
   desktop.Keys("e");
   std::optional<std::string> gate = desktop.WaitForWindow("Enter Maintenance Password", kWait);
   ASSERT_TRUE(gate);
+  ASSERT_TRUE(desktop.WaitUntilActive("Enter Maintenance Password", kWait));
   desktop.Keys("Escape");
   EXPECT_TRUE(desktop.WaitUntilGone(*gate, kWait));
 
@@ -125,6 +130,7 @@ TEST_P(LogInWindowClosedTest, TheSavedBoundsSurvive) {
   run.WriteSettings("[Size]\nTop=50\nLeft=60\nWidth=391\nHeight=561\n");
   auto program = run.Start(On(desktop));
   ASSERT_TRUE(desktop.WaitForWindow("Enter Password", kWait));
+  ASSERT_TRUE(desktop.WaitUntilActive("Enter Password", kWait));
   if (byWindowManager) {
     desktop.Keys("alt+F4");
   } else {

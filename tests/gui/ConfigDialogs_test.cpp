@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "gui/access/Pass_set.h"
+#include "gui/config/AboutBox.h"
 #include "gui/config/Fact_set.h"
 #include "gui/config/Mac_set.h"
 #include "gui/config/Port_set.h"

@@ -16,14 +16,15 @@
 #include <string>
 
 #include "gui/access/Pass_set.h"
+#include "gui/config/AboutBox.h"
 #include "gui/config/Fact_set.h"
 #include "gui/config/Mac_set.h"
 #include "gui/config/Port_set.h"
 #include "gui/config/Serial_set.h"
 #include "gui/firmware/Fw_update.h"
-#include "tests/support/HexImage.h"
 #include "tests/gui/OperatorHands.h"
 #include "tests/gui/WindowHarness.h"
+#include "tests/support/HexImage.h"
 
 namespace taviron::test {
 namespace {

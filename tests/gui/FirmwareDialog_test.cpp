@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "gui/firmware/Fw_update.h"
-#include "tests/support/HexImage.h"
 #include "tests/gui/WindowHarness.h"
+#include "tests/support/HexImage.h"
 
 namespace taviron::test {
 namespace {

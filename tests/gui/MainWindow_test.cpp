@@ -3,8 +3,8 @@
 #include <QScreen>
 
 #include "gui/access/Pass_in.h"
-#include "session/Startup.h"
 #include "link/LinkState.h"
+#include "session/Startup.h"
 #include "tests/gui/WindowHarness.h"
 
 namespace taviron::test {

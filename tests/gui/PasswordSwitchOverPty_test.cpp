@@ -10,10 +10,10 @@
 #include <cstdlib>
 
 #include "gui/access/Pass_in.h"
-#include "gui/common/QtClock.h"
 #include "gui/app/QtProgram.h"
-#include "platform/posix/PosixSerialPort.h"
+#include "gui/common/QtClock.h"
 #include "gui/monitor/Switch_main.h"
+#include "platform/posix/PosixSerialPort.h"
 #include "tests/support/Process.h"
 #include "tests/support/TempDir.h"
 

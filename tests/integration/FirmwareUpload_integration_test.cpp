@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "program/Configurator.h"
 #include "firmware/FirmwareUpload.h"
 #include "platform/posix/PosixSerialPort.h"
+#include "program/Configurator.h"
 #include "tests/support/HexImage.h"
 #include "tests/support/Process.h"
 #include "tests/support/RecordingFrontend.h"

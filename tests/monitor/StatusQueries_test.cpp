@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "monitor/StatusTables.h"
+#include "link/StatusTables.h"
 #include "tests/support/Harness.h"
 
 namespace taviron::test {

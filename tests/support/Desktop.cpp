@@ -25,24 +25,18 @@ std::string Trimmed(std::string text) {
 }  // namespace
 
 Desktop::Desktop(int width, int height) {
-  int number = 90 + static_cast<int>(::getpid() % 400);
-  while (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number)) ||
-         std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) {
-    ++number;
-  }
-  display_ = ":" + std::to_string(number);
+  // The server picks a free display itself and says which once it takes connections.
   server_ = std::make_unique<Process>(std::vector<std::string>{
-      "/usr/bin/Xvfb", display_, "-screen", "0",
+      "/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0",
       std::to_string(width) + "x" + std::to_string(height) + "x24", "-nolisten", "tcp"});
-  std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-  for (int i = 0; i < 100 && !std::filesystem::exists(socket); ++i)
-    Pause(50);
-  if (!std::filesystem::exists(socket)) return;
+  std::optional<std::string> number = server_->ReadLine(20000);
+  if (!number || number->empty()) return;
+  display_ = ":" + *number;
   windowManager_ =
       std::make_unique<Process>(std::vector<std::string>{"/usr/bin/openbox"},
                                 std::map<std::string, std::string>{{"DISPLAY", display_}});
   // The window manager is up once it has claimed the screen.
-  for (int i = 0; i < 100 && !ready_; ++i) {
+  for (int i = 0; i < 200 && !ready_; ++i) {
     Process probe({"/usr/bin/xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}, {{"DISPLAY", display_}});
     std::optional<std::string> line = probe.ReadLine(1000);
     probe.Wait(1000);
@@ -96,6 +90,19 @@ bool Desktop::WaitUntilGone(const std::string& windowId, int timeoutMs) {
     Pause(100);
   } while (std::chrono::steady_clock::now() < deadline);
   return false;
+}
+
+bool Desktop::WaitUntilActive(const std::string& name, int timeoutMs) {
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  do {
+    if (ActiveWindowName() == name) return true;
+    Pause(100);
+  } while (std::chrono::steady_clock::now() < deadline);
+  return false;
+}
+
+void Desktop::Activate(const std::string& windowId) {
+  Xdotool({"windowactivate", "--sync", windowId});
 }
 
 std::string Desktop::ActiveWindowName() {

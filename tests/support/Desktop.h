@@ -30,6 +30,10 @@ class Desktop {
   bool WaitUntilGone(const std::string& windowId, int timeoutMs);
   // The title of the window that has the keyboard.
   std::string ActiveWindowName();
+  // Waits for the window manager to give the keyboard to the window of that title.
+  bool WaitUntilActive(const std::string& name, int timeoutMs);
+  // Gives the window the keyboard, as the operator's click on it does.
+  void Activate(const std::string& windowId);
   struct Geometry {
     int x = 0, y = 0, width = 0, height = 0;
   };

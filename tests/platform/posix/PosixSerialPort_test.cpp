@@ -12,7 +12,7 @@
 #include <string>
 #include <thread>
 
-#include "link/ComPortNames.h"
+#include "base/ComPortNames.h"
 #include "tests/support/TempDir.h"
 
 namespace taviron::test {

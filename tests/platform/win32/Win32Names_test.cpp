@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "base/ComPortNames.h"
 #include "config/ComPortSetting.h"
-#include "link/ComPortNames.h"
 #include "platform/win32/Win32ErrorText.h"
 #include "tests/support/Harness.h"
 

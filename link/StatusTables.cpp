@@ -1,4 +1,4 @@
-#include "monitor/StatusTables.h"
+#include "link/StatusTables.h"
 
 #include "link/CommandTable.h"
 

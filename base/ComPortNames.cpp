@@ -1,4 +1,4 @@
-#include "link/ComPortNames.h"
+#include "base/ComPortNames.h"
 
 namespace taviron {
 
