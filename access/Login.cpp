@@ -1,5 +1,6 @@
 #include "access/Login.h"
 
+#include "base/FailureCatalogue.h"
 #include "link/Greeting.h"
 #include "monitor/MainDisplay.h"
 
@@ -10,8 +11,6 @@ constexpr std::string_view kIncorrect = "Password is incorrect.";
 constexpr std::string_view kRetype = "Please retype the password.";
 constexpr std::string_view kFailedLabel = "Failed to Start TAVIRON.";
 constexpr std::string_view kFailureCaption = "TAVIRON Starting Failure";
-constexpr std::string_view kFailedLog = "Failed to Start TAVIRON\r\n";
-constexpr std::uint32_t kCodeLoginFailed = 10230801;
 
 void Remember(const Access& c, const std::string& typed) {
   c.LoggedIn = typed.empty() ? 0 : 1;
@@ -37,7 +36,7 @@ void EnterFailureState(const Access& c, PasswordWindow& w, bool reLogin) {
   w.caption = kFailureCaption;
   w.entryVisible = false;
   w.failureOkVisible = true;
-  c.Record(kCodeLoginFailed, kFailedLog);
+  c.Report(failure::kLoginFailed);
 }
 
 }  // namespace

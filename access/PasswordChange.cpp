@@ -1,5 +1,6 @@
 #include "access/PasswordChange.h"
 
+#include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
 #include "link/Transfer.h"
 
@@ -8,10 +9,6 @@ namespace {
 
 constexpr std::string_view kChanged = "User password was changed.";
 constexpr std::string_view kChangedCaption = "Changed User Password";
-constexpr std::string_view kRefused =
-    "User password is incorrect.\r\nPlease retype the user password.";
-constexpr std::string_view kRefusedCaption = "User Password Changing Error";
-constexpr std::string_view kRefusedLog = "Failed to set the user password.";
 
 // Asks the switch; true when it took the password.
 bool Change(const Access& c, const std::string& password) {
@@ -37,8 +34,7 @@ bool PassSetOk(const Access& c, const std::string& newPassword, const std::strin
     c.frontend.MessageBox(kChanged, kChangedCaption);
     return true;
   }
-  c.frontend.MessageBox(kRefused, kRefusedCaption);
-  c.Record(10230401, c.WithCommError(kRefusedLog));
+  c.Report(failure::kPasswordChangeRefused);
   return false;
 }
 

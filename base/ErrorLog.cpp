@@ -36,7 +36,6 @@ void ErrorLog::Append(std::string_view bytes) {
 }
 
 void ErrorLog::WriteErrLog(std::string_view text, int flag) {
-  if (listener) listener(text.substr(0, text.find('\0')), flag);
   if (LogEnabled != 1) return;
   if (flag == 1) Append(TimestampText(clock_.LocalNow()));
   Append(text.substr(0, text.find('\0')));

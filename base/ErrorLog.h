@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/Clock.h"
+#include "base/Failure.h"
 #include "base/HeldLogFile.h"
 
 namespace taviron {
@@ -49,9 +50,11 @@ class ErrorLog {
 
   std::uint8_t LogEnabled = 0;
 
-  // Sees every piece of every failure record, whether logging is on or not: the text and the
-  // timestamp flag, as WriteErrLog was called.
-  std::function<void(std::string_view text, int flag)> listener;
+  // Hears of every failure reported, whether logging is on or not.
+  std::function<void(const FailureEvent& failure)> onFailure;
+  void Notify(const FailureEvent& failure) const {
+    if (onFailure) onFailure(failure);
+  }
 
  private:
   void Append(std::string_view bytes);

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/OsError.h"
+
 namespace taviron {
 
 // Line-error word, with the bit values the switch tools have always used (Windows CE_ flags).
@@ -66,9 +68,11 @@ class SerialPort {
   // Leaves the line without hardware flow control before it is released.
   virtual bool ReleaseFlowControl() = 0;
   virtual void Close() = 0;
-  // True when the last failed call failed for a passing shortage of the system (no memory or
-  // buffer space), which is worth another attempt.
-  virtual bool LastErrorWasShortage() const = 0;
+  // Why the last failed call failed, as the system said it.
+  virtual OsError LastError() const = 0;
+  // The last failed call failed for a passing shortage of the system (no memory or buffer
+  // space), which is worth another attempt.
+  bool LastErrorWasShortage() const { return LastError().kind == OsErrorKind::kShortage; }
 };
 
 }  // namespace taviron

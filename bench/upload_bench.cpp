@@ -86,7 +86,7 @@ class LinePacedPort : public SerialPort {
   bool LowerDtr() override { return line_.LowerDtr(); }
   bool ReleaseFlowControl() override { return line_.ReleaseFlowControl(); }
   void Close() override { line_.Close(); }
-  bool LastErrorWasShortage() const override { return line_.LastErrorWasShortage(); }
+  OsError LastError() const override { return line_.LastError(); }
 
   std::uint64_t bytesWritten = 0;
   std::uint64_t bytesRead = 0;

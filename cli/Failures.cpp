@@ -1,52 +1,36 @@
 #include "cli/Failures.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace taviron::cli {
 namespace {
 
-constexpr std::uint32_t kFirstFailureCode = 10000000;
-
-bool IsCodeText(std::string_view text) {
-  return text.size() == 11 && text.substr(8) == "   " &&
-         std::all_of(text.begin(), text.begin() + 8,
-                     [](char ch) { return std::isdigit(static_cast<unsigned char>(ch)); });
-}
-
-bool IsFileCode(std::uint32_t code) {
-  return (code >= 10110128 && code <= 10110133) || code == 10230610 ||
-         (code >= 10230680 && code <= 10230683);
-}
-
-bool IsInputCode(std::uint32_t code) {
-  return code == 10110303 || code == 10110304;
+// The log's message on one line: each line end becomes one blank, none is left at the end.
+std::string OneLine(std::string_view text) {
+  std::string line;
+  for (char ch : text) {
+    if (ch == '\r' || ch == '\n') {
+      if (!line.empty() && line.back() != ' ') line += ' ';
+    } else {
+      line += ch;
+    }
+  }
+  while (!line.empty() && line.back() == ' ')
+    line.pop_back();
+  return line;
 }
 
 }  // namespace
 
 void Failures::Listen(ErrorLog& log) {
-  log.listener = [this](std::string_view text, int flag) { OnWrite(text, flag); };
+  log.onFailure = [this](const FailureEvent& failure) { OnFailure(failure); };
 }
 
-void Failures::OnWrite(std::string_view text, int flag) {
-  if (flag == 1 && IsCodeText(text)) {
-    std::uint32_t code = static_cast<std::uint32_t>(std::stoul(std::string(text.substr(0, 8))));
-    open_ = code >= kFirstFailureCode;
-    if (open_) failures_.push_back({code, {}, IsFileCode(code) ? 3 : IsInputCode(code) ? 2 : 1});
-    return;
-  }
-  if (!open_) return;
-  std::string& message = failures_.back().message;
-  for (char ch : text) {
-    if (ch == '\r' || ch == '\n') {
-      if (!message.empty() && message.back() != ' ') message += ' ';
-    } else {
-      message += ch;
-    }
-  }
-  while (!message.empty() && message.back() == ' ')
-    message.pop_back();
+void Failures::OnFailure(const FailureEvent& failure) {
+  // A failure without a code is a box about the program's own files, which the tool reports
+  // in its own words where it matters.
+  if (failure.code == 0) return;
+  failures_.push_back({failure.code, OneLine(failure.message), ExitStatusOf(failure.kind)});
 }
 
 std::string Failures::Lines() const {

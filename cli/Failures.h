@@ -16,9 +16,9 @@ struct Failure {
   int exitStatus = 1;
 };
 
-// Collects the failure records the core writes, whether or not the log is on. Records of what
-// the switch itself reports about its ports and self-test (codes below 10000000) are states,
-// not failures of the command, and are left out.
+// Collects the failures the core reports, whether or not the log is on, as the core reports
+// them: by code, message and kind. What the switch itself reports about its ports and
+// self-test is a state, not a failure of the command, and is no failure here either.
 class Failures {
  public:
   void Listen(ErrorLog& log);
@@ -31,15 +31,14 @@ class Failures {
 
   // One line per failure: "10230101 Failed to obtain the Firmware version.".
   std::string Lines() const;
-  // 3 when a file could not be read, written or was refused, 2 for an address the operator
-  // typed that cannot be used, 1 for any other failure, 0 without failures.
+  // The highest of the failures' statuses by their kind (3 a file, 2 the operator's input, 1
+  // the switch or the link), 0 without failures.
   int ExitStatus() const;
 
  private:
-  void OnWrite(std::string_view text, int flag);
+  void OnFailure(const FailureEvent& failure);
 
   std::vector<Failure> failures_;
-  bool open_ = false;  // the last record takes the message pieces that follow
 };
 
 }  // namespace taviron::cli

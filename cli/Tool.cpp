@@ -304,14 +304,14 @@ int Tool::Log(bool on) {
 int Tool::FirmwareCheck(const std::string& file) {
   FirmwareFileReport report = CheckFirmwareFile(file);
   if (report.refusal != 0 && report.refusedLine == 0) {
-    const UploadError* error = FindUploadError(report.refusal);
-    err_ << report.refusal << " " << (error ? std::string(error->text) : "") << "\n";
+    const taviron::Failure* error = FindUploadError(report.refusal);
+    err_ << report.refusal << " " << (error ? std::string(error->box) : "") << "\n";
     return 3;
   }
   out_ << file << "\n" << FirmwareReportText(report);
   if (report.refusal == 0) return 0;
-  const UploadError* error = FindUploadError(report.refusal);
-  std::string message = error ? std::string(error->logText) : std::string();
+  const taviron::Failure* error = FindUploadError(report.refusal);
+  std::string message = error ? std::string(error->log) : std::string();
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
     message.pop_back();
   }

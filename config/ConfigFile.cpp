@@ -1,5 +1,6 @@
 #include "config/ConfigFile.h"
 
+#include "base/FailureCatalogue.h"
 #include "base/ReplaceFile.h"
 #include "config/PortSetting.h"
 #include "link/CommandTable.h"
@@ -12,21 +13,9 @@ namespace {
 constexpr std::size_t kLongestLine = 255;
 constexpr int kEndOfFileByte = 0x1A;
 
-constexpr std::string_view kSaveFailed = "Failed to save the file.";
-constexpr std::string_view kSaveCaption = "File Saving Error";
-constexpr std::string_view kSaveLog = "Failed to save the configuration file.\r\n";
-constexpr std::string_view kOpenFailed = "Failed to open the file.";
-constexpr std::string_view kOpenCaption = "File Open Error";
-constexpr std::string_view kOpenLog = "Failed to open the Configration file.\r\n";
-constexpr std::string_view kIncorrect = "Configuration file is incorrect.";
-constexpr std::string_view kIncorrectLog = "Configuration file is incorrect.\r\n";
-constexpr std::string_view kConfigCaption = "Configuration Error";
-constexpr std::string_view kSendFailed = "Failed to set the configuration.";
-constexpr std::string_view kSendFailedLog = "Setting Configuration Failure";
 
-void Incorrect(const Monitoring& c, std::uint32_t code) {
-  c.frontend.MessageBox(kIncorrect, kConfigCaption);
-  c.Record(code, kIncorrectLog);
+void Incorrect(const Monitoring& c, const Failure& failure) {
+  c.Report(failure);
 }
 
 }  // namespace
@@ -92,16 +81,14 @@ void FileOpenCommand(const Monitoring& c) {
 
 void SaveConfigFile(const Monitoring& c, const std::string& chosenPath) {
   if (!ReplaceFile(WithTxtExtension(chosenPath), ConfigFileText(c.status.PortConfig))) {
-    c.frontend.MessageBox(kSaveFailed, kSaveCaption);
-    c.Record(10110133, kSaveLog);
+    c.Report(failure::kConfigSaveFailed);
   }
 }
 
 void LoadConfigFile(const Monitoring& c, const std::string& path) {
   std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
   if (file == nullptr) {
-    c.frontend.MessageBox(kOpenFailed, kOpenCaption);
-    c.Record(10110128, kOpenLog);
+    c.Report(failure::kConfigOpenFailed);
     return;
   }
   c.status.PortConfig.clear();
@@ -111,7 +98,7 @@ void LoadConfigFile(const Monitoring& c, const std::string& path) {
     char code = 0;
     ConfigLine kind = ParseConfigLine(line, code);
     if (kind != ConfigLine::kValue) {
-      Incorrect(c, kind == ConfigLine::kNoEquals ? 10110129 : 10110130);
+      Incorrect(c, kind == ConfigLine::kNoEquals ? failure::kConfigNoEquals : failure::kConfigBadValue);
       RefreshAll(c);
       std::fclose(file);
       return;
@@ -126,11 +113,10 @@ void LoadConfigFile(const Monitoring& c, const std::string& path) {
     int result = SendPortSettings(c);
     c.status.PortConfig = ConvertPortCodes(c.status.PortConfig, kSwitchToDisplay);
     if (result != 0) {
-      c.frontend.MessageBox(kSendFailed, kConfigCaption);
-      c.Record(10230132, c.WithCommError(kSendFailedLog));
+      c.Report(failure::kConfigNotSet);
     }
   } else {
-    Incorrect(c, 10110131);
+    Incorrect(c, failure::kConfigLineCount);
   }
   RefreshAll(c);
 }

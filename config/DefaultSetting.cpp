@@ -1,5 +1,6 @@
 #include "config/DefaultSetting.h"
 
+#include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
 #include "link/Transfer.h"
 #include "monitor/MainDisplay.h"
@@ -10,15 +11,11 @@ namespace {
 
 constexpr std::string_view kQuestion = "Do you want to apply to default setting?";
 constexpr std::string_view kWorking = "Default Setting......";
-constexpr std::string_view kFailed = "Failed to set the default setting.";
-constexpr std::string_view kFailedCaption = "Setting Error";
 constexpr std::string_view kDone = "Default setting was finished.";
 constexpr std::string_view kDoneCaption = "Finished Default Setting";
 
-void Fail(const DefaultSettingState& c, std::uint32_t code) {
-  c.log.WriteErrLog(CodeText(code), 1);
-  c.frontend.MessageBox(kFailed, kFailedCaption);
-  c.log.WriteErrLog(c.WithCommError(kFailed), 0);
+void Fail(const DefaultSettingState& c, const Failure& failure) {
+  c.Report(failure);
 }
 
 }  // namespace
@@ -42,10 +39,10 @@ void FactSetYes(const DefaultSettingState& c) {
   c.factSet.buttonsVisible = false;
   c.frontend.DialogChanged(Dialog::kDefaultSetting);  // and the buttons go at once
   Transfer t(c.link);
-  if (!t.Send(command::kFactoryDefault.text)) return Fail(c, 10230301);
+  if (!t.Send(command::kFactoryDefault.text)) return Fail(c, failure::kDefaultNotSent);
   c.clock.Sleep(command::kFactoryDefault.pause);
-  if (!t.Receive(command::kFactoryDefault.replyBytes)) return Fail(c, 10230302);
-  if (t.ReplyAt(command::kFactoryDefault.verdictIndex) != '0') return Fail(c, 10230303);
+  if (!t.Receive(command::kFactoryDefault.replyBytes)) return Fail(c, failure::kDefaultNoReply);
+  if (t.ReplyAt(command::kFactoryDefault.verdictIndex) != '0') return Fail(c, failure::kDefaultRefused);
   ResetSwitch(c);
   c.DefaultSetDone = 1;
   c.frontend.MessageBox(kDone, kDoneCaption);

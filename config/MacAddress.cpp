@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "access/Maintenance.h"
+#include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
 #include "link/Transfer.h"
 
@@ -11,12 +12,6 @@ namespace taviron {
 namespace {
 
 constexpr std::string_view kFallback = "[00 00 00 00 00 00]";
-constexpr std::string_view kReadFailed = "MAC Address Error";
-constexpr std::string_view kUncorrectable = "Uncorrectable MAC Address";
-constexpr std::string_view kUncorrectableLog = "Uncorrectable MAC Address\r\n";
-constexpr std::string_view kSetFailed = "MAC address setting failed";
-constexpr std::string_view kRefusedLog = "MAC address setting failed(Hardware error)\r\n";
-constexpr std::string_view kErrorCaption = "Setting Error";
 constexpr std::string_view kDone = "MAC address setting finished";
 constexpr std::string_view kDoneCaption = "MAC address setting complete";
 constexpr std::string_view kAllowed = " 0123456789ABCDEF";
@@ -54,10 +49,10 @@ void MacSetShow(const MacAddressState& c) {
   Transfer t(c.link);
   std::array<std::string, 6> pairs;
   if (!t.Send(command::kMacGet.text)) {
-    c.Record(10230301, c.WithCommError(kReadFailed));
+    c.Report(failure::kMacReadNotSent);
   } else if (!t.Receive(command::kMacGet.replyBytes) || !ParseMacReply(t.Reply(), pairs)) {
     // An answer without an address is no better than none.
-    c.Record(10230302, c.WithCommError(kReadFailed));
+    c.Report(failure::kMacReadNoReply);
   }
   if (pairs[0].empty()) ParseMacReply(kFallback, pairs);
   c.macSet.Ed_mac = pairs;
@@ -70,27 +65,25 @@ bool MacSetOk(const MacAddressState& c) {
     box = Trimmed(box);
     twoEach = twoEach && box.size() == 2;
   }
-  auto refuse = [&](std::uint32_t code, std::string_view log) {
-    c.frontend.MessageBox(code == 10110303 || code == 10110304 ? kUncorrectable : kSetFailed,
-                          kErrorCaption);
-    c.Record(code, log);
+  auto refuse = [&](const Failure& failure) {
+    c.Report(failure);
     return false;
   };
-  if (!twoEach) return refuse(10110303, kUncorrectableLog);
+  if (!twoEach) return refuse(failure::kMacNotTwoCharacters);
   std::string address;
   for (std::size_t i = 0; i < boxes.size(); ++i)
     address += (i > 0 ? " " : "") + boxes[i];
   if (address.find_first_not_of(kAllowed) != std::string::npos) {
-    return refuse(10110304, kUncorrectableLog);
+    return refuse(failure::kMacBadCharacter);
   }
   Transfer t(c.link);
   if (!t.Send(std::string(command::kMacSet.text) + address + std::string(kLineEnd))) {
-    return refuse(10230305, c.WithCommError(kSetFailed));
+    return refuse(failure::kMacSetNotSent);
   }
   if (!t.Receive(command::kMacSet.replyBytes)) {
-    return refuse(10230306, c.WithCommError(kSetFailed));
+    return refuse(failure::kMacSetNoReply);
   }
-  if (t.ReplyAt(command::kMacSet.verdictIndex) != '0') return refuse(10000307, kRefusedLog);
+  if (t.ReplyAt(command::kMacSet.verdictIndex) != '0') return refuse(failure::kMacRefused);
   c.frontend.MessageBox(kDone, kDoneCaption);
   c.MacSetDone = 1;
   return true;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
 #include "link/StatusTables.h"
 #include "link/Transfer.h"
@@ -10,11 +11,8 @@
 namespace taviron {
 namespace {
 
-constexpr std::string_view kSendFailed = "Failed to set the port setting";
-constexpr std::string_view kSettingFailed = "Failed to set the port setting.";
 constexpr std::string_view kDoneText = "Setting the port configuration was successful.";
 constexpr std::string_view kDoneCaption = "Port Setting was Complete";
-constexpr std::string_view kFailedText = "Setting the port configuration was not successful.";
 constexpr std::string_view kErrorCaption = "Setting Error";
 
 }  // namespace
@@ -28,12 +26,12 @@ int SendPortSettings(const StatusReading& c) {
                        std::string(kLineEnd);
     Transfer t(c.link);
     if (!t.Send(line)) {
-      c.Record(10230201, c.WithCommError(kSendFailed));
+      c.Report(failure::kPortSetNotSent);
       return 1;
     }
     c.clock.Sleep(command::kPortSet.pause);
     if (!t.Receive(command::kPortSet.replyBytes)) {
-      c.Record(10230202, c.WithCommError(kSendFailed));
+      c.Report(failure::kPortSetNoReply);
       return 1;
     }
     if (t.ReplyAt(command::kPortSet.verdictIndex) != '0') result = 1;
@@ -72,8 +70,7 @@ bool PortSetOk(const PortSettingState& c) {
     c.PortSetDone = 1;
     return true;
   }
-  c.frontend.MessageBox(kFailedText, kErrorCaption);
-  c.Record(10230203, c.WithCommError(kSettingFailed));
+  c.Report(failure::kPortSetRefused);
   return false;
 }
 

@@ -1,5 +1,6 @@
 #include "config/SurgeCounterClear.h"
 
+#include "base/FailureCatalogue.h"
 #include "access/Maintenance.h"
 #include "link/CommandTable.h"
 #include "link/Transfer.h"
@@ -8,10 +9,6 @@
 namespace taviron {
 namespace {
 
-constexpr std::string_view kCaption = "Discharge Element: Clearing Failure";
-constexpr std::string_view kNotSent = "Failed to send Clear command.";
-constexpr std::string_view kNoReply = "Failed to receive the response of Clear Command.";
-constexpr std::string_view kNotCleared = "Failed to clear discharge element information.";
 
 }  // namespace
 
@@ -23,11 +20,11 @@ void SurgeCounterClearCommand(const SurgeClearState& c) {
 
 void ThClearYes(const SurgeClearState& c) {
   Transfer t(c.link);
-  if (!t.Send(command::kSurgeClear.text)) return c.Report(kNotSent, kCaption, 10230501);
+  if (!t.Send(command::kSurgeClear.text)) return c.Report(failure::kSurgeClearNotSent);
   c.clock.Sleep(command::kSurgeClear.pause);
-  if (!t.Receive(command::kSurgeClear.replyBytes)) return c.Report(kNoReply, kCaption, 10230502);
+  if (!t.Receive(command::kSurgeClear.replyBytes)) return c.Report(failure::kSurgeClearNoReply);
   if (t.ReplyAt(command::kSurgeClear.verdictIndex) != '0')
-    return c.Report(kNotCleared, kCaption, 10230503);
+    return c.Report(failure::kSurgeClearRefused);
   c.SurgeClearDone = 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "base/FailureCatalogue.h"
 #include "firmware/FileCheck.h"
 #include "firmware/HexFile.h"
 #include "firmware/LoaderDialogue.h"
@@ -27,7 +28,14 @@ constexpr std::string_view kCompletedLog = "Firmware Upgrade:Restoration was com
 
 // The switch restarts its firmware after the loader; the port stays closed meanwhile.
 constexpr TimeMs kRestartPause = 2000;
-constexpr RestartReconnect kAfterUpload{100, 10230913, 10230914, 10230915, "Reset Failure"};
+constexpr RestartReconnect kAfterUpload{
+    100,
+    failure::kUpgradeReconnectPortOpen,
+    {failure::kUpgradeReconnectProbeNotSent, failure::kUpgradeReconnectNoReply,
+     failure::kUpgradeReconnectNoBracket, failure::kUpgradeReconnectBadMode},
+    failure::kUpgradeReconnectPasswordNotSent,
+    failure::kUpgradeReconnectPasswordNoReply,
+    failure::kUpgradeReconnectPasswordRefused};
 
 // One upload from its click to its end: the dialog is locked meanwhile and given back on every
 // way out.

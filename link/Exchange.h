@@ -6,6 +6,7 @@
 
 #include "base/Clock.h"
 #include "base/ErrorLog.h"
+#include "base/Failure.h"
 #include "base/Frontend.h"
 #include "link/SwitchLink.h"
 
@@ -19,14 +20,10 @@ struct Exchange {
   SwitchLink& link;
   ErrorLog& log;
 
-  // A failure record in the log: the code with its timestamp, then the message.
-  void Record(std::uint32_t code, std::string_view message) const { log.Record(code, message); }
-  // A failure shown in a box and then recorded with the line-error text of the last exchange.
-  void Report(std::string_view message, std::string_view caption, std::uint32_t code) const {
-    frontend.MessageBox(message, caption);
-    Record(code, WithCommError(message));
-  }
-  // The message followed by the line-error text of the last exchange, as most records end.
+  // A failure as the catalogue has it: its box, its record in the log (the code with its
+  // timestamp, then the message), and the event for whoever follows the command.
+  void Report(const Failure& failure) const;
+  // The message followed by the line-error text of the last exchange, as many records end.
   std::string WithCommError(std::string_view message) const {
     return std::string(message) + link.CommErrorText();
   }

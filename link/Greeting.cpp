@@ -7,7 +7,7 @@
 
 namespace taviron {
 
-std::uint32_t GreetingCodes::Of(Greeting outcome) const {
+const Failure& GreetingFailures::Of(Greeting outcome) const {
   switch (outcome) {
     case Greeting::kProbeNotSent:
       return probeNotSent;
@@ -16,11 +16,10 @@ std::uint32_t GreetingCodes::Of(Greeting outcome) const {
     case Greeting::kNoBracket:
       return noBracket;
     case Greeting::kBadMode:
-      return badMode;
     case Greeting::kAnswered:
       break;
   }
-  return 0;
+  return badMode;
 }
 
 Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause, char& switchMode) {

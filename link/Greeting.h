@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base/Clock.h"
+#include "base/Failure.h"
 #include "link/SwitchLink.h"
 
 namespace taviron {
@@ -11,13 +12,14 @@ namespace taviron {
 // How the greeting ended.
 enum class Greeting { kAnswered, kProbeNotSent, kNoReply, kNoBracket, kBadMode };
 
-// The codes one sequence logs for the failures of its greeting.
-struct GreetingCodes {
-  std::uint32_t probeNotSent;
-  std::uint32_t noReply;
-  std::uint32_t noBracket;
-  std::uint32_t badMode;
-  std::uint32_t Of(Greeting outcome) const;
+// The failures one sequence reports for those of its greeting.
+struct GreetingFailures {
+  const Failure& probeNotSent;
+  const Failure& noReply;
+  const Failure& noBracket;
+  const Failure& badMode;
+  // The failure of an outcome other than kAnswered.
+  const Failure& Of(Greeting outcome) const;
 };
 
 // The greeting exchange: optionally the four wake-up lines, then the probe byte, a pause, and

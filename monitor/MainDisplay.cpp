@@ -4,23 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
 #include "link/StatusTables.h"
 #include "monitor/StatusQueries.h"
 #include "views/MainLayout.h"
 
 namespace taviron {
-namespace {
-
-constexpr std::string_view kPortSettingFailed = "Failed to obtain the port setting.";
-constexpr std::string_view kPortSettingCaption = "Port Configuration acquisition Error";
-constexpr std::string_view kPortSettingLog =
-    "Failed to obtain the port setting.(Hardware Error)\r\n";
-constexpr std::uint32_t kCodePortSettingOnActivate = 10000120;
-constexpr std::uint32_t kCodePortSettingOnRefresh = 10000121;
-
-}  // namespace
-
 void SetConnectedLayout(const Monitoring& c) {
   ApplyLayout(c.view, true);
   c.frontend.MainViewChanged();
@@ -38,11 +28,10 @@ namespace {
 
 // The sentinel test: "77777777" means the port setting was never obtained (or every port
 // reports a communication error).
-bool CheckPortSetting(const Monitoring& c, std::uint32_t code) {
+bool CheckPortSetting(const Monitoring& c, const Failure& failure) {
   if (c.status.PortErrors != kPortErrorsUnread) return false;
   c.portSettingBoxShown = true;
-  c.frontend.MessageBox(kPortSettingFailed, kPortSettingCaption);
-  c.Record(code, kPortSettingLog);
+  c.Report(failure);
   return true;
 }
 
@@ -110,7 +99,7 @@ void ShowRelayState(const Monitoring& c) {
 
 void RefreshAndCheck(const Monitoring& c) {
   RefreshAll(c);
-  CheckPortSetting(c, kCodePortSettingOnRefresh);
+  CheckPortSetting(c, failure::kPortSettingUnknownOnRefresh);
 }
 
 void FormShow(const Monitoring& c) {
@@ -126,7 +115,7 @@ void FormActivate(const Monitoring& c) {
     c.portSettingBoxShown = false;  // this activation is the box closing
     return;
   }
-  CheckPortSetting(c, kCodePortSettingOnActivate);
+  CheckPortSetting(c, failure::kPortSettingUnknownOnActivate);
 }
 
 void UpdateLogMenu(const Monitoring& c) {

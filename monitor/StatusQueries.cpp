@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdint>
 
+#include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
 #include "link/StatusTables.h"
 #include "link/Transfer.h"
@@ -10,44 +11,34 @@
 namespace taviron {
 namespace {
 
-constexpr std::string_view kFwVersionFailed = "Failed to obtain the Firmware version.";
-constexpr std::string_view kDischargeFailed = "Failed to obtain the discharge elemet information.";
-constexpr std::string_view kDischargeHardware =
-    "Failed to obtain the discharge elemet information.(Hardware Error)\r\n";
-constexpr std::string_view kRelayGetFailed = "Failed to obtain the relay status.";
-constexpr std::string_view kRelaySetFailed = "Failed to set the relay status.";
-constexpr std::string_view kFwErrorFailed = "Failed to obtain the Firmware error.";
-constexpr std::string_view kPortErrorsFailed = "Failed to obtain the port error.";
-constexpr std::string_view kPortConfigFailed = "Failed to obtain the port configuration.";
-
 // Counter thresholds of the discharge element.
 constexpr std::uint32_t kNearEnd = 0x181;
 constexpr std::uint32_t kEndOfLife = 0x190;
 
-// Codes of one query: its write failing, its read failing.
-struct QueryCodes {
-  std::uint32_t write;
-  std::uint32_t read;
+// The failures of one query: its write failing, its read failing.
+struct QueryFailures {
+  const Failure& notSent;
+  const Failure& noReply;
 };
 
 // Sends the command and reads its reply; on failure logs the query's record and returns false.
 bool Query(const StatusReading& c, Transfer& t, std::string_view commandText,
-           std::uint32_t replyBytes, TimeMs pause, QueryCodes codes, std::string_view message) {
+           std::uint32_t replyBytes, TimeMs pause, QueryFailures failures) {
   if (!t.Send(commandText)) {
-    c.Record(codes.write, c.WithCommError(message));
+    c.Report(failures.notSent);
     return false;
   }
   c.clock.Sleep(pause);
   if (!t.Receive(replyBytes)) {
-    c.Record(codes.read, c.WithCommError(message));
+    c.Report(failures.noReply);
     return false;
   }
   return true;
 }
 
-bool Query(const StatusReading& c, Transfer& t, const SwitchCommand& command, QueryCodes codes,
-           std::string_view message) {
-  return Query(c, t, command.text, command.replyBytes, command.pause, codes, message);
+bool Query(const StatusReading& c, Transfer& t, const SwitchCommand& command,
+           QueryFailures failures) {
+  return Query(c, t, command.text, command.replyBytes, command.pause, failures);
 }
 
 bool HasBracket(const Transfer& t) {
@@ -92,16 +83,16 @@ std::uint32_t HexCounter(std::string_view text) {
 
 std::string GetFirmwareVersion(const StatusReading& c) {
   Transfer t(c.link);
-  if (!Query(c, t, command::kFirmwareVersion, {10230101, 10230102}, kFwVersionFailed)) {
+  if (!Query(c, t, command::kFirmwareVersion, {failure::kFwVersionNotSent, failure::kFwVersionNoReply})) {
     return std::string(kNoFirmwareVersion);
   }
   if (!HasBracket(t)) {
-    c.Record(10230103, c.WithCommError(kFwVersionFailed));
+    c.Report(failure::kFwVersionNoBracket);
     return std::string(kNoFirmwareVersion);
   }
   std::string version = Data(t, 5);
   if (version == "FF.FF") {
-    c.Record(10230104, c.WithCommError(kFwVersionFailed));
+    c.Report(failure::kFwVersionUnknown);
     return std::string(kNoFirmwareVersion);
   }
   return version;
@@ -109,16 +100,16 @@ std::string GetFirmwareVersion(const StatusReading& c) {
 
 std::string GetDischargeElement(const StatusReading& c) {
   Transfer t(c.link);
-  if (!Query(c, t, command::kDischargeElement, {10230511, 10230512}, kDischargeFailed)) {
+  if (!Query(c, t, command::kDischargeElement, {failure::kDischargeNotSent, failure::kDischargeNoReply})) {
     return std::string(kNoDischargeElement);
   }
   if (!HasBracket(t)) {
-    c.Record(10000106, kDischargeHardware);
+    c.Report(failure::kDischargeNoBracket);
     return std::string(kNoDischargeElement);
   }
   std::string counterText = Data(t, 4);
   if (counterText == "FFFF") {
-    c.Record(10000107, kDischargeHardware);
+    c.Report(failure::kDischargeBroken);
     return std::string(kNoDischargeElement);
   }
   std::uint32_t counter = HexCounter(counterText);
@@ -130,9 +121,9 @@ std::string GetDischargeElement(const StatusReading& c) {
 void GetRelayState(const StatusReading& c) {
   c.status.RelayState = kNoRelayState;
   Transfer t(c.link);
-  if (!Query(c, t, command::kRelayGet, {10230521, 10230522}, kRelayGetFailed)) return;
+  if (!Query(c, t, command::kRelayGet, {failure::kRelayGetNotSent, failure::kRelayGetNoReply})) return;
   if (!HasBracket(t)) {
-    c.Record(10230523, c.WithCommError(kRelayGetFailed));
+    c.Report(failure::kRelayGetNoBracket);
     return;
   }
   c.status.RelayState = Data(t, 1);
@@ -143,7 +134,7 @@ void SetRelayState(const StatusReading& c, std::string_view value) {
   std::string text =
       std::string(command::kRelaySet.text) + std::string(value) + std::string(kLineEnd);
   if (!Query(c, t, text, command::kRelaySet.replyBytes, command::kRelaySet.pause,
-             {10230531, 10230532}, kRelaySetFailed)) {
+             {failure::kRelaySetNotSent, failure::kRelaySetNoReply})) {
     return;
   }
   c.status.RelayState = value;
@@ -152,9 +143,9 @@ void SetRelayState(const StatusReading& c, std::string_view value) {
 void GetFirmwareError(const StatusReading& c) {
   c.status.FwErrorCode = kNoFwErrorCode;
   Transfer t(c.link);
-  if (!Query(c, t, command::kFirmwareError, {10230741, 10230742}, kFwErrorFailed)) return;
+  if (!Query(c, t, command::kFirmwareError, {failure::kFwErrorNotSent, failure::kFwErrorNoReply})) return;
   if (!HasBracket(t)) {
-    c.Record(10230743, c.WithCommError(kFwErrorFailed));
+    c.Report(failure::kFwErrorNoBracket);
     return;
   }
   c.status.FwErrorCode = Data(t, 4);
@@ -168,14 +159,14 @@ void GetFirmwareError(const StatusReading& c) {
 void GetPortErrors(const StatusReading& c) {
   c.status.PortErrors.clear();
   Transfer t(c.link);
-  if (!Query(c, t, command::kPortErrors, {10230731, 10230732}, kPortErrorsFailed)) return;
+  if (!Query(c, t, command::kPortErrors, {failure::kPortErrorsNotSent, failure::kPortErrorsNoReply})) return;
   c.status.PortErrors = PerPort(t);
 }
 
 void GetPortConfig(const StatusReading& c) {
   c.status.PortConfig = kNoPortConfig;
   Transfer t(c.link);
-  if (!Query(c, t, command::kPortConfig, {10230721, 10230722}, kPortConfigFailed)) return;
+  if (!Query(c, t, command::kPortConfig, {failure::kPortConfigNotSent, failure::kPortConfigNoReply})) return;
   c.status.PortConfig = ConvertPortCodes(PerPort(t), kSwitchToDisplay);
 }
 

@@ -62,10 +62,8 @@ class Configurator {
   operator SurgeClearState() { return {Access(*this), SurgeClearDone}; }
   operator UpgradeState() { return {Session(*this), fwUpdate}; }
 
-  // A failure record in the log, and one shown first, as the sequences write them.
-  void Record(std::uint32_t code, std::string_view message) {
-    Exchange(*this).Record(code, message);
-  }
+  // A failure record in the log: the code with its timestamp, then the message.
+  void Record(std::uint32_t code, std::string_view message) { log.Record(code, message); }
   std::string WithCommError(std::string_view message) {
     return Exchange(*this).WithCommError(message);
   }

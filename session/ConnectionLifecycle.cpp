@@ -1,5 +1,6 @@
 #include "session/ConnectionLifecycle.h"
 
+#include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
 #include "link/Greeting.h"
 #include "monitor/MainDisplay.h"
@@ -8,17 +9,16 @@
 namespace taviron {
 namespace {
 
-constexpr std::string_view kReconnectFailed = "Failed to reconnect.";
-constexpr std::string_view kReconnectCaption = "Reconnect Error";
 constexpr TimeMs kCloseToOpen = 50;
-constexpr GreetingCodes kConnectGreetingCodes{10230911, 10230912, 10230913, 10230914};
-constexpr std::uint32_t kCodePasswordNotSent = 10230914;
-constexpr std::uint32_t kCodePasswordNoReply = 10230915;
-constexpr std::uint32_t kCodePasswordRefused = 10230916;
+constexpr GreetingFailures kConnectGreeting{failure::kConnectProbeNotSent, failure::kConnectNoReply,
+                                            failure::kConnectNoBracket, failure::kConnectBadMode};
 
-void Fail(const Session& c, std::uint32_t code) {
-  c.log.WriteErrLog(CodeText(code), 1);
-  ReconnectFailed(c);
+// The connect sequence's failure report: its record and box, then the disconnected look.
+void Fail(const Session& c, const Failure& failure) {
+  c.Report(failure);
+  c.link.LinkState = kLinkConnectingFailure;
+  c.link.CloseConnection();
+  ShowDisconnectedValues(c);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ void ConnectSwitch(const Session& c) {
 
   Greeting outcome = Greet(c.link, true, command::kProbe.pause, c.SwitchMode);
   if (outcome != Greeting::kAnswered) {
-    Fail(c, kConnectGreetingCodes.Of(outcome));
+    Fail(c, kConnectGreeting.Of(outcome));
     c.SwitchAnswered = 0;
     return;
   }
@@ -70,23 +70,15 @@ void ConnectSwitch(const Session& c) {
       RefreshAll(c);
       return;
     case PasswordVerdict::kNotSent:
-      Fail(c, kCodePasswordNotSent);
+      Fail(c, failure::kConnectPasswordNotSent);
       return;
     case PasswordVerdict::kNoReply:
-      Fail(c, kCodePasswordNoReply);
+      Fail(c, failure::kConnectPasswordNoReply);
       return;
     default:
-      Fail(c, kCodePasswordRefused);
+      Fail(c, failure::kConnectPasswordRefused);
       return;
   }
-}
-
-void ReconnectFailed(const Session& c) {
-  c.frontend.MessageBox(kReconnectFailed, kReconnectCaption);
-  c.log.WriteErrLog(std::string(kReconnectFailed) + "\r\n" + c.link.CommErrorText(), 0);
-  c.link.LinkState = kLinkConnectingFailure;
-  c.link.CloseConnection();
-  ShowDisconnectedValues(c);
 }
 
 void DisconnectSwitch(const Session& c) {

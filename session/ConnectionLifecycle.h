@@ -6,8 +6,6 @@ namespace taviron {
 
 // Connect: reopen the configured port, greet the switch, log in again when it asks, refresh.
 void ConnectSwitch(const Session& c);
-// The failure report of the connect sequence.
-void ReconnectFailed(const Session& c);
 // Disconnect: close the port and show placeholders.
 void DisconnectSwitch(const Session& c);
 

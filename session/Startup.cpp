@@ -1,5 +1,6 @@
 #include "session/Startup.h"
 
+#include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
 #include "link/Greeting.h"
 #include "link/Transfer.h"
@@ -8,22 +9,14 @@
 namespace taviron {
 namespace {
 
-constexpr std::string_view kStartingFailed = "TAVIRON starting failed";
-constexpr std::string_view kPortOpenFailed = "Failed to Open COM port.";
-constexpr std::string_view kStartFailed = "Failed to start TAVIRON.";
-constexpr std::string_view kStartFailedLog = "Failed to start TAVIRON.\r\n";
-constexpr std::string_view kWritingError = "Writing Error";
-constexpr std::string_view kLogWriteFailed = "Failed to write the error log file.";
-constexpr std::string_view kIniWriteFailed = "Failed to write INI file.";
-
-constexpr std::uint32_t kCodePortOpen = 10230701;
-constexpr GreetingCodes kStartupGreetingCodes{10230803, 10230804, 10230805, 10230806};
+constexpr GreetingFailures kStartupGreeting{failure::kStartupProbeNotSent, failure::kStartupNoReply,
+                                            failure::kStartupNoBracket, failure::kStartupBadMode};
 
 }  // namespace
 
 bool SwitchLoggingOn(const Session& c) {
   if (c.log.CanWriteFile(kLogFile) != 1) {
-    c.frontend.MessageBox(kLogWriteFailed, kWritingError);
+    c.Report(failure::kLogNotWritable);
     return false;
   }
   c.log.LogEnabled = 1;
@@ -56,9 +49,8 @@ void RunStartup(const Session& c) {
 void StartConnection(const Session& c, std::string_view portName) {
   c.link.LinkState = kLinkConnecting;
   if (!c.link.OpenConnection(portName)) {
-    c.frontend.MessageBox(kPortOpenFailed, kStartingFailed);
+    c.Report(failure::kStartupPortOpen);
     c.link.LinkState = kLinkDisconnect;
-    c.Record(kCodePortOpen, std::string(kPortOpenFailed) + std::string(kLineEnd));
     c.SwitchAnswered = 0;
     return;
   }
@@ -71,8 +63,7 @@ void StartConnection(const Session& c, std::string_view portName) {
     if (c.SwitchMode == '1') c.NoLoginNeeded = 0;
     return;
   }
-  if (outcome != Greeting::kBadMode) c.frontend.MessageBox(kStartFailed, kStartingFailed);
-  c.Record(kStartupGreetingCodes.Of(outcome), kStartFailedLog);
+  c.Report(kStartupGreeting.Of(outcome));
   c.link.CloseConnection();
   c.SwitchAnswered = 0;
   // The port is closed now: the window starts as after a failed connect, from which the
@@ -95,7 +86,7 @@ void RunShutdown(const Session& c, const WindowBounds& currentBounds) {
   c.mainWindowBounds = currentBounds;
   Settings settings{currentBounds, c.link.ComPortIndex, c.log.LogEnabled};
   if (!SaveSettings(c.SettingsPath(), settings)) {
-    c.frontend.MessageBox(kIniWriteFailed, kWritingError);
+    c.Report(failure::kSettingsNotWritable);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "session/SwitchReset.h"
 
+#include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
 #include "link/Greeting.h"
 #include "link/Transfer.h"
@@ -9,21 +10,19 @@
 namespace taviron {
 namespace {
 
-constexpr std::string_view kResetFailed = "Failed to reset.";
-constexpr std::string_view kResetCaption = "Reset failure";
-constexpr std::string_view kPortOpenLog = "Failed to reset.(COM Port Open Error)\r\n";
-constexpr std::string_view kCliStartLog = "Failed to reset.(CLI Starting Error)";
-constexpr std::uint32_t kCodePortOpen = 10230901;
-constexpr GreetingCodes kRestartGreetingCodes{10230911, 10230912, 10230913, 10230914};
-
-constexpr RestartReconnect kAfterReset{command::kProbePauseAfterReset, 10230914, 10230915, 10230916,
-                                       kResetCaption};
+constexpr RestartReconnect kAfterReset{
+    command::kProbePauseAfterReset,
+    failure::kResetPortOpen,
+    {failure::kResetProbeNotSent, failure::kResetNoReply, failure::kResetNoBracket,
+     failure::kResetBadMode},
+    failure::kResetPasswordNotSent,
+    failure::kResetPasswordNoReply,
+    failure::kResetPasswordRefused};
 
 }  // namespace
 
-void ResetFailed(const Session& c, std::string_view caption) {
-  c.frontend.MessageBox(kResetFailed, caption);
-  c.log.WriteErrLog(c.WithCommError(kCliStartLog), 0);
+void ResetFailed(const Session& c, const Failure& failure) {
+  c.Report(failure);
   c.link.LinkState = kLinkConnectingFailure;
   ShowLinkState(c);
   c.link.CloseConnection();
@@ -32,22 +31,18 @@ void ResetFailed(const Session& c, std::string_view caption) {
 void ReconnectAfterRestart(const Session& c, const RestartReconnect& how) {
   c.link.LinkState = kLinkConnecting;
   if (!c.link.OpenConfiguredPort()) {
-    c.frontend.MessageBox(kResetFailed, how.failureCaption);
+    c.Report(how.portOpen);
     c.link.LinkState = kLinkDisconnect;
-    c.Record(kCodePortOpen, kPortOpenLog);
     c.SwitchAnswered = 0;
     return;
   }
   c.link.SetupConnection();
   c.link.LinkState = kLinkConnected;
 
-  auto fail = [&](std::uint32_t code) {
-    c.log.WriteErrLog(CodeText(code), 1);
-    ResetFailed(c, how.failureCaption);
-  };
+  auto fail = [&](const Failure& failure) { ResetFailed(c, failure); };
   Greeting outcome = Greet(c.link, false, how.probePause, c.SwitchMode);
   if (outcome != Greeting::kAnswered) {
-    fail(kRestartGreetingCodes.Of(outcome));
+    fail(how.greeting.Of(outcome));
     c.SwitchAnswered = 0;
     return;
   }

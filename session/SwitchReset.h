@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "base/Clock.h"
+#include "base/Failure.h"
+#include "link/Greeting.h"
 #include "session/Session.h"
 
 namespace taviron {
@@ -13,10 +15,11 @@ namespace taviron {
 // and its own codes and report.
 struct RestartReconnect {
   TimeMs probePause;
-  std::uint32_t passwordNotSent;
-  std::uint32_t passwordNoReply;
-  std::uint32_t passwordRefused;
-  std::string_view failureCaption;
+  const Failure& portOpen;
+  GreetingFailures greeting;
+  const Failure& passwordNotSent;
+  const Failure& passwordNoReply;
+  const Failure& passwordRefused;
 };
 
 // Reopens the configured port and greets the restarted switch; ends with RefreshAll on success.
@@ -25,7 +28,8 @@ void ReconnectAfterRestart(const Session& c, const RestartReconnect& how);
 
 // Reset: tell the switch to restart, wait for it, reconnect and log in again.
 void ResetSwitch(const Session& c);
-// The failure report of the greeting and password steps of a reconnect.
-void ResetFailed(const Session& c, std::string_view caption);
+// The failure report of the greeting and password steps of a reconnect: its record and box,
+// then the link given up as a failed connect.
+void ResetFailed(const Session& c, const Failure& failure);
 
 }  // namespace taviron

@@ -38,7 +38,9 @@ class ModelPort : public SerialPort {
   bool LowerDtr() override;
   bool ReleaseFlowControl() override { return open_; }
   void Close() override;
-  bool LastErrorWasShortage() const override { return shortage; }
+  OsError LastError() const override {
+    return {shortage ? OsErrorKind::kShortage : OsErrorKind::kOther, 0, {}};
+  }
 
   // Knobs.
   std::set<std::string, std::less<>> names{"COM1"};  // names that lead to the switch

@@ -47,25 +47,30 @@ PosixSerialPort::~PosixSerialPort() {
 }
 
 bool PosixSerialPort::Fail() {
-  lastErrno_ = errno;
+  return Fail(errno);
+}
+
+bool PosixSerialPort::Fail(int code) {
+  lastError_ = SystemError(code);
   return false;
 }
 
-bool PosixSerialPort::LastErrorWasShortage() const {
-  return lastErrno_ == ENOMEM || lastErrno_ == ENOBUFS;
-}
-
 bool PosixSerialPort::Open(std::string_view deviceName) {
-  if (fd_ >= 0) return false;
+  if (fd_ >= 0) return Fail(EBUSY);
   std::string device = ComPortDevice(deviceName);
-  if (device.empty()) return false;
+  if (device.empty()) return Fail(ENOENT);
   int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return Fail();
   // Only a terminal device is a port, and only one opener may hold it.
-  if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    Fail();
+  int refused = 0;
+  if (!::isatty(fd)) {
+    refused = ENOTTY;
+  } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    refused = errno;
+  }
+  if (refused != 0) {
     ::close(fd);
-    return false;
+    return Fail(refused);
   }
   ::ioctl(fd, TIOCEXCL);
   fd_ = fd;
@@ -77,7 +82,8 @@ bool PosixSerialPort::Open(std::string_view deviceName) {
 
 bool PosixSerialPort::SetLine() {
   termios tio{};
-  if (fd_ < 0 || ::tcgetattr(fd_, &tio) != 0) return Fail();
+  if (fd_ < 0) return Fail(EBADF);
+  if (::tcgetattr(fd_, &tio) != 0) return Fail();
   // Raw binary transfer: no translation, no echo, no line editing, no signals, no parity check.
   // Software flow control would swallow data bytes, so it goes too; hardware flow control stays
   // as the driver had it.
@@ -103,7 +109,7 @@ bool PosixSerialPort::SetTimeouts(const CommTimeouts& timeouts) {
 
 bool PosixSerialPort::Read(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& done) {
   done = 0;
-  if (fd_ < 0) return Fail();
+  if (fd_ < 0) return Fail(EBADF);
   if (count == 0) return true;
   const std::int64_t start = NowMs();
   const std::int64_t total = start + timeouts_.readTotalConstant +
@@ -128,7 +134,7 @@ bool PosixSerialPort::Read(std::uint8_t* buffer, std::uint32_t count, std::uint3
 
 bool PosixSerialPort::Write(const std::uint8_t* buffer, std::uint32_t count, std::uint32_t& done) {
   done = 0;
-  if (fd_ < 0) return Fail();
+  if (fd_ < 0) return Fail(EBADF);
   const std::int64_t deadline = NowMs() + timeouts_.writeTotalConstant +
                                 static_cast<std::int64_t>(timeouts_.writeTotalMultiplier) * count;
   while (done < count) {
@@ -168,7 +174,7 @@ bool PosixSerialPort::ReadCounters(ErrorCounters& counters) const {
 
 CommStatus PosixSerialPort::ClearCommError() {
   if (fd_ < 0) {
-    Fail();
+    Fail(EBADF);
     return {};
   }
   CommStatus status;
@@ -191,27 +197,30 @@ CommStatus PosixSerialPort::ClearCommError() {
 }
 
 bool PosixSerialPort::Purge(unsigned what) {
-  if (fd_ < 0) return Fail();
-  bool ok = true;
-  if (what & (purge::kRxAbort | purge::kRxClear)) ok = ::tcflush(fd_, TCIFLUSH) == 0 && ok;
+  if (fd_ < 0) return Fail(EBADF);
+  int failed = 0;  // the error of the flush that failed, if one did
+  if ((what & (purge::kRxAbort | purge::kRxClear)) && ::tcflush(fd_, TCIFLUSH) != 0) failed = errno;
   // Only bytes still waiting to leave are discarded: a pseudo-terminal reports none, and
   // flushing it would drop bytes already on their way to the other side.
-  if ((what & (purge::kTxAbort | purge::kTxClear)) && OutputQueued() > 0) {
-    ok = ::tcflush(fd_, TCOFLUSH) == 0 && ok;
+  if ((what & (purge::kTxAbort | purge::kTxClear)) && OutputQueued() > 0 &&
+      ::tcflush(fd_, TCOFLUSH) != 0) {
+    failed = errno;
   }
-  return ok || Fail();
+  return failed == 0 || Fail(failed);
 }
 
 bool PosixSerialPort::LowerDtr() {
-  if (fd_ < 0) return Fail();
+  if (fd_ < 0) return Fail(EBADF);
   int bits = TIOCM_DTR;
   if (::ioctl(fd_, TIOCMBIC, &bits) == 0) return true;
-  return errno == ENOTTY || errno == EINVAL;  // a device without modem lines has no DTR
+  // A device without modem lines has no DTR to lower.
+  return errno == ENOTTY || errno == EINVAL || Fail();
 }
 
 bool PosixSerialPort::ReleaseFlowControl() {
   termios tio{};
-  if (fd_ < 0 || ::tcgetattr(fd_, &tio) != 0) return Fail();
+  if (fd_ < 0) return Fail(EBADF);
+  if (::tcgetattr(fd_, &tio) != 0) return Fail();
   tio.c_cflag &= ~CRTSCTS;
   return ::tcsetattr(fd_, TCSANOW, &tio) == 0 || Fail();
 }

@@ -28,7 +28,7 @@ class PosixSerialPort : public SerialPort {
   bool LowerDtr() override;
   bool ReleaseFlowControl() override;
   void Close() override;
-  bool LastErrorWasShortage() const override;
+  OsError LastError() const override { return lastError_; }
 
   const std::string& DevicePath() const { return device_; }
 
@@ -38,10 +38,12 @@ class PosixSerialPort : public SerialPort {
   };
   bool ReadCounters(ErrorCounters& counters) const;
   std::uint32_t OutputQueued() const;
+  // Keeps the error for LastError: the given number, or errno of the call that just failed.
   bool Fail();
+  bool Fail(int code);
 
   int fd_ = -1;
-  int lastErrno_ = 0;
+  OsError lastError_;
   std::string device_;
   CommTimeouts timeouts_;
   bool haveCounters_ = false;

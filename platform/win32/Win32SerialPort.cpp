@@ -53,8 +53,11 @@ bool Win32SerialPort::Fail(std::uint32_t code) {
   return false;
 }
 
-bool Win32SerialPort::LastErrorWasShortage() const {
-  return lastError_ == ERROR_NOT_ENOUGH_MEMORY || lastError_ == ERROR_INVALID_USER_BUFFER;
+OsError Win32SerialPort::LastError() const {
+  OsError error = SystemError(static_cast<long>(lastError_));
+  // A COM port another program holds is refused with "access denied".
+  if (lastError_ == ERROR_ACCESS_DENIED) error.kind = OsErrorKind::kInUse;
+  return error;
 }
 
 std::string Win32SerialPort::LastErrorText() const {

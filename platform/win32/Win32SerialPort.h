@@ -29,7 +29,7 @@ class Win32SerialPort : public SerialPort {
   bool LowerDtr() override;
   bool ReleaseFlowControl() override;
   void Close() override;
-  bool LastErrorWasShortage() const override;
+  OsError LastError() const override;
 
   // The system error code (GetLastError) of the last failed call; 0 while none failed.
   std::uint32_t LastErrorCode() const { return lastError_; }

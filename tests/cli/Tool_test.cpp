@@ -1,5 +1,7 @@
 #include "cli/Tool.h"
 
+#include "base/FailureCatalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -265,8 +267,14 @@ TEST(FailuresTest, ExitStatusByTheKindOfFailure) {
     ErrorLog log(dir.path(), clock);
     cli::Failures failures;
     failures.Listen(log);
-    for (std::uint32_t code : c.codes)
+    for (std::uint32_t code : c.codes) {
+      // The catalogue's entry of the code, reported as a sequence reports it.
+      auto entry = std::find_if(std::begin(failure::kAll), std::end(failure::kAll),
+                                [code](const Failure* f) { return f->code == code; });
+      ASSERT_NE(entry, std::end(failure::kAll)) << code;
       log.Record(code, "message\r\n");
+      log.Notify({code, "message\r\n", (*entry)->kind});
+    }
     log.Record(5, "PORT1:Network Error\r\n");  // what the switch reports is no failure
     EXPECT_EQ(failures.ExitStatus(), c.status);
     EXPECT_EQ(failures.All().size(), c.codes.size());

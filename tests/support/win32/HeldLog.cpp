@@ -10,12 +10,9 @@ std::string ReadHeldLog(ErrorLog& log) {
   std::string text = ReadFile(log.LogPath());
   // Taken again with logging off for the moment, so that not even a header is written.
   const std::uint8_t enabled = log.LogEnabled;
-  auto listener = std::move(log.listener);
-  log.listener = nullptr;
   log.LogEnabled = 0;
   log.OpenErrLog();
   log.LogEnabled = enabled;
-  log.listener = std::move(listener);
   return text;
 }
 
