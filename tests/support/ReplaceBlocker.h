@@ -6,8 +6,8 @@
 namespace taviron::test {
 
 // Keeps a file from being replaced while the blocker lives, the way each platform allows it:
-// a directory where the new file beside it would be written (POSIX, where a rename replaces
-// any file), or the file held open without leave to delete it (Windows).
+// the file's immutable flag (POSIX, where a rename replaces any file and root may write
+// anything), or the file held open without leave to delete it (Windows).
 class ReplaceBlocker {
  public:
   explicit ReplaceBlocker(const std::filesystem::path& file);
