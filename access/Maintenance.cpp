@@ -42,7 +42,7 @@ bool SuperPassInOk(const Access& c, const std::string& typed) {
     c.Report(failure::kMaintenanceNoReply);
     return false;
   }
-  if (t.ReplyAt(command::kMaintenanceLogin.verdictIndex) != '0') {
+  if (t.ByteAt(command::kMaintenanceLogin.verdictIndex) != '0') {
     c.Report(failure::kMaintenanceNotConfirmed);
     return false;
   }

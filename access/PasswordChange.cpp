@@ -19,7 +19,7 @@ bool Change(const Access& c, const std::string& password) {
   if (!t.Send(line)) return false;
   c.clock.Sleep(command::kPasswordChange.pause);
   if (!t.Receive(command::kPasswordChange.replyBytes)) return false;
-  return t.ReplyAt(command::kPasswordChange.verdictIndex) == '0';
+  return t.ByteAt(command::kPasswordChange.verdictIndex) == '0';
 }
 
 }  // namespace

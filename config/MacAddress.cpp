@@ -32,10 +32,13 @@ bool ParseMacReply(std::string_view reply, std::array<std::string, 6>& pairs) {
   std::size_t bracket = reply.find('[');
   if (bracket == std::string_view::npos || reply.size() < bracket + 1 + 17) return false;
   std::string_view address = reply.substr(bracket + 1, 17);
+  // All six groups or none: a reply broken after its first group fills no box.
+  std::array<std::string, 6> found;
   for (std::size_t i = 0; i < 6; ++i) {
     if (i < 5 && address[i * 3 + 2] != ' ') return false;
-    pairs[i] = std::string(address.substr(i * 3, 2));
+    found[i] = std::string(address.substr(i * 3, 2));
   }
+  pairs = found;
   return true;
 }
 
@@ -48,13 +51,16 @@ void MacAddressCommand(const MacAddressState& c) {
 void MacSetShow(const MacAddressState& c) {
   Transfer t(c.link);
   std::array<std::string, 6> pairs;
+  bool read = false;
   if (!t.Send(command::kMacGet.text)) {
     c.Report(failure::kMacReadNotSent);
   } else if (!t.Receive(command::kMacGet.replyBytes) || !ParseMacReply(t.Reply(), pairs)) {
     // An answer without an address is no better than none.
     c.Report(failure::kMacReadNoReply);
+  } else {
+    read = true;
   }
-  if (pairs[0].empty()) ParseMacReply(kFallback, pairs);
+  if (!read) ParseMacReply(kFallback, pairs);
   c.macSet.Ed_mac = pairs;
 }
 
@@ -83,7 +89,7 @@ bool MacSetOk(const MacAddressState& c) {
   if (!t.Receive(command::kMacSet.replyBytes)) {
     return refuse(failure::kMacSetNoReply);
   }
-  if (t.ReplyAt(command::kMacSet.verdictIndex) != '0') return refuse(failure::kMacRefused);
+  if (t.ByteAt(command::kMacSet.verdictIndex) != '0') return refuse(failure::kMacRefused);
   c.frontend.MessageBox(kDone, kDoneCaption);
   c.MacSetDone = 1;
   return true;

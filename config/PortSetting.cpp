@@ -34,7 +34,7 @@ int SendPortSettings(const StatusReading& c) {
       c.Report(failure::kPortSetNoReply);
       return 1;
     }
-    if (t.ReplyAt(command::kPortSet.verdictIndex) != '0') result = 1;
+    if (t.ByteAt(command::kPortSet.verdictIndex) != '0') result = 1;
   }
   return result;
 }

@@ -23,7 +23,7 @@ void ThClearYes(const SurgeClearState& c) {
   if (!t.Send(command::kSurgeClear.text)) return c.Report(failure::kSurgeClearNotSent);
   c.clock.Sleep(command::kSurgeClear.pause);
   if (!t.Receive(command::kSurgeClear.replyBytes)) return c.Report(failure::kSurgeClearNoReply);
-  if (t.ReplyAt(command::kSurgeClear.verdictIndex) != '0')
+  if (t.ByteAt(command::kSurgeClear.verdictIndex) != '0')
     return c.Report(failure::kSurgeClearRefused);
   c.SurgeClearDone = 1;
 }

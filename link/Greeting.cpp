@@ -33,10 +33,11 @@ Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause, char& swit
   if (!transfer.Send(command::kProbe.text)) return Greeting::kProbeNotSent;
   link.clock().Sleep(replyPause);
   if (!transfer.Receive(command::kProbe.replyBytes)) return Greeting::kNoReply;
-  std::string_view reply = transfer.Reply();
-  std::size_t bracket = reply.substr(0, 3).find('[');
-  if (bracket == std::string_view::npos) return Greeting::kNoBracket;
-  switchMode = transfer.ReplyAt(bracket + 1);
+  // The bracket is looked for among the bytes received, a NUL before it included.
+  std::size_t bracket = 0;
+  while (bracket < 3 && transfer.ByteAt(bracket) != '[') ++bracket;
+  if (bracket == 3) return Greeting::kNoBracket;
+  switchMode = transfer.ByteAt(bracket + 1);
   if (switchMode != '0' && switchMode != '1') return Greeting::kBadMode;
   return Greeting::kAnswered;
 }
@@ -48,7 +49,7 @@ PasswordVerdict SendPasswordLine(SwitchLink& link, std::string_view password) {
   }
   link.clock().Sleep(command::kPassword.pause);
   if (!transfer.Receive(command::kPassword.replyBytes)) return PasswordVerdict::kNoReply;
-  switch (transfer.ReplyAt(command::kPassword.verdictIndex)) {
+  switch (transfer.ByteAt(command::kPassword.verdictIndex)) {
     case '0':
       return PasswordVerdict::kAccepted;
     case '1':

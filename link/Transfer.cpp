@@ -34,6 +34,10 @@ std::string_view Transfer::Reply() const {
   return text.substr(0, text.find('\0'));
 }
 
+char Transfer::ByteAt(std::size_t index) const {
+  return index < replyLength_ ? static_cast<char>(bytes_[index]) : '\0';
+}
+
 char Transfer::ReplyAt(std::size_t index) const {
   std::string_view text = Reply();
   return index < text.size() ? text[index] : '\0';

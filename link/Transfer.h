@@ -26,6 +26,9 @@ class Transfer {
   std::string_view Reply() const;
   // Byte of the reply text at a zero-based index, or 0 beyond its end.
   char ReplyAt(std::size_t index) const;
+  // The byte received at a zero-based index, whatever it is (a NUL among them), or 0 beyond
+  // what was received: the greeting and the one-byte verdicts look at bytes, not at text.
+  char ByteAt(std::size_t index) const;
   std::uint32_t Done() const { return done_; }
 
  private:

@@ -33,6 +33,14 @@ TEST_F(LoginTest, AnAcceptedPasswordIsRemembered) {
   EXPECT_EQ(h.c.LoginPassword, "pw");
 }
 
+TEST_F(LoginTest, TheVerdictIsTheFourthByteWhateverComesBeforeIt) {
+  using namespace std::string_literals;
+  h.model.faults.replies["pw"] = "\0\n[0]"s;  // a NUL first: the text would end there
+  EXPECT_EQ(PassInOk(h.c, "pw"), LoginStep::kAccepted);
+  h.model.faults.replies["pw"] = "\r\0[1]"s;
+  EXPECT_EQ(PassInOk(h.c, "pw"), LoginStep::kStay);
+}
+
 TEST_F(LoginTest, AnAcceptedEmptyPasswordLeavesLoggedInClear) {
   // A switch that takes the empty line as its password.
   h.model.state.userPassword.clear();

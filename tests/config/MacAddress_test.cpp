@@ -34,6 +34,8 @@ TEST_F(MacAddressTest, AnUnreadableAddressShowsZerosAndIsLogged) {
       {[](Harness& h) { h.port.failWrites = 3; }, 10230301},
       {[](Harness& h) { h.model.faults.silent = true; }, 10230302},
       {[](Harness& h) { h.model.faults.replies["mg"] = "\r\n[00 80 C2"; }, 10230302},
+      // Full length, but the separator after the first group is wrong: no box is filled.
+      {[](Harness& h) { h.model.faults.replies["mg"] = "\r\n[00-80 C2 12 34 56]\r\n"; }, 10230302},
   };
   for (const Case& c : cases) {
     Harness fresh;

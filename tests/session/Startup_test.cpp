@@ -59,6 +59,17 @@ TEST(StartupTest, BracketInTheSecondPositionIsAccepted) {
   EXPECT_EQ(h.c.SwitchMode, '0');
 }
 
+TEST(StartupTest, ANulBeforeTheBracketIsOneOfTheBytesLookedAt) {
+  using namespace std::string_literals;
+  for (std::string reply : {"\0[0]"s, "\0\0[1]"s}) {
+    Harness h;
+    h.model.faults.replies["probe"] = reply;
+    RunStartup(h.c);
+    EXPECT_EQ(h.c.SwitchAnswered, 1) << reply.size();
+    EXPECT_EQ(h.c.SwitchMode, reply[reply.find('[') + 1]);
+  }
+}
+
 struct GreetingFailure {
   const char* name;
   std::function<void(Harness&)> arrange;
