@@ -2,6 +2,7 @@
 
 #include "base/FailureCatalogue.h"
 #include "link/Greeting.h"
+#include "base/PasswordText.h"
 #include "monitor/MainDisplay.h"
 
 namespace taviron {
@@ -39,6 +40,15 @@ void EnterFailureState(const Access& c, PasswordWindow& w, bool reLogin) {
   c.Report(failure::kLoginFailed);
 }
 
+// A password that cannot go to the switch as one line is refused in the window itself, as a
+// rejection is, and nothing is sent.
+bool RefusedUnsent(PasswordWindow& w, const std::string& typed) {
+  if (!HoldsControlCharacters(typed)) return false;
+  w.prompt = kControlCharactersRefused;
+  w.status = kRetype;
+  return true;
+}
+
 }  // namespace
 
 bool LoginNeeded(const Access& c) {
@@ -46,6 +56,7 @@ bool LoginNeeded(const Access& c) {
 }
 
 LoginStep PassInOk(const Access& c, const std::string& typed) {
+  if (RefusedUnsent(c.passIn, typed)) return LoginStep::kStay;
   switch (SendPasswordLine(c.link, typed)) {
     case PasswordVerdict::kAccepted:
       Remember(c, typed);
@@ -71,6 +82,7 @@ void PassIn2Show(const Access& c) {
 }
 
 LoginStep PassIn2Ok(const Access& c, const std::string& typed) {
+  if (RefusedUnsent(c.passIn2, typed)) return LoginStep::kStay;
   switch (SendPasswordLine(c.link, typed)) {
     case PasswordVerdict::kAccepted:
       Remember(c, typed);

@@ -2,6 +2,7 @@
 
 #include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
+#include "base/PasswordText.h"
 #include "link/Transfer.h"
 
 namespace taviron {
@@ -26,6 +27,11 @@ void SuperPassInShow(const Access& c) {
 
 bool SuperPassInOk(const Access& c, const std::string& typed) {
   c.superPassIn.Ed_pass = typed;
+  if (HoldsControlCharacters(typed)) {
+    c.superPassIn.Label1 = kControlCharactersRefused;
+    c.superPassIn.Label6 = kRetype;
+    return false;
+  }
   if (typed != kMaintenancePassword) {
     c.superPassIn.Label1 = kIncorrect;
     c.superPassIn.Label6 = kRetype;

@@ -2,6 +2,7 @@
 
 #include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
+#include "base/PasswordText.h"
 #include "link/Transfer.h"
 
 namespace taviron {
@@ -25,6 +26,11 @@ bool Change(const Access& c, const std::string& password) {
 }  // namespace
 
 bool PassSetOk(const Access& c, const std::string& newPassword, const std::string& confirmation) {
+  if (HoldsControlCharacters(newPassword) || HoldsControlCharacters(confirmation)) {
+    // Refused before anything is sent: the dialog shows again for another try.
+    c.Report(failure::kPasswordControlCharacters);
+    return false;
+  }
   bool accepted = newPassword != kMaintenancePassword && confirmation == newPassword &&
                   newPassword.size() <= static_cast<std::size_t>(kUserPasswordMaxLength) &&
                   Change(c, newPassword);

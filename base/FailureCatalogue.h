@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Failure.h"
+#include "base/PasswordText.h"
 
 namespace taviron::failure {
 
@@ -274,6 +275,8 @@ inline constexpr Failure kMaintenanceNotConfirmed{10110903,
                                                   "Failed to set maintenance password.",
                                                   true,
                                                   FailureKind::kRefused};
+inline constexpr Failure kPasswordControlCharacters{
+    0, kControlCharactersRefused, "User Password Changing Error", "", false, FailureKind::kInput};
 inline constexpr Failure kPasswordChangeRefused{
     10230401,
     "User password is incorrect.\r\nPlease retype the user password.",
@@ -592,7 +595,7 @@ inline constexpr const Failure* kAll[] = {
     &kMaintenanceNotSent,
     &kMaintenanceNoReply,
     &kMaintenanceNotConfirmed,
-    &kPasswordChangeRefused,
+    &kPasswordControlCharacters, &kPasswordChangeRefused,
     &kPortSetNotSent,
     &kPortSetNoReply,
     &kPortSetRefused,

@@ -30,21 +30,32 @@ void Failures::OnFailure(const FailureEvent& failure) {
   // A failure without a code is a box about the program's own files, which the tool reports
   // in its own words where it matters.
   if (failure.code == 0) return;
-  failures_.push_back({failure.code, OneLine(failure.message), ExitStatusOf(failure.kind)});
+  Keep({failure.code, OneLine(failure.message), ExitStatusOf(failure.kind)});
+}
+
+void Failures::Keep(Failure failure) {
+  if (tell_) {
+    toldStatus_ = std::max(toldStatus_, failure.exitStatus);
+    tell_(failure);
+    return;
+  }
+  failures_.push_back(std::move(failure));
+}
+
+std::string FailureLine(const Failure& f) {
+  return (f.code != 0 ? std::to_string(f.code) + " " : std::string()) + f.message + "\n";
 }
 
 std::string Failures::Lines() const {
   std::string lines;
-  for (const Failure& f : failures_) {
-    if (f.code != 0) lines += std::to_string(f.code) + " ";
-    lines += f.message + "\n";
-  }
+  for (const Failure& f : failures_)
+    lines += FailureLine(f);
   return lines;
 }
 
 int Failures::ExitStatus() const {
   // A file problem (3) outranks wrong input (2), which outranks a refusal or a failed link (1).
-  int status = 0;
+  int status = toldStatus_;
   for (const Failure& f : failures_)
     status = std::max(status, f.exitStatus);
   return status;

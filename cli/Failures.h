@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,17 +20,22 @@ struct Failure {
 // Collects the failures the core reports, whether or not the log is on, as the core reports
 // them: by code, message and kind. What the switch itself reports about its ports and
 // self-test is a state, not a failure of the command, and is no failure here either.
+// The line a failure is shown as: its code (when it has one) and message, and a line end.
+std::string FailureLine(const Failure& failure);
+
 class Failures {
  public:
   void Listen(ErrorLog& log);
   const std::vector<Failure>& All() const { return failures_; }
-  bool Any() const { return !failures_.empty(); }
+  bool Any() const { return !failures_.empty() || toldStatus_ > 0; }
   // A failure found by the tool itself, without a code, and the exit status it calls for.
-  void Add(std::string message, int exitStatus = 1) {
-    failures_.push_back({0, std::move(message), exitStatus});
-  }
+  void Add(std::string message, int exitStatus = 1) { Keep({0, std::move(message), exitStatus}); }
 
-  // One line per failure: "10230101 Failed to obtain the Firmware version.".
+  // Each failure goes to the listener as it happens and is not kept; the exit status still
+  // counts it.
+  void Tell(std::function<void(const Failure&)> listener) { tell_ = std::move(listener); }
+
+  // One line per failure kept: "10230101 Failed to obtain the Firmware version.".
   std::string Lines() const;
   // The highest of the failures' statuses by their kind (3 a file, 2 the operator's input, 1
   // the switch or the link), 0 without failures.
@@ -37,8 +43,11 @@ class Failures {
 
  private:
   void OnFailure(const FailureEvent& failure);
+  void Keep(Failure failure);
 
   std::vector<Failure> failures_;
+  std::function<void(const Failure&)> tell_;
+  int toldStatus_ = 0;  // the highest status of the failures told and not kept
 };
 
 }  // namespace taviron::cli

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/TerminalText.h"
 #include "link/StatusTables.h"
 
 namespace taviron::cli {
@@ -40,22 +41,24 @@ std::vector<std::pair<std::string, std::string>> StatusValues(const Configurator
 
 std::string StatusText(const Configurator& c) {
   const MainView& v = c.view;
+  // Values from the switch go to the terminal escaped.
+  auto shown = [](const std::string& value) { return Printable(value); };
   std::string text;
-  text += "Switch Version     " + v.Lb_fw_ver + "\n";
-  text += "Discharge Element  " + Trimmed(v.Lb_th_count) + "\n";
-  text += "Switch Status      " + v.Lb_fw_state;
-  if (v.Label6Visible) text += "  " + v.Lb_err_code + ": " + OneLine(v.Lb_err_mes1);
+  text += "Switch Version     " + shown(v.Lb_fw_ver) + "\n";
+  text += "Discharge Element  " + shown(Trimmed(v.Lb_th_count)) + "\n";
+  text += "Switch Status      " + shown(v.Lb_fw_state);
+  if (v.Label6Visible) text += "  " + shown(v.Lb_err_code) + ": " + shown(OneLine(v.Lb_err_mes1));
   text += "\n";
-  text += "Relay Status       " + v.Lb_relay + "\n";
+  text += "Relay Status       " + shown(v.Lb_relay) + "\n";
   text += "Port  Speed                         Duplex\n";
   for (int n = 0; n < kPortCount; ++n) {
-    char row[96];
+    char row[192];
     std::snprintf(row, sizeof row, "#%d    %-29s %s\n", n + 1,
-                  v.Lb_link[static_cast<std::size_t>(n)].c_str(),
-                  v.Lb_dup[static_cast<std::size_t>(n)].c_str());
+                  shown(v.Lb_link[static_cast<std::size_t>(n)]).c_str(),
+                  shown(v.Lb_dup[static_cast<std::size_t>(n)]).c_str());
     text += row;
   }
-  text += "Link               " + v.statusText + "\n";
+  text += "Link               " + shown(v.statusText) + "\n";
   return text;
 }
 

@@ -9,10 +9,12 @@
 #include "access/Maintenance.h"
 #include "access/PasswordChange.h"
 #include "base/Clock.h"
+#include "base/PasswordText.h"
 #include "base/Settings.h"
 #include "base/Terminal.h"
 #include "cli/FirmwareCheck.h"
 #include "cli/StatusReport.h"
+#include "cli/TerminalText.h"
 #include "config/ConfigFile.h"
 #include "config/DefaultSetting.h"
 #include "config/MacAddress.h"
@@ -108,6 +110,10 @@ bool Tool::Connect() {
         "--password.");
     return false;
   }
+  if (HoldsControlCharacters(*password)) {
+    failures_.Add(std::string(kControlCharactersRefused), 2);
+    return false;
+  }
   switch (PassInOk(core_, *password)) {
     case LoginStep::kAccepted:
       return true;
@@ -138,6 +144,10 @@ void Tool::AnswerMaintenancePassword() {
     failures_.Add("This command needs the maintenance password: give --maintenance-password.");
     return;
   }
+  if (HoldsControlCharacters(*password)) {
+    failures_.Add(std::string(kControlCharactersRefused), 2);
+    return;
+  }
   SuperPassInOk(core_, *password);
 }
 
@@ -150,6 +160,11 @@ int Tool::Status() {
 
 int Tool::Watch(double intervalSeconds, const std::function<bool()>& keepGoing) {
   if (intervalSeconds <= 0) return Usage("The interval must be a positive number of seconds.");
+  // A watch runs for days: each failure is told as it happens, with its time, and not kept.
+  failures_.Tell([this](const Failure& failure) {
+    err_ << Now() << " " << FailureLine(failure);
+    err_.flush();
+  });
   return Connected([&] {
     std::vector<std::pair<std::string, std::string>> last;
     while (keepGoing()) {
@@ -163,8 +178,8 @@ int Tool::Watch(double intervalSeconds, const std::function<bool()>& keepGoing) 
         for (std::size_t i = 0; i < now.size(); ++i) {
           if (i < last.size() && last[i] == now[i]) continue;
           out_ << stamp << " " << now[i].first << ": ";
-          if (i < last.size()) out_ << last[i].second << " -> ";
-          out_ << now[i].second << "\n";
+          if (i < last.size()) out_ << Printable(last[i].second) << " -> ";
+          out_ << Printable(now[i].second) << "\n";
         }
       }
       out_.flush();
@@ -222,6 +237,17 @@ int Tool::ConfigSave(const std::string& file) {
   return Connected([&] {
     GetPortConfig(core_);
     if (core_.status.PortConfig == kNoPortConfig) return;  // nothing worth a file
+    // A file with ports not read would be refused when loaded: nothing is saved then.
+    std::string unread;
+    for (std::size_t n = 0; n < core_.status.PortConfig.size(); ++n) {
+      if (core_.status.PortConfig[n] < '1' || core_.status.PortConfig[n] > '6') {
+        unread += (unread.empty() ? "#" : ", #") + std::to_string(n + 1);
+      }
+    }
+    if (!unread.empty()) {
+      failures_.Add("The mode of port " + unread + " could not be read: nothing was saved.");
+      return;
+    }
     SaveConfigFile(core_, file);
     if (!failures_.Any()) out_ << WithTxtExtension(file) << "\n";
   });
@@ -249,6 +275,9 @@ int Tool::PasswordChange(std::optional<std::string> newPassword) {
   } else {
     confirmation = *newPassword;
   }
+  if (HoldsControlCharacters(*newPassword) || HoldsControlCharacters(confirmation)) {
+    return Usage(std::string(kControlCharactersRefused));
+  }
   if (newPassword->size() > static_cast<std::size_t>(kUserPasswordMaxLength)) {
     return Usage("A user password has at most 8 characters.");
   }
@@ -261,7 +290,7 @@ int Tool::MacShow() {
     if (failures_.Any()) return;
     const auto& boxes = core_.macSet.Ed_mac;
     for (std::size_t i = 0; i < boxes.size(); ++i)
-      out_ << (i ? " " : "") << boxes[i];
+      out_ << (i ? " " : "") << Printable(boxes[i]);
     out_ << "\n";
   });
 }

@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
       "Exit status: 0 success, 1 the switch refused or the link failed, 2 wrong usage, "
       "3 a file could not be read, written or was refused."};
   app.require_subcommand(1);
+  // Operators type the options where they think of them: after the command too.
+  app.fallthrough();
   cli::ToolOptions options;
   options.settingsDirectory = ExecutableDirectory();
   std::string password, maintenance, logDir;
@@ -106,8 +108,9 @@ int main(int argc, char** argv) {
   if (const char* fromEnvironment = std::getenv("TAVIRON_PASSWORD")) {
     options.password = fromEnvironment;
   }
-  if (!password.empty()) options.password = password;
-  if (!maintenance.empty()) options.maintenancePassword = maintenance;
+  // Given is given, empty or not: the switch, not the program, judges an empty password.
+  if (app.count("--password") > 0) options.password = password;
+  if (app.count("--maintenance-password") > 0) options.maintenancePassword = maintenance;
   options.logDirectory = logDir;
 
   cli::WatchCloseRequests();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "link/CommandTable.h"
+#include "base/PasswordText.h"
 #include "link/Transfer.h"
 
 namespace taviron {
@@ -43,6 +44,8 @@ Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause, char& swit
 }
 
 PasswordVerdict SendPasswordLine(SwitchLink& link, std::string_view password) {
+  // The windows refuse such a password; this is the last guard before the line.
+  if (HoldsControlCharacters(password)) return PasswordVerdict::kNotSent;
   Transfer transfer(link);
   if (!transfer.Send(std::string(password) + std::string(kLineEnd))) {
     return PasswordVerdict::kNotSent;

@@ -83,14 +83,20 @@ std::uint32_t HexCounter(std::string_view text) {
 
 std::string GetFirmwareVersion(const StatusReading& c) {
   Transfer t(c.link);
-  if (!Query(c, t, command::kFirmwareVersion, {failure::kFwVersionNotSent, failure::kFwVersionNoReply})) {
+  if (!Query(c, t, command::kFirmwareVersion,
+             {failure::kFwVersionNotSent, failure::kFwVersionNoReply})) {
     return std::string(kNoFirmwareVersion);
   }
   if (!HasBracket(t)) {
     c.Report(failure::kFwVersionNoBracket);
     return std::string(kNoFirmwareVersion);
   }
+  // A reply that ends before the data it should carry is no reply to show.
   std::string version = Data(t, 5);
+  if (version.size() < 5) {
+    c.Report(failure::kFwVersionNoBracket);
+    return std::string(kNoFirmwareVersion);
+  }
   if (version == "FF.FF") {
     c.Report(failure::kFwVersionUnknown);
     return std::string(kNoFirmwareVersion);
@@ -100,7 +106,8 @@ std::string GetFirmwareVersion(const StatusReading& c) {
 
 std::string GetDischargeElement(const StatusReading& c) {
   Transfer t(c.link);
-  if (!Query(c, t, command::kDischargeElement, {failure::kDischargeNotSent, failure::kDischargeNoReply})) {
+  if (!Query(c, t, command::kDischargeElement,
+             {failure::kDischargeNotSent, failure::kDischargeNoReply})) {
     return std::string(kNoDischargeElement);
   }
   if (!HasBracket(t)) {
@@ -108,6 +115,10 @@ std::string GetDischargeElement(const StatusReading& c) {
     return std::string(kNoDischargeElement);
   }
   std::string counterText = Data(t, 4);
+  if (counterText.size() < 4) {
+    c.Report(failure::kDischargeNoBracket);
+    return std::string(kNoDischargeElement);
+  }
   if (counterText == "FFFF") {
     c.Report(failure::kDischargeBroken);
     return std::string(kNoDischargeElement);
@@ -121,12 +132,18 @@ std::string GetDischargeElement(const StatusReading& c) {
 void GetRelayState(const StatusReading& c) {
   c.status.RelayState = kNoRelayState;
   Transfer t(c.link);
-  if (!Query(c, t, command::kRelayGet, {failure::kRelayGetNotSent, failure::kRelayGetNoReply})) return;
+  if (!Query(c, t, command::kRelayGet, {failure::kRelayGetNotSent, failure::kRelayGetNoReply}))
+    return;
   if (!HasBracket(t)) {
     c.Report(failure::kRelayGetNoBracket);
     return;
   }
-  c.status.RelayState = Data(t, 1);
+  std::string relay = Data(t, 1);
+  if (relay.empty()) {
+    c.Report(failure::kRelayGetNoBracket);
+    return;
+  }
+  c.status.RelayState = relay;
 }
 
 void SetRelayState(const StatusReading& c, std::string_view value) {
@@ -143,12 +160,18 @@ void SetRelayState(const StatusReading& c, std::string_view value) {
 void GetFirmwareError(const StatusReading& c) {
   c.status.FwErrorCode = kNoFwErrorCode;
   Transfer t(c.link);
-  if (!Query(c, t, command::kFirmwareError, {failure::kFwErrorNotSent, failure::kFwErrorNoReply})) return;
+  if (!Query(c, t, command::kFirmwareError, {failure::kFwErrorNotSent, failure::kFwErrorNoReply}))
+    return;
   if (!HasBracket(t)) {
     c.Report(failure::kFwErrorNoBracket);
     return;
   }
-  c.status.FwErrorCode = Data(t, 4);
+  std::string code = Data(t, 4);
+  if (code.size() < 4) {
+    c.Report(failure::kFwErrorNoBracket);
+    return;
+  }
+  c.status.FwErrorCode = code;
   if (c.status.FwErrorCode == "0000" || c.status.FwErrorCode == "FFFF") return;
   if (auto message = FwErrorMessageOf(c.status.FwErrorCode)) c.status.FwErrorMessage = *message;
   // A self-test error is logged under its own number: 8202 becomes 00008202.
@@ -159,15 +182,29 @@ void GetFirmwareError(const StatusReading& c) {
 void GetPortErrors(const StatusReading& c) {
   c.status.PortErrors.clear();
   Transfer t(c.link);
-  if (!Query(c, t, command::kPortErrors, {failure::kPortErrorsNotSent, failure::kPortErrorsNoReply})) return;
-  c.status.PortErrors = PerPort(t);
+  if (!Query(c, t, command::kPortErrors,
+             {failure::kPortErrorsNotSent, failure::kPortErrorsNoReply}))
+    return;
+  std::string errors = PerPort(t);
+  if (errors.size() < static_cast<std::size_t>(kPortCount)) {
+    c.Report(failure::kPortErrorsNoReply);
+    return;
+  }
+  c.status.PortErrors = errors;
 }
 
 void GetPortConfig(const StatusReading& c) {
   c.status.PortConfig = kNoPortConfig;
   Transfer t(c.link);
-  if (!Query(c, t, command::kPortConfig, {failure::kPortConfigNotSent, failure::kPortConfigNoReply})) return;
-  c.status.PortConfig = ConvertPortCodes(PerPort(t), kSwitchToDisplay);
+  if (!Query(c, t, command::kPortConfig,
+             {failure::kPortConfigNotSent, failure::kPortConfigNoReply}))
+    return;
+  std::string codes = PerPort(t);
+  if (codes.size() < static_cast<std::size_t>(kPortCount)) {
+    c.Report(failure::kPortConfigNoReply);
+    return;
+  }
+  c.status.PortConfig = ConvertPortCodes(codes, kSwitchToDisplay);
 }
 
 }  // namespace taviron

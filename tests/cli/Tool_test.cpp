@@ -247,6 +247,65 @@ TEST(ToolTest, WatchPrintsOnlyWhatChanged) {
   EXPECT_EQ(firstLines, 23u + 1u);  // every value once, then the one change
 }
 
+TEST(ToolTest, AVersionCutShortIsAFailureNotAValue) {
+  ToolHarness h;
+  h.model.faults.replies["fwv"] = "\r\n[01.";
+  EXPECT_EQ(h.tool->Status(), 1);
+  EXPECT_NE(h.out.str().find("Switch Version     --.--\n"), std::string::npos) << h.out.str();
+  EXPECT_NE(h.err.str().find("10230103 Failed to obtain the Firmware version."), std::string::npos);
+}
+
+TEST(ToolTest, BytesFromTheSwitchReachTheTerminalEscaped) {
+  ToolHarness h;
+  h.model.faults.replies["fwv"] = "\r\n[\x1b[2J]";
+  EXPECT_EQ(h.tool->Status(), 0);
+  EXPECT_EQ(h.out.str().find('\x1b'), std::string::npos);
+  EXPECT_NE(h.out.str().find("Switch Version     \\x1B[2J]\n"), std::string::npos) << h.out.str();
+}
+
+TEST(ToolTest, APasswordWithALineEndIsRefusedBeforeAnythingIsSent) {
+  cli::ToolOptions options;
+  options.password = "12345678\r\nfwv";
+  ToolHarness h(options);
+  h.model.state.userPassword = "12345678";
+  EXPECT_EQ(h.tool->Status(), 2);
+  for (const std::string& line : h.model.Lines())
+    EXPECT_NE(line, "fwv");
+  EXPECT_NE(h.err.str().find("cannot hold control characters"), std::string::npos);
+}
+
+TEST(ToolTest, APartlyReadConfigurationIsNotSaved) {
+  TempDir files;
+  ToolHarness h;
+  h.model.state.portModes = "54555555";  // "4" is no mode the switch has
+  EXPECT_EQ(h.tool->ConfigSave((files / "site").string()), 1);
+  EXPECT_FALSE(std::filesystem::exists(files / "site.txt"));
+  EXPECT_NE(h.err.str().find("The mode of port #2 could not be read"), std::string::npos)
+      << h.err.str();
+}
+
+TEST(ToolTest, AWatchTellsEachFailureAsItHappensAndKeepsNone) {
+  ToolHarness h;
+  h.model.faults.only = "rg";
+  h.model.faults.silent = true;
+  auto refreshes = [&h] {
+    const auto& lines = h.model.Lines();
+    return std::count(lines.begin(), lines.end(), "fwv");
+  };
+  std::size_t toldDuringTheWatch = 0;
+  EXPECT_EQ(h.tool->Watch(0.01,
+                          [&] {
+                            if (refreshes() == 2) toldDuringTheWatch = h.err.str().size();
+                            return refreshes() < 3;
+                          }),
+            1);
+  EXPECT_GT(toldDuringTheWatch, 0u);  // told while the watch ran, not at its end
+  std::string err = h.err.str();
+  std::size_t told = 0;
+  for (std::size_t at = 0; (at = err.find("10230522 ", at)) != std::string::npos; ++at) ++told;
+  EXPECT_EQ(told, 3u);
+}
+
 TEST(FailuresTest, ExitStatusByTheKindOfFailure) {
   struct Case {
     std::vector<std::uint32_t> codes;

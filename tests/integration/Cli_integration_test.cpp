@@ -27,6 +27,32 @@ Result RunCli(const std::vector<std::string>& args,
   return {cli.Wait(20000).value_or(-99), out};
 }
 
+// The same, with standard error joined to standard output.
+Result RunCliJoined(const std::vector<std::string>& args) {
+  std::string command = "exec '" + BinaryPath("taviron-cli").string() + "'";
+  for (const std::string& a : args) command += " '" + a + "'";
+  Process cli({"/bin/sh", "-c", command + " 2>&1"});
+  std::string out;
+  while (std::optional<std::string> line = cli.ReadLine(20000))
+    out += *line + "\n";
+  return {cli.Wait(20000).value_or(-99), out};
+}
+
+TEST(CliIntegrationTest, GlobalOptionsAreTakenAfterTheCommandToo) {
+  SwitchSim sim({"--fw-version", "02.00"});
+  Result text = RunCliJoined({"status", "--port", sim.Device(), "--json"});
+  EXPECT_EQ(text.status, 0) << text.out;
+  EXPECT_EQ(text.out.rfind("{\"firmware_version\":\"02.00\"", 0), 0u) << text.out;
+}
+
+TEST(CliIntegrationTest, AnEmptyPasswordGivenIsSentForTheSwitchToJudge) {
+  SwitchSim sim({"--password", "pw"});
+  Result empty = RunCliJoined({"--port", sim.Device(), "--password", "", "status"});
+  EXPECT_EQ(empty.status, 1);
+  // The switch was asked and said no; the tool did not ask for a password it was given.
+  EXPECT_NE(empty.out.find("Password is incorrect."), std::string::npos) << empty.out;
+}
+
 TEST(CliIntegrationTest, StatusAsTextAndJson) {
   SwitchSim sim({"--fw-version", "02.00"});
   Result text = RunCli({"--port", sim.Device(), "status"});

@@ -155,14 +155,18 @@ TEST_F(StatusQueryTest, PortConfigurationBecomesDisplayCodesPortByPort) {
   h.model.state.portModes = "33460125";
   GetPortConfig(h.c);
   EXPECT_EQ(h.c.status.PortConfig, "44F61235");
-  h.model.faults.shortReply = 8;  // ports 1 to 3 only
+  // A reply that stops after port 3 is no reading of the ports: none is shown as read.
+  h.model.faults.shortReply = 8;
   GetPortConfig(h.c);
-  EXPECT_EQ(h.c.status.PortConfig, "44FFFFFF");
+  EXPECT_EQ(h.c.status.PortConfig, "FFFFFFFF");
+  EXPECT_EQ(h.LogEntries().substr(21), "10230722   Failed to obtain the port configuration.\r\n");
   h.model.faults = {};
   h.model.faults.silent = true;
   GetPortConfig(h.c);
   EXPECT_EQ(h.c.status.PortConfig, "FFFFFFFF");
-  EXPECT_EQ(h.LogEntries().substr(21), "10230722   Failed to obtain the port configuration.\r\n");
+  const std::string record = "10230722   Failed to obtain the port configuration.\r\n";
+  std::string log = h.LogEntries();
+  EXPECT_EQ(log.substr(log.size() - record.size()), record);
 }
 
 TEST_F(StatusQueryTest, PortErrorsAreReadWithoutBracketTestAndEmptiedOnFailure) {
@@ -183,6 +187,60 @@ TEST(PortCodeTest, ConvertsBothWaysKeepingEveryPortInPlace) {
   EXPECT_EQ(ConvertPortCodes("554", kSwitchToDisplay), "55FFFFFF");
   EXPECT_EQ(ConvertPortCodes("", kSwitchToDisplay), "FFFFFFFF");
   EXPECT_EQ(ConvertPortCodes("17", kDisplayToSwitch), "0FFFFFFF");
+}
+
+// A reply that ends before the bytes its decoding takes is a failed query: its placeholder and
+// the query's record, never the bytes that came shown as a value.
+TEST_F(StatusQueryTest, ARepliesCutShortIsAFailedQuery) {
+  const struct {
+    const char* keyword;
+    const char* reply;
+    std::function<std::string(Harness&)> value;
+    std::string placeholder;
+    std::string logged;
+  } kCases[] = {
+      {"fwv", "\r\n[01.", [](Harness& h) { return GetFirmwareVersion(h.c); }, "--.--",
+       "10230103   Failed to obtain the Firmware version.\r\n"},
+      {"lci", "\r\n[01", [](Harness& h) { return GetDischargeElement(h.c); }, "----    ",
+       "10000106   Failed to obtain the discharge elemet information.(Hardware Error)\r\n"},
+      {"rg", "\r\n[",
+       [](Harness& h) {
+         GetRelayState(h.c);
+         return h.c.status.RelayState;
+       },
+       "255", "10230523   Failed to obtain the relay status.\r\n"},
+      {"feg", "\r\n[00",
+       [](Harness& h) {
+         GetFirmwareError(h.c);
+         return h.c.status.FwErrorCode;
+       },
+       "----", "10230743   Failed to obtain the Firmware error.\r\n"},
+      {"peg", "\r\n[0 0 0",
+       [](Harness& h) {
+         GetPortErrors(h.c);
+         return h.c.status.PortErrors;
+       },
+       "", "10230732   Failed to obtain the port error.\r\n"},
+      {"pg", "\r\n[5 5 5",
+       [](Harness& h) {
+         GetPortConfig(h.c);
+         return h.c.status.PortConfig;
+       },
+       "FFFFFFFF", "10230722   Failed to obtain the port configuration.\r\n"},
+  };
+  for (const auto& c : kCases) {
+    Harness fresh;
+    fresh.EnableLog();
+    fresh.Connect();
+    fresh.model.faults.replies[c.keyword] = c.reply;
+    EXPECT_EQ(c.value(fresh), c.placeholder) << c.keyword;
+    std::string log = fresh.LogEntries();
+    EXPECT_EQ(log.empty() ? "" : log.substr(21), c.logged) << c.keyword;
+    EXPECT_EQ(fresh.c.link.LinkState, kLinkConnected) << c.keyword;  // the link itself is fine
+  }
+  // A reply that is complete is decoded as it stands, odd or not.
+  h.model.faults.replies["fwv"] = "\r\n[ab.cd]";
+  EXPECT_EQ(GetFirmwareVersion(h.c), "ab.cd");
 }
 
 }  // namespace

@@ -1,0 +1,24 @@
+#include "cli/TerminalText.h"
+
+#include <cstdio>
+
+namespace taviron::cli {
+
+std::string Printable(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (unsigned char ch : text) {
+    if (ch == '\\') {
+      out += "\\\\";
+    } else if (ch < 0x20 || (ch >= 0x7F && ch <= 0x9F)) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\x%02X", ch);
+      out += escape;
+    } else {
+      out += static_cast<char>(ch);
+    }
+  }
+  return out;
+}
+
+}  // namespace taviron::cli

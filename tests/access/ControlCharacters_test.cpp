@@ -1,0 +1,76 @@
+// A password that holds a line end or another control character is refused before anything
+// goes to the switch, in every window that takes one.
+#include <gtest/gtest.h>
+
+#include "access/Login.h"
+#include "access/Maintenance.h"
+#include "access/PasswordChange.h"
+#include "base/PasswordText.h"
+#include "link/Greeting.h"
+#include "tests/support/Harness.h"
+
+namespace taviron::test {
+namespace {
+
+using namespace std::string_literals;
+
+const std::string kInjected = "12345678\r\nfwv";
+
+TEST(ControlCharactersTest, WhatCountsAsAControlCharacter) {
+  const struct {
+    std::string text;
+    bool control;
+  } kCases[] = {{"", false},      {"pw", false},    {"p w", false}, {"\xE9t\xE9", false},
+                {"pw\r", true},   {"pw\n", true},   {"p\tw", true}, {"\0pw"s, true},
+                {"pw\x7F", true}, {"\x1B[2J", true}};
+  for (const auto& c : kCases)
+    EXPECT_EQ(HoldsControlCharacters(c.text), c.control) << c.text;
+}
+
+TEST(ControlCharactersTest, TheLogInWindowsRefuseAndSendNothing) {
+  Harness h;
+  h.Connect();
+  h.port.ClearEvents();
+  EXPECT_EQ(PassInOk(h.c, kInjected), LoginStep::kStay);
+  EXPECT_EQ(PassIn2Ok(h.c, "pw\t"), LoginStep::kStay);
+  EXPECT_TRUE(h.Written().empty());
+  EXPECT_EQ(h.c.passIn.prompt, std::string(kControlCharactersRefused));
+  EXPECT_EQ(h.c.passIn.status, "Please retype the password.");
+  EXPECT_EQ(h.c.passIn2.prompt, std::string(kControlCharactersRefused));
+  EXPECT_TRUE(h.c.link.HasPort());  // no failure state: the operator types again
+  EXPECT_EQ(h.c.LoggedIn, 0);
+}
+
+TEST(ControlCharactersTest, TheUserPasswordChangeRefusesWithABoxAndSendsNothing) {
+  Harness h;
+  h.EnableLog();
+  h.Connect();
+  h.port.ClearEvents();
+  EXPECT_FALSE(PassSetOk(h.c, "ab\ncd", "ab\ncd"));
+  EXPECT_TRUE(h.Written().empty());
+  ASSERT_EQ(h.frontend.boxes.size(), 1u);
+  EXPECT_EQ(h.frontend.boxes[0].text, std::string(kControlCharactersRefused));
+  EXPECT_EQ(h.frontend.boxes[0].caption, "User Password Changing Error");
+  EXPECT_EQ(h.LogEntries(), "");  // nothing failed on the switch's side
+}
+
+TEST(ControlCharactersTest, TheMaintenanceWindowRefusesInItsLabels) {
+  Harness h;
+  h.Connect();
+  h.port.ClearEvents();
+  EXPECT_FALSE(SuperPassInOk(h.c, "qorplemt\r"));
+  EXPECT_TRUE(h.Written().empty());
+  EXPECT_EQ(h.c.superPassIn.Label1, std::string(kControlCharactersRefused));
+  EXPECT_EQ(h.c.MaintenanceAdmitted, 0);
+}
+
+TEST(ControlCharactersTest, ThePasswordLineItselfNeverCarriesThem) {
+  Harness h;
+  h.Connect();
+  h.port.ClearEvents();
+  EXPECT_EQ(SendPasswordLine(h.c.link, kInjected), PasswordVerdict::kNotSent);
+  EXPECT_TRUE(h.Written().empty());
+}
+
+}  // namespace
+}  // namespace taviron::test
