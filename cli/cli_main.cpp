@@ -113,13 +113,13 @@ int main(int argc, char** argv) {
   if (app.count("--maintenance-password") > 0) options.maintenancePassword = maintenance;
   options.logDirectory = logDir;
 
-  cli::WatchCloseRequests();
+  WatchCloseRequests();
 
   std::unique_ptr<SerialPort> port = NewSystemSerialPort();
   SteadyClock clock;
   cli::Tool tool(*port, clock, options, std::cout, std::cerr);
   if (*status) return tool.Status();
-  if (*watch) return tool.Watch(interval, [] { return !cli::CloseRequested(); });
+  if (*watch) return tool.Watch(interval, [] { return !CloseRequested(); });
   if (*portsShow) return tool.PortsShow();
   if (*portsSet) return tool.PortsSet(assignments);
   if (*configSave) return tool.ConfigSave(file);

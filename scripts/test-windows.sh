@@ -127,6 +127,12 @@ check "ports set" run --port COM1 ports set 1=10/half 8=disable
 check "the switch took the port modes" test "$(sim_state port-modes)" = 05555556
 check "ports show" run --port COM1 ports show
 check "ports show reads them back" has "8=disable"
+config=$work/site.txt
+check "config save" run --port COM1 config save "$(winepath -w "$config")"
+check "the file holds the ports" grep -q "port8=6" "$config"
+sim "set port-modes 55555555" >/dev/null
+check "config load" run --port COM1 config load "$(winepath -w "$config")"
+check "the switch took the file's modes" test "$(sim_state port-modes)" = 05555556
 check "reset" run --port COM1 reset
 check "the switch restarted once" test "$(sim_state restarts)" = 1
 

@@ -7,10 +7,8 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QSocketNotifier>
 #include <QStringList>
 
-#include <unistd.h>
 #include <QWidget>
 
 #include "access/Login.h"
@@ -60,20 +58,22 @@ QString Text(std::string_view text) {
 
 }  // namespace
 
-QtProgram::QtProgram(SerialPort& port, Clock& clock, std::filesystem::path filesDirectory,
-                     int closeRequests)
+QtProgram::QtProgram(SerialPort& port, Clock& clock, std::filesystem::path filesDirectory)
     : core_(port, clock, *this, std::move(filesDirectory)) {
   qApp->installEventFilter(this);
   dismissTimer_.setInterval(100);
   connect(&dismissTimer_, &QTimer::timeout, this, &QtProgram::DismissModal);
-  if (closeRequests >= 0) {
-    auto* notifier = new QSocketNotifier(closeRequests, QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this, closeRequests] {
-      char bytes[16];
-      [[maybe_unused]] ssize_t n = ::read(closeRequests, bytes, sizeof bytes);
-      RequestClose();
-    });
-  }
+}
+
+void QtProgram::FollowCloseRequests(std::function<bool()> requested) {
+  // A signal handler may only set a flag; the event loop looks at it, in running sequences too.
+  closeWatch_.setInterval(100);
+  connect(&closeWatch_, &QTimer::timeout, this, [this, requested = std::move(requested)] {
+    if (!requested()) return;
+    closeWatch_.stop();
+    RequestClose();
+  });
+  closeWatch_.start();
 }
 
 void QtProgram::Create() {

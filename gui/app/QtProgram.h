@@ -40,10 +40,7 @@ class QtProgram : public QObject, public Frontend, public WindowHost {
   Q_OBJECT
 
  public:
-  // closeRequests: a descriptor that becomes readable when the program is asked to end
-  // (SIGTERM, SIGINT); -1 for none.
-  QtProgram(SerialPort& port, Clock& clock, std::filesystem::path filesDirectory,
-            int closeRequests = -1);
+  QtProgram(SerialPort& port, Clock& clock, std::filesystem::path filesDirectory);
   ~QtProgram() override;
 
   Configurator& core() override { return core_; }
@@ -67,6 +64,10 @@ class QtProgram : public QObject, public Frontend, public WindowHost {
   // needed. False when the program was closed before it could start.
   bool Start();
   void ShowMainWindow() override;
+
+  // Looks at the system's close requests (SIGTERM, SIGINT, closing the console) and turns the
+  // first into RequestClose, from the event loop.
+  void FollowCloseRequests(std::function<bool()> requested);
 
   // Runs an operator command. Refused (false) while another one runs.
   bool Run(const std::function<void()>& command) override;
@@ -143,6 +144,7 @@ class QtProgram : public QObject, public Frontend, public WindowHost {
   bool closed_ = false;
   std::deque<std::function<void()>> deferred_;
   QTimer dismissTimer_;
+  QTimer closeWatch_;
 };
 
 }  // namespace taviron

@@ -1,29 +1,20 @@
 // TAVIRON: the desktop configurator of the 8-port Ethernet switch with surge protector.
-#include <signal.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QMessageBox>
 
 #include <exception>
 #include <filesystem>
+#include <memory>
 
+#include "base/CloseRequests.h"
 #include "base/InstanceGuard.h"
 #include "base/ProgramFiles.h"
+#include "base/SystemSerialPort.h"
 #include "gui/app/QtProgram.h"
 #include "gui/common/QtClock.h"
 #include "gui/common/QtIcons.h"
-#include "platform/posix/PosixSerialPort.h"
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void OnStopSignal(int) {
-  char byte = 1;
-  [[maybe_unused]] ssize_t n = ::write(signalPipe[1], &byte, 1);
-}
 
 // Shows an exception that reached the event loop instead of ending the program.
 class TavironApplication : public QApplication {
@@ -54,15 +45,12 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(taviron::ProgramIcon());
 
   // SIGTERM and SIGINT close the program as its Close command does, from the event loop.
-  ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe);
-  struct sigaction stop {};
-  stop.sa_handler = OnStopSignal;
-  ::sigaction(SIGTERM, &stop, nullptr);
-  ::sigaction(SIGINT, &stop, nullptr);
+  taviron::WatchCloseRequests();
 
-  taviron::PosixSerialPort port;
+  std::unique_ptr<taviron::SerialPort> port = taviron::NewSystemSerialPort();
   taviron::QtClock clock;
-  taviron::QtProgram program(port, clock, taviron::ExecutableDirectory(), signalPipe[0]);
+  taviron::QtProgram program(*port, clock, taviron::ExecutableDirectory());
+  program.FollowCloseRequests([] { return taviron::CloseRequested(); });
   program.Create();
   if (!program.Start()) return 0;
   return app.exec();

@@ -4,7 +4,7 @@
 
 #include "base/CloseRequests.h"
 
-namespace taviron::cli {
+namespace taviron {
 namespace {
 
 volatile std::sig_atomic_t closeRequested = 0;
@@ -26,4 +26,4 @@ bool CloseRequested() {
   return closeRequested != 0;
 }
 
-}  // namespace taviron::cli
+}  // namespace taviron

@@ -4,7 +4,7 @@
 
 #include "base/CloseRequests.h"
 
-namespace taviron::cli {
+namespace taviron {
 namespace {
 
 std::atomic<bool> closeRequested{false};
@@ -34,4 +34,4 @@ bool CloseRequested() {
   return closeRequested;
 }
 
-}  // namespace taviron::cli
+}  // namespace taviron
