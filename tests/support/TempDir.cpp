@@ -17,6 +17,9 @@ TempDir::TempDir() {
     std::filesystem::path candidate =
         std::filesystem::temp_directory_path() / (std::string("taviron-test-") + suffix);
     if (std::filesystem::create_directory(candidate)) {
+      // The owner's alone, as a runtime directory must be.
+      std::filesystem::permissions(candidate, std::filesystem::perms::owner_all,
+                                   std::filesystem::perm_options::replace);
       path_ = candidate;
       return;
     }
