@@ -37,10 +37,13 @@ bool ParseMacReply(std::string_view reply, std::array<std::string, 6>& pairs) {
   std::size_t bracket = reply.find('[');
   if (bracket == std::string_view::npos || reply.size() < bracket + 1 + 17) return false;
   std::string_view address = reply.substr(bracket + 1, 17);
+  // Filled aside, so that an address broken after its first pairs leaves none of them behind.
+  std::array<std::string, 6> found;
   for (std::size_t i = 0; i < 6; ++i) {
     if (i < 5 && address[i * 3 + 2] != ' ') return false;
-    pairs[i] = std::string(address.substr(i * 3, 2));
+    found[i] = std::string(address.substr(i * 3, 2));
   }
+  pairs = found;
   return true;
 }
 
@@ -53,13 +56,16 @@ void MacAddressCommand(Configurator& c) {
 void MacSetShow(Configurator& c) {
   Transfer t(c.link);
   std::array<std::string, 6> pairs;
+  bool read = false;
   if (!t.Send(command::kMacGet.text)) {
     c.Record(10230301, c.WithCommError(kReadFailed));
   } else if (!t.Receive(command::kMacGet.replyBytes) || !ParseMacReply(t.Reply(), pairs)) {
     // An answer without an address is no better than none.
     c.Record(10230302, c.WithCommError(kReadFailed));
+  } else {
+    read = true;
   }
-  if (pairs[0].empty()) ParseMacReply(kFallback, pairs);
+  if (!read) ParseMacReply(kFallback, pairs);
   c.macSet.Ed_mac = pairs;
 }
 

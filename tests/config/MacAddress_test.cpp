@@ -34,6 +34,9 @@ TEST_F(MacAddressTest, AnUnreadableAddressShowsZerosAndIsLogged) {
       {[](Harness& h) { h.port.failWrites = 3; }, 10230301},
       {[](Harness& h) { h.model.faults.silent = true; }, 10230302},
       {[](Harness& h) { h.model.faults.replies["mg"] = "\r\n[00 80 C2"; }, 10230302},
+      // Broken after its first pairs: none of them is shown beside empty boxes.
+      {[](Harness& h) { h.model.faults.replies["mg"] = "\r\n[00 80 C2 1234 56]\r"; }, 10230302},
+      {[](Harness& h) { h.model.faults.replies["mg"] = "\r\n[00 80 C2 12 34-56]\r"; }, 10230302},
   };
   for (const Case& c : cases) {
     Harness fresh;
