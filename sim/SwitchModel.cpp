@@ -218,6 +218,11 @@ void SwitchModel::StartRestart(TimeMs now) {
   maintenance_ = false;
 }
 
+void SwitchModel::PowerCycle(TimeMs now) {
+  inLoader_ = false;
+  StartRestart(now);
+}
+
 void SwitchModel::FinishRestart(TimeMs) {
   restartUntil_.reset();
 }

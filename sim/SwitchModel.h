@@ -62,6 +62,10 @@ class SwitchModel {
   std::string TakeDue(TimeMs now);
   std::optional<TimeMs> NextDue() const;
 
+  // Switched off and on: whatever it was doing, its ROM loader among it, it starts its firmware
+  // afresh and is deaf meanwhile.
+  void PowerCycle(TimeMs now);
+
   enum class Mode { kCommandLine, kRestarting, kLoader };
   Mode CurrentMode(TimeMs now) const;
   bool LoggedIn() const { return loggedIn_; }
