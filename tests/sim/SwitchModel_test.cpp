@@ -140,5 +140,14 @@ TEST(SwitchModelTest, ControlNumbersTooLargeForTheClockOrTheCountersAreRefused) 
   EXPECT_EQ(m.NextDue(), 1000005000);
 }
 
+TEST(SwitchModelTest, KeepsTheRecentLinesOnlyHoweverLongItServes) {
+  SwitchModel m;
+  for (int i = 0; i < 5 * static_cast<int>(SwitchModel::kKeptLines); ++i)
+    m.Receive("x" + std::to_string(i) + "\r", 0);
+  EXPECT_GE(m.Lines().size(), SwitchModel::kKeptLines);
+  EXPECT_LE(m.Lines().size(), 2 * SwitchModel::kKeptLines);
+  EXPECT_EQ(m.Lines().back(), "x" + std::to_string(5 * SwitchModel::kKeptLines - 1));
+}
+
 }  // namespace
 }  // namespace taviron::sim
