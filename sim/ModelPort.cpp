@@ -9,8 +9,13 @@ void ModelPort::Pull() {
   received_ += model_.TakeDue(clock_.Now());
 }
 
+bool ModelPort::Fails() {
+  ++operations_;
+  return failOperation_ > 0 && operations_ == failOperation_;
+}
+
 bool ModelPort::Open(std::string_view deviceName) {
-  if (open_ || heldElsewhere || names.find(deviceName) == names.end()) return false;
+  if (Fails() || open_ || heldElsewhere || names.find(deviceName) == names.end()) return false;
   model_.TakeDue(clock_.Now());  // what the switch said while nobody listened is gone
   received_.clear();
   open_ = true;
@@ -21,13 +26,13 @@ bool ModelPort::Open(std::string_view deviceName) {
 }
 
 bool ModelPort::SetLine() {
-  if (!open_) return false;
+  if (Fails() || !open_) return false;
   events_.push_back({PortEvent::kSetLine, clock_.Now(), {}});
   return true;
 }
 
 bool ModelPort::SetTimeouts(const CommTimeouts& timeouts) {
-  if (!open_) return false;
+  if (Fails() || !open_) return false;
   timeouts_ = timeouts;
   events_.push_back({PortEvent::kTimeouts, clock_.Now(), {}});
   return true;
@@ -35,7 +40,7 @@ bool ModelPort::SetTimeouts(const CommTimeouts& timeouts) {
 
 bool ModelPort::Read(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& done) {
   done = 0;
-  if (!open_) return false;
+  if (Fails() || !open_) return false;
   if (failReads > 0) {
     --failReads;
     return false;
@@ -67,7 +72,7 @@ bool ModelPort::Read(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& d
 
 bool ModelPort::Write(const std::uint8_t* buffer, std::uint32_t count, std::uint32_t& done) {
   done = 0;
-  if (!open_) return false;
+  if (Fails() || !open_) return false;
   std::string bytes(reinterpret_cast<const char*>(buffer), count);
   if (onWrite) onWrite(bytes);
   if (failWrites > 0) {
@@ -83,7 +88,7 @@ bool ModelPort::Write(const std::uint8_t* buffer, std::uint32_t count, std::uint
 }
 
 CommStatus ModelPort::ClearCommError() {
-  if (!open_) return {};
+  if (Fails() || !open_) return {};
   Pull();
   CommStatus status{true, lineErrors, static_cast<std::uint32_t>(received_.size())};
   lineErrors = 0;
@@ -91,7 +96,7 @@ CommStatus ModelPort::ClearCommError() {
 }
 
 bool ModelPort::Purge(unsigned what) {
-  if (!open_) return false;
+  if (Fails() || !open_) return false;
   Pull();
   if (what & (purge::kRxClear | purge::kRxAbort)) received_.clear();
   events_.push_back({PortEvent::kPurge, clock_.Now(), {}, what});
@@ -99,7 +104,7 @@ bool ModelPort::Purge(unsigned what) {
 }
 
 bool ModelPort::LowerDtr() {
-  if (!open_) return false;
+  if (Fails() || !open_) return false;
   dtrLow_ = true;
   events_.push_back({PortEvent::kLowerDtr, clock_.Now(), {}});
   return true;

@@ -36,7 +36,7 @@ class ModelPort : public SerialPort {
   CommStatus ClearCommError() override;
   bool Purge(unsigned what) override;
   bool LowerDtr() override;
-  bool ReleaseFlowControl() override { return open_; }
+  bool ReleaseFlowControl() override { return !Fails() && open_; }
   void Close() override;
   OsError LastError() const override {
     return {shortage ? OsErrorKind::kShortage : OsErrorKind::kOther, 0, {}};
@@ -53,6 +53,14 @@ class ModelPort : public SerialPort {
   // Sees every write before it is tried, so a test can change the switch or the port at a
   // chosen point of a sequence.
   std::function<void(const std::string& bytes)> onWrite;
+  // Fails the nth port operation from now on (1 the next one), whatever its kind: open, line
+  // set-up, time-outs, write, read, error word, purge, DTR, flow control. 0 fails none.
+  // Operations() counts them from here, so a clean run tells how many a sequence makes.
+  void FailOperation(int n) {
+    failOperation_ = n;
+    operations_ = 0;
+  }
+  int Operations() const { return operations_; }
 
   // Records.
   const std::vector<PortEvent>& Events() const { return events_; }
@@ -67,12 +75,16 @@ class ModelPort : public SerialPort {
 
  private:
   void Pull();
+  // Counts one operation; true when it is the one to fail.
+  bool Fails();
 
   SwitchModel& model_;
   VirtualClock& clock_;
   bool open_ = false;
   bool dtrLow_ = false;
   int opens_ = 0;
+  int failOperation_ = 0;
+  int operations_ = 0;
   CommTimeouts timeouts_;
   std::string received_;
   std::vector<PortEvent> events_;

@@ -50,6 +50,13 @@ bool ParseNumber(const std::string& text, long long& value, int base = 10) {
   }
 }
 
+// Times and counts of the controls: whole numbers up to a billion, so that no sum with the
+// switch's clock or its counters can overflow.
+constexpr long long kLargestSetting = 1'000'000'000;
+bool ParseSetting(const std::string& text, long long& value) {
+  return ParseNumber(text, value) && value >= 0 && value <= kLargestSetting;
+}
+
 bool OnOff(const std::string& word, bool& flag) {
   if (word == "on")
     flag = true;
@@ -127,13 +134,14 @@ std::string Set(SwitchModel& m, const std::vector<std::string>& w, std::string_v
     s.portErrors = value;
   } else if (key == "relay" && value.size() == 1) {
     s.relay = value[0];
-  } else if (key == "counter" && ParseNumber(value, number, 16) && number >= 0) {
+  } else if (key == "counter" && ParseNumber(value, number, 16) && number >= 0 &&
+             number <= 0xFFFFFFFF) {
     s.surgeCounter = static_cast<std::uint32_t>(number);
   } else if (key == "mac" && value.size() == 17) {
     s.mac = value;
-  } else if (key == "restart-ms" && ParseNumber(value, number) && number >= 0) {
+  } else if (key == "restart-ms" && ParseSetting(value, number)) {
     m.timing.restart = number;
-  } else if (key == "eini-ms" && ParseNumber(value, number) && number >= 0) {
+  } else if (key == "eini-ms" && ParseSetting(value, number)) {
     m.timing.factoryDefault = number;
   } else {
     return "error: cannot set " + key + " to '" + value + "'";
@@ -158,14 +166,14 @@ std::string Fault(SwitchModel& m, const std::vector<std::string>& w, std::string
   } else if (key == "short") {
     if (value == "off")
       f.shortReply = -1;
-    else if ((ok = ParseNumber(value, number) && number >= 0))
+    else if ((ok = ParseSetting(value, number)))
       f.shortReply = static_cast<int>(number);
   } else if (key == "delay") {
-    if ((ok = ParseNumber(value, number) && number >= 0)) f.replyDelay = number;
+    if ((ok = ParseSetting(value, number))) f.replyDelay = number;
   } else if (key == "silent-after") {
     if (value == "off")
       f.silentAfterBytes = -1;
-    else if ((ok = ParseNumber(value, number) && number >= 0))
+    else if ((ok = ParseSetting(value, number)))
       f.silentAfterBytes = m.BytesReceived() + number;
   } else if (key == "only") {
     f.only = value == "all" ? "" : value;
@@ -193,20 +201,20 @@ std::string Loader(SwitchModel& m, const std::vector<std::string>& w, std::strin
   } else if (key == "error-at") {
     if (value == "off") {
       f.errorAtRecord = -1;
-    } else if ((ok = ParseNumber(value, number) && number > 0)) {
+    } else if ((ok = ParseSetting(value, number) && number > 0)) {
       f.errorAtRecord = static_cast<int>(number);
       long long loads = -1;
-      if (w.size() > 3 && !(ok = ParseNumber(w[3], loads) && loads > 0)) loads = -1;
+      if (w.size() > 3 && !(ok = ParseSetting(w[3], loads) && loads > 0)) loads = -1;
       // Counted from the loads already made, so "error-at 1 1" spoils the next load only.
       f.errorLoads = loads < 0 ? -1 : m.loader.loads + static_cast<int>(loads);
     }
   } else if (key == "silent-after") {
     if (value == "off")
       f.silentAfterRecords = -1;
-    else if ((ok = ParseNumber(value, number) && number >= 0))
+    else if ((ok = ParseSetting(value, number)))
       f.silentAfterRecords = number;
   } else if (key == "erase-ms") {
-    if ((ok = ParseNumber(value, number) && number >= 0)) m.loader.eraseTime = number;
+    if ((ok = ParseSetting(value, number))) m.loader.eraseTime = number;
   } else {
     ok = false;
   }

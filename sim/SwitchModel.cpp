@@ -93,6 +93,10 @@ void SwitchModel::ReceiveByte(char byte, TimeMs now) {
 }
 
 void SwitchModel::HandleLine(const std::string& line, TimeMs now) {
+  // A simulator that serves for days keeps only its recent lines.
+  if (lines_.size() >= 2 * kKeptLines) {
+    lines_.erase(lines_.begin(), lines_.begin() + static_cast<std::ptrdiff_t>(kKeptLines));
+  }
   lines_.push_back(line);
   lastLine_ = line;
   if (line == "q") {  // the session ends
@@ -216,6 +220,11 @@ void SwitchModel::StartRestart(TimeMs now) {
   line_.clear();
   loggedIn_ = false;
   maintenance_ = false;
+}
+
+void SwitchModel::PowerCycle(TimeMs now) {
+  inLoader_ = false;
+  StartRestart(now);
 }
 
 void SwitchModel::FinishRestart(TimeMs) {

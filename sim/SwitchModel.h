@@ -62,11 +62,17 @@ class SwitchModel {
   std::string TakeDue(TimeMs now);
   std::optional<TimeMs> NextDue() const;
 
+  // Switched off and on: whatever it was doing, its ROM loader among it, it starts its firmware
+  // afresh and is deaf meanwhile.
+  void PowerCycle(TimeMs now);
+
   enum class Mode { kCommandLine, kRestarting, kLoader };
   Mode CurrentMode(TimeMs now) const;
   bool LoggedIn() const { return loggedIn_; }
   bool MaintenanceAdmitted() const { return maintenance_; }
-  // Every command line received (without its line end), and the number of probes.
+  // The command lines received (without their line ends), at least the latest kKeptLines of
+  // them, and the number of probes.
+  static constexpr std::size_t kKeptLines = 10000;
   const std::vector<std::string>& Lines() const { return lines_; }
   int Probes() const { return probes_; }
   long long BytesReceived() const { return received_; }

@@ -36,6 +36,9 @@ TEST_F(MacAddressTest, AnUnreadableAddressShowsZerosAndIsLogged) {
       {[](Harness& h) { h.model.faults.replies["mg"] = "\r\n[00 80 C2"; }, 10230302},
       // Full length, but the separator after the first group is wrong: no box is filled.
       {[](Harness& h) { h.model.faults.replies["mg"] = "\r\n[00-80 C2 12 34 56]\r\n"; }, 10230302},
+      // Broken after its first pairs: none of them is shown beside empty boxes.
+      {[](Harness& h) { h.model.faults.replies["mg"] = "\r\n[00 80 C2 1234 56]\r"; }, 10230302},
+      {[](Harness& h) { h.model.faults.replies["mg"] = "\r\n[00 80 C2 12 34-56]\r"; }, 10230302},
   };
   for (const Case& c : cases) {
     Harness fresh;

@@ -125,5 +125,29 @@ TEST(SwitchModelTest, ControlLinesChangeStateAndFaults) {
   EXPECT_EQ(Unescape(Escape(std::string("a b\r\n\x02", 6))), std::string("a b\r\n\x02", 6));
 }
 
+TEST(SwitchModelTest, ControlNumbersTooLargeForTheClockOrTheCountersAreRefused) {
+  for (const char* line :
+       {"fault delay 9223372036854775807", "set restart-ms 1000000001",
+        "set eini-ms 9223372036854775807", "fault silent-after 9223372036854775807",
+        "loader error-at 1 9223372036854775807", "loader erase-ms 1000000001",
+        "fault short 4294967296", "set counter 100000000"}) {
+    SwitchModel m;
+    EXPECT_EQ(ApplyControl(m, line, 0).rfind("error", 0), 0u) << line;
+  }
+  SwitchModel m;
+  EXPECT_EQ(ApplyControl(m, "fault delay 1000000000", 0), "ok");
+  m.Receive("fwv\r\n", 5000);
+  EXPECT_EQ(m.NextDue(), 1000005000);
+}
+
+TEST(SwitchModelTest, KeepsTheRecentLinesOnlyHoweverLongItServes) {
+  SwitchModel m;
+  for (int i = 0; i < 5 * static_cast<int>(SwitchModel::kKeptLines); ++i)
+    m.Receive("x" + std::to_string(i) + "\r", 0);
+  EXPECT_GE(m.Lines().size(), SwitchModel::kKeptLines);
+  EXPECT_LE(m.Lines().size(), 2 * SwitchModel::kKeptLines);
+  EXPECT_EQ(m.Lines().back(), "x" + std::to_string(5 * SwitchModel::kKeptLines - 1));
+}
+
 }  // namespace
 }  // namespace taviron::sim
