@@ -36,6 +36,7 @@ void ErrorLog::Append(std::string_view bytes) {
 }
 
 void ErrorLog::WriteErrLog(std::string_view text, int flag) {
+  if (onWrite) onWrite(text.substr(0, text.find('\0')), flag);
   if (LogEnabled != 1) return;
   if (flag == 1) Append(TimestampText(clock_.LocalNow()));
   Append(text.substr(0, text.find('\0')));

@@ -7,7 +7,7 @@
 namespace taviron::fuzz {
 
 FuzzRig::FuzzRig() : c(port, clock, frontend, std::filesystem::temp_directory_path()) {
-  c.log.listener = [this](std::string_view text, int flag) {
+  c.log.onWrite = [this](std::string_view text, int flag) {
     if (flag == 1 || records.empty()) {
       records.push_back({std::string(text), {}});
     } else {
