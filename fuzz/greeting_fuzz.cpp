@@ -15,9 +15,10 @@ namespace {
 
 using namespace taviron;
 
+// The bytes one read of count takes: the greeting and the verdict look at bytes, a NUL among
+// them.
 std::string Seen(std::string_view reply, std::uint32_t count) {
-  std::string_view seen = reply.substr(0, count);
-  return std::string(seen.substr(0, seen.find('\0')));
+  return std::string(reply.substr(0, count));
 }
 
 void GreetWith(std::string_view reply, bool wakeUpLines) {

@@ -1,7 +1,7 @@
 // The six status queries of the refresh, each answered with the same arbitrary reply by the
 // simulated switch, and the port code conversion. A decoded value is its placeholder or made
-// of the reply's bytes; a placeholder comes with a record; only a read that got nothing fails
-// the link.
+// of the reply's bytes; a placeholder (for a reply without its bracket, or cut before the data
+// it carries) comes with a record; only a read that got nothing fails the link.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -59,7 +59,8 @@ void FirmwareVersion(std::string_view reply) {
   Ask(rig, "fwv", reply, [&] { version = GetFirmwareVersion(rig.c); });
   const std::string seen = Seen(reply, command::kFirmwareVersion.replyBytes);
   const std::string data = DataOf(seen, 5);
-  if (!Bracketed(seen) || data == "FF.FF") {
+  // A reply without its bracket, cut before its five characters, or "FF.FF" shows none.
+  if (!Bracketed(seen) || data.size() < 5 || data == "FF.FF") {
     FUZZ_CHECK(version == kNoFirmwareVersion && rig.records.size() == 1);
   } else {
     FUZZ_CHECK(version == data && rig.records.empty());
@@ -72,7 +73,7 @@ void DischargeElement(std::string_view reply) {
   Ask(rig, "lci", reply, [&] { state = GetDischargeElement(rig.c); });
   const std::string seen = Seen(reply, command::kDischargeElement.replyBytes);
   const std::string data = DataOf(seen, 4);
-  if (!Bracketed(seen) || data == "FFFF") {
+  if (!Bracketed(seen) || data.size() < 4 || data == "FFFF") {
     FUZZ_CHECK(state == kNoDischargeElement && rig.records.size() == 1);
     return;
   }
@@ -92,7 +93,7 @@ void RelayState(std::string_view reply) {
   Ask(rig, "rg", reply, [&] { GetRelayState(rig.c); });
   const std::string seen = Seen(reply, command::kRelayGet.replyBytes);
   const std::string& relay = rig.c.status.RelayState;
-  if (!Bracketed(seen)) {
+  if (!Bracketed(seen) || DataOf(seen, 1).empty()) {
     FUZZ_CHECK(relay == kNoRelayState && rig.records.size() == 1);
   } else {
     FUZZ_CHECK(relay == DataOf(seen, 1) && rig.records.empty());
@@ -105,7 +106,7 @@ void FirmwareError(std::string_view reply) {
   const std::string seen = Seen(reply, command::kFirmwareError.replyBytes);
   const std::string& code = rig.c.status.FwErrorCode;
   const std::string& message = rig.c.status.FwErrorMessage;
-  if (!Bracketed(seen)) {
+  if (!Bracketed(seen) || DataOf(seen, 4).size() < 4) {
     FUZZ_CHECK(code == kNoFwErrorCode && rig.records.size() == 1 && message.empty());
     return;
   }
@@ -124,14 +125,14 @@ void PortErrors(std::string_view reply) {
   Ask(rig, "peg", reply, [&] { GetPortErrors(rig.c); });
   const std::string seen = Seen(reply, command::kPortErrors.replyBytes);
   const std::string& errors = rig.c.status.PortErrors;
-  FUZZ_CHECK(errors.size() <= static_cast<std::size_t>(kPortCount));
+  // All eight ports' characters as they came, or none and a record.
+  if (seen.size() <= kPortCharIndex + 2 * (kPortCount - 1)) {
+    FUZZ_CHECK(errors.empty() && rig.records.size() == 1);
+    return;
+  }
+  FUZZ_CHECK(errors.size() == static_cast<std::size_t>(kPortCount) && rig.records.empty());
   for (std::size_t n = 0; n < errors.size(); ++n)
     FUZZ_CHECK(errors[n] == seen.at(kPortCharIndex + 2 * n));
-  // Every port whose character arrived has it.
-  if (!reply.empty()) {
-    FUZZ_CHECK(errors.size() == static_cast<std::size_t>(kPortCount) ||
-               seen.size() <= kPortCharIndex + 2 * errors.size());
-  }
 }
 
 void PortConfig(std::string_view reply) {
@@ -140,14 +141,15 @@ void PortConfig(std::string_view reply) {
   const std::string seen = Seen(reply, command::kPortConfig.replyBytes);
   const std::string& config = rig.c.status.PortConfig;
   FUZZ_CHECK(config.size() == static_cast<std::size_t>(kPortCount));
-  if (reply.empty()) {
+  // A reply cut before the last port's character is no configuration.
+  if (seen.size() <= kPortCharIndex + 2 * (kPortCount - 1)) {
     FUZZ_CHECK(config == kNoPortConfig && rig.records.size() == 1);
     return;
   }
+  FUZZ_CHECK(rig.records.empty());
   for (std::size_t n = 0; n < config.size(); ++n) {
-    const std::size_t at = kPortCharIndex + 2 * n;
-    // A port keeps its own place: the code sent for it, or 'F' when none came that is known.
-    FUZZ_CHECK(config[n] == (at < seen.size() ? DisplayCodeOf(seen[at]) : 'F'));
+    // A port keeps its own place: the display code of the code sent for it, or 'F'.
+    FUZZ_CHECK(config[n] == DisplayCodeOf(seen[kPortCharIndex + 2 * n]));
   }
 }
 
