@@ -70,6 +70,11 @@ class SerialPort {
   virtual void Close() = 0;
   // Why the last failed call failed, as the system said it.
   virtual OsError LastError() const = 0;
+  // The device Open would try for this name, as the operator would look for it; empty when the
+  // name leads nowhere.
+  virtual std::string DeviceFor(std::string_view deviceName) const {
+    return std::string(deviceName);
+  }
   // The last failed call failed for a passing shortage of the system (no memory or buffer
   // space), which is worth another attempt.
   bool LastErrorWasShortage() const { return LastError().kind == OsErrorKind::kShortage; }

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "base/FailureCatalogue.h"
+#include "cli/TerminalText.h"
+
 namespace taviron::cli {
 namespace {
 
@@ -20,6 +23,28 @@ std::string OneLine(std::string_view text) {
   return line;
 }
 
+// The failures of an opening of the port, at start and at the reopening after a restart.
+bool IsPortOpening(const FailureEvent& event) {
+  for (const taviron::Failure* f : {&failure::kStartupPortOpen, &failure::kResetPortOpen,
+                                    &failure::kUpgradeReconnectPortOpen}) {
+    if (event.code == f->code && event.message == f->log) return true;
+  }
+  return false;
+}
+
+// The explanation's lines as a terminal ends them; what they name (a device path, the
+// system's words) is shown escaped.
+std::string TerminalLines(std::string_view text) {
+  std::string lines;
+  for (;;) {
+    const std::size_t end = text.find("\r\n");
+    lines += Printable(text.substr(0, end));
+    if (end == std::string_view::npos) return lines;
+    lines += '\n';
+    text.remove_prefix(end + 2);
+  }
+}
+
 }  // namespace
 
 void Failures::Listen(ErrorLog& log) {
@@ -31,6 +56,8 @@ void Failures::OnFailure(const FailureEvent& failure) {
   // in its own words where it matters.
   if (failure.code == 0) return;
   Keep({failure.code, OneLine(failure.message), ExitStatusOf(failure.kind)});
+  if (explainPortOpening_ && IsPortOpening(failure))
+    Keep({0, TerminalLines(explainPortOpening_()), ExitStatusOf(failure.kind)});
 }
 
 void Failures::Keep(Failure failure) {

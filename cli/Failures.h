@@ -35,6 +35,12 @@ class Failures {
   // counts it.
   void Tell(std::function<void(const Failure&)> listener) { tell_ = std::move(listener); }
 
+  // After a failure to open the port, why it did not open: the device and the cause, on the
+  // lines after the failure's own.
+  void ExplainPortOpenings(std::function<std::string()> explain) {
+    explainPortOpening_ = std::move(explain);
+  }
+
   // One line per failure kept: "10230101 Failed to obtain the Firmware version.".
   std::string Lines() const;
   // The highest of the failures' statuses by their kind (3 a file, 2 the operator's input, 1
@@ -48,6 +54,7 @@ class Failures {
   std::vector<Failure> failures_;
   std::function<void(const Failure&)> tell_;
   int toldStatus_ = 0;  // the highest status of the failures told and not kept
+  std::function<std::string()> explainPortOpening_;
 };
 
 }  // namespace taviron::cli

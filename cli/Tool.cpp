@@ -9,9 +9,13 @@
 #include "access/Maintenance.h"
 #include "access/PasswordChange.h"
 #include "base/Clock.h"
+#include "base/ComPortAssignments.h"
 #include "base/PasswordText.h"
+#include "base/PortOpenExplanation.h"
+#include "base/ProgramFiles.h"
 #include "base/Settings.h"
 #include "base/Terminal.h"
+#include "cli/DeviceList.h"
 #include "cli/FirmwareCheck.h"
 #include "cli/StatusReport.h"
 #include "cli/TerminalText.h"
@@ -80,6 +84,9 @@ Tool::Tool(SerialPort& port, Clock& clock, ToolOptions options, std::ostream& ou
       core_(port, clock, frontend_,
             options_.logDirectory.empty() ? options_.settingsDirectory : options_.logDirectory) {
   failures_.Listen(core_.log);
+  failures_.ExplainPortOpenings([this] {
+    return ExplainPortOpenFailure(core_.link.Port(), core_.link.ConfiguredPortName());
+  });
   core_.link.UsePortName(options_.port);
   frontend_.onMaintenancePassword = [this] { AnswerMaintenancePassword(); };
 }
@@ -324,10 +331,16 @@ int Tool::Log(bool on) {
     std::filesystem::path file = options_.settingsDirectory / kSettingsFileName;
     Settings settings = LoadSettings(file);
     settings.logEnable = on ? 1 : 0;
-    if (!SaveSettings(file, settings)) {
+    if (!MakeUserDirectory(options_.settingsDirectory) || !SaveSettings(file, settings)) {
       failures_.Add("Failed to write INI file. (" + file.string() + ")", 3);
     }
   });
+}
+
+int Tool::Devices() {
+  out_ << DeviceListText(FindSerialDevices(options_.deviceRoots),
+                         LoadComPortAssignments(options_.settingsDirectory / kComPortsFileName));
+  return 0;
 }
 
 int Tool::FirmwareCheck(const std::string& file) {

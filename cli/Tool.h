@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/SerialDevices.h"
 #include "cli/CliFrontend.h"
 #include "cli/Failures.h"
 #include "program/Configurator.h"
@@ -19,6 +20,7 @@ struct ToolOptions {
   std::optional<std::string> maintenancePassword;  // for the maintenance commands
   std::filesystem::path logDirectory;              // failure records go to LOG.TXT here
   std::filesystem::path settingsDirectory;         // where the program keeps SWITCH.INI
+  DeviceRoots deviceRoots;                         // where serial devices are looked for
   bool json = false;
 };
 
@@ -46,6 +48,8 @@ class Tool {
   int SurgeClear();
   int Relay(bool on);
   int Log(bool on);
+  // The serial devices this computer has, and where COM1 to COM6 lead, as the window names them.
+  int Devices();
   // The firmware file's checks, without a switch.
   int FirmwareCheck(const std::string& file);
   // The whole upgrade: loader, erase, load, retries, and the reconnect afterwards.

@@ -7,6 +7,8 @@
 
 #include "base/Clock.h"
 #include "base/CloseRequests.h"
+#include "base/ComPortAssignments.h"
+#include "base/ErrorLog.h"
 #include "base/ProgramFiles.h"
 #include "base/SystemSerialPort.h"
 #include "cli/Tool.h"
@@ -21,7 +23,13 @@ int main(int argc, char** argv) {
   // Operators type the options where they think of them: after the command too.
   app.fallthrough();
   cli::ToolOptions options;
-  options.settingsDirectory = ExecutableDirectory();
+  const ProgramFilePlaces places = LocateProgramFiles();
+  options.settingsDirectory = places.settingsDirectory;
+  app.footer("Files:\n  " + (places.settingsDirectory / kSettingsFileName).string() +
+             "  the program's settings, where log on|off switch its logging\n  " +
+             (places.settingsDirectory / kComPortsFileName).string() +
+             "  the devices COM1 to COM6 are pointed at\n  DIR/" + std::string(kLogFileName) +
+             "  the failure records, with --log DIR");
   std::string password, maintenance, logDir;
   app.add_option("--port", options.port,
                  "COM1 to COM6 (mapped as the program maps them) or a "
@@ -85,6 +93,9 @@ int main(int argc, char** argv) {
   auto* log = app.add_subcommand("log", "the program's error logging (maintenance)");
   log->add_option("state", state, "on or off")->required()->check(CLI::IsMember({"on", "off"}));
 
+  auto* devices = app.add_subcommand(
+      "devices", "the serial devices this computer has, and where COM1 to COM6 lead");
+
   auto* firmware = app.add_subcommand("firmware", "the switch's firmware");
   firmware->require_subcommand(1);
   auto* firmwareCheck = firmware->add_subcommand(
@@ -115,7 +126,10 @@ int main(int argc, char** argv) {
 
   WatchCloseRequests();
 
-  std::unique_ptr<SerialPort> port = NewSystemSerialPort();
+  // COM1 to COM6 lead where the window's COM Port Setting pointed them.
+  const ComPortAssignments assigned =
+      LoadComPortAssignments(options.settingsDirectory / kComPortsFileName);
+  std::unique_ptr<SerialPort> port = NewSystemSerialPort(&assigned);
   SteadyClock clock;
   cli::Tool tool(*port, clock, options, std::cout, std::cerr);
   if (*status) return tool.Status();
@@ -136,6 +150,7 @@ int main(int argc, char** argv) {
   if (*surgeClear) return tool.SurgeClear();
   if (*relay) return tool.Relay(state == "on");
   if (*log) return tool.Log(state == "on");
+  if (*devices) return tool.Devices();
   if (*firmwareCheck) return tool.FirmwareCheck(file);
   if (*firmwareUpload) return tool.FirmwareUpload(file);
   return tool.Usage(app.help());

@@ -1,16 +1,102 @@
 #include "config/ComPortSetting.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "base/ComPortNames.h"
 
 namespace taviron {
+namespace {
+
+const SerialDevice* DeviceAt(const std::vector<SerialDevice>& devices, const std::string& path) {
+  auto found = std::find_if(devices.begin(), devices.end(), [&](const SerialDevice& d) {
+    return d.path == path || (!d.stablePath.empty() && d.stablePath == path);
+  });
+  return found == devices.end() ? nullptr : &*found;
+}
+
+std::string MakerAndModel(const SerialDevice& device) {
+  std::string text = device.maker;
+  if (!device.model.empty()) text += (text.empty() ? "" : " ") + device.model;
+  if (text.empty() && device.usb && !device.usbId.empty()) text = "USB " + device.usbId;
+  return text;
+}
+
+std::string NameOf(int comIndex) {
+  return ComPortName(static_cast<std::uint8_t>(comIndex));
+}
+
+}  // namespace
+
+std::string SerialDeviceText(const SerialDevice& device) {
+  std::string about = MakerAndModel(device);
+  return about.empty() ? device.path : device.path + " (" + about + ")";
+}
+
+std::string ComPortChoice(int comIndex, const std::vector<SerialDevice>& devices,
+                          const ComPortAssignments& assigned) {
+  const std::string name = NameOf(comIndex);
+  const std::string fromEnvironment = ComPortFromEnvironment(name);
+  const std::string target = ComPortDevice(name, assigned);
+  std::string text = name + " (";
+  if (const SerialDevice* device = DeviceAt(devices, target)) {
+    // An adapter is shown by the device it is now, whatever name it was assigned by.
+    text += device->path;
+    if (std::string about = MakerAndModel(*device); !about.empty()) text += ", " + about;
+  } else {
+    text += target;
+    if (fromEnvironment.empty() && target == assigned.device[static_cast<std::size_t>(comIndex)]) {
+      text += ", not connected";
+    }
+  }
+  if (!fromEnvironment.empty()) text += ", from TAVIRON_" + name;
+  return text + ")";
+}
+
+std::vector<std::string> ComPortChoices(const std::vector<SerialDevice>& devices,
+                                        const ComPortAssignments& assigned) {
+  std::vector<std::string> items;
+  for (int i = 0; i < kComPortCount; ++i)
+    items.push_back(ComPortChoice(i, devices, assigned));
+  return items;
+}
 
 std::vector<std::string> ComPortChoices() {
-  std::vector<std::string> items;
-  for (int i = 0; i < kComPortCount; ++i) {
-    std::string name = ComPortName(static_cast<std::uint8_t>(i));
-    items.push_back(name + " (" + ComPortDevice(name) + ")");
+  return ComPortChoices(FindSerialDevices(), ComPortAssignments{});
+}
+
+std::vector<DeviceChoice> DeviceChoices(int comIndex, const std::vector<SerialDevice>& devices,
+                                        const ComPortAssignments& assigned) {
+  std::vector<DeviceChoice> choices;
+  if (comIndex < 0 || comIndex >= kComPortCount) return choices;
+  const std::string name = NameOf(comIndex);
+  if (std::string chosen = ComPortFromEnvironment(name); !chosen.empty()) {
+    // The environment comes first: no assignment changes where the name leads.
+    choices.push_back({"Set by TAVIRON_" + name + ": " + chosen, ""});
+  } else {
+    choices.push_back({"Default: " + ComPortDevice(name), ""});
   }
-  return items;
+  const std::string& current = assigned.device[static_cast<std::size_t>(comIndex)];
+  const SerialDevice* currentDevice = current.empty() ? nullptr : DeviceAt(devices, current);
+  for (const SerialDevice& device : devices) {
+    // The device assigned keeps the name it was assigned by, so that keeping it changes nothing.
+    std::string assignment = &device == currentDevice ? current : AssignmentPath(device);
+    choices.push_back({SerialDeviceText(device), assignment});
+  }
+  if (!current.empty() && currentDevice == nullptr) {
+    choices.push_back({current + " (not connected)", current});
+  }
+  return choices;
+}
+
+int DeviceChoiceIndex(const std::vector<DeviceChoice>& choices, int comIndex,
+                      const ComPortAssignments& assigned) {
+  if (comIndex < 0 || comIndex >= kComPortCount) return -1;
+  const std::string& current = assigned.device[static_cast<std::size_t>(comIndex)];
+  for (std::size_t i = 0; i < choices.size(); ++i) {
+    if (choices[i].assignment == current) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 int SerialSetShow(const Exchange& c) {
@@ -20,6 +106,19 @@ int SerialSetShow(const Exchange& c) {
 void SerialSetChange(const Exchange& c, int selectedItem) {
   if (selectedItem >= 0 && selectedItem < kComPortCount) {
     c.link.ComPortIndex = static_cast<std::uint8_t>(selectedItem);
+  }
+}
+
+void SerialSetChange(const ComPortSettingState& c, int selectedItem,
+                     const ComPortAssignments& assignments) {
+  SerialSetChange(static_cast<const Exchange&>(c), selectedItem);
+  if (assignments == c.comPorts) return;
+  c.comPorts = assignments;
+  if (!SaveComPortAssignments(c.ComPortsPath(), assignments)) {
+    c.frontend.MessageBox("Failed to write " + c.ComPortsPath().string() +
+                              ".\r\n\r\nThe devices chosen for the COM ports hold until the "
+                              "program ends.",
+                          "Writing Error");
   }
 }
 

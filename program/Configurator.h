@@ -4,10 +4,13 @@
 #include <string>
 
 #include "base/Clock.h"
+#include "base/ComPortAssignments.h"
 #include "base/ErrorLog.h"
 #include "base/Frontend.h"
+#include "base/ProgramFilePlaces.h"
 #include "base/SerialPort.h"
 #include "base/Settings.h"
+#include "config/ComPortSetting.h"
 #include "config/DefaultSetting.h"
 #include "config/MacAddress.h"
 #include "config/PortSetting.h"
@@ -30,18 +33,23 @@ namespace taviron {
 // the front ends (and their tests) hold it; each sequence is handed the part it works on.
 class Configurator {
  public:
-  Configurator(SerialPort& port, Clock& clock, Frontend& frontend,
-               std::filesystem::path filesDirectory)
+  Configurator(SerialPort& port, Clock& clock, Frontend& frontend, ProgramFilePlaces places)
       : clock(clock),
         frontend(frontend),
         link(port, clock),
-        log(filesDirectory, clock),
-        filesDirectory_(std::move(filesDirectory)) {}
+        log(places.logDirectory, clock),
+        places_(std::move(places)) {}
+  // Both files in one directory, as a portable copy keeps them.
+  Configurator(SerialPort& port, Clock& clock, Frontend& frontend,
+               const std::filesystem::path& filesDirectory)
+      : Configurator(port, clock, frontend, ProgramFilePlaces{filesDirectory, filesDirectory}) {}
   Configurator(const Configurator&) = delete;
   Configurator& operator=(const Configurator&) = delete;
 
-  std::filesystem::path SettingsPath() const { return filesDirectory_ / kSettingsFileName; }
-  const std::filesystem::path& FilesDirectory() const { return filesDirectory_; }
+  std::filesystem::path SettingsPath() const {
+    return places_.settingsDirectory / kSettingsFileName;
+  }
+  const ProgramFilePlaces& Places() const { return places_; }
 
   // The parts each sequence works on.
   operator Exchange() { return {clock, frontend, link, log}; }
@@ -54,8 +62,10 @@ class Configurator {
             MaintenanceAdmitted, passIn,        passIn2,       superPassIn};
   }
   operator Session() {
-    return {Access(*this), StartupDone, SwitchMode, mainWindowBounds, filesDirectory_};
+    return {Access(*this), StartupDone, SwitchMode, mainWindowBounds, places_.settingsDirectory,
+            comPorts};
   }
+  operator ComPortSettingState() { return {Exchange(*this), comPorts, places_.settingsDirectory}; }
   operator PortSettingState() { return {Monitoring(*this), PortSetDone}; }
   operator DefaultSettingState() { return {Session(*this), factSet, DefaultSetDone}; }
   operator MacAddressState() { return {Access(*this), macSet, MacSetDone}; }
@@ -86,6 +96,9 @@ class Configurator {
   int SurgeClearDone = 0;
   int MacSetDone = 0;
 
+  // Which device each COM name leads to, as the operator chose it (COMPORTS.INI).
+  ComPortAssignments comPorts;
+
   StatusValues status;
   MainView view;
   WindowBounds mainWindowBounds;
@@ -100,7 +113,7 @@ class Configurator {
   MacAddressWindow macSet;        // Tmac_set
 
  private:
-  std::filesystem::path filesDirectory_;
+  ProgramFilePlaces places_;
 };
 
 }  // namespace taviron

@@ -5,6 +5,7 @@
 #include "link/Greeting.h"
 #include "link/Transfer.h"
 #include "monitor/MainDisplay.h"
+#include "session/PortOpenReport.h"
 
 namespace taviron {
 namespace {
@@ -36,6 +37,8 @@ void RunStartup(const Session& c) {
   c.StartupDone = 1;
 
   Settings settings = LoadSettings(c.SettingsPath());
+  // The devices the names lead to must be known before the first opening.
+  c.comPorts = LoadComPortAssignments(c.ComPortsPath());
   c.mainWindowBounds = settings.bounds;
   c.link.ComPortIndex = settings.comPortIndex;
   c.log.LogEnabled = settings.logEnable;
@@ -49,7 +52,7 @@ void RunStartup(const Session& c) {
 void StartConnection(const Session& c, std::string_view portName) {
   c.link.LinkState = kLinkConnecting;
   if (!c.link.OpenConnection(portName)) {
-    c.Report(failure::kStartupPortOpen);
+    ReportPortOpenFailure(c, failure::kStartupPortOpen, portName);
     c.link.LinkState = kLinkDisconnect;
     c.SwitchAnswered = 0;
     return;

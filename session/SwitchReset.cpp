@@ -6,18 +6,18 @@
 #include "link/Transfer.h"
 #include "monitor/MainDisplay.h"
 #include "session/ConnectionLifecycle.h"
+#include "session/PortOpenReport.h"
 
 namespace taviron {
 namespace {
 
-constexpr RestartReconnect kAfterReset{
-    command::kProbePauseAfterReset,
-    failure::kResetPortOpen,
-    {failure::kResetProbeNotSent, failure::kResetNoReply, failure::kResetNoBracket,
-     failure::kResetBadMode},
-    failure::kResetPasswordNotSent,
-    failure::kResetPasswordNoReply,
-    failure::kResetPasswordRefused};
+constexpr RestartReconnect kAfterReset{command::kProbePauseAfterReset,
+                                       failure::kResetPortOpen,
+                                       {failure::kResetProbeNotSent, failure::kResetNoReply,
+                                        failure::kResetNoBracket, failure::kResetBadMode},
+                                       failure::kResetPasswordNotSent,
+                                       failure::kResetPasswordNoReply,
+                                       failure::kResetPasswordRefused};
 
 }  // namespace
 
@@ -31,7 +31,7 @@ void ResetFailed(const Session& c, const Failure& failure) {
 void ReconnectAfterRestart(const Session& c, const RestartReconnect& how) {
   c.link.LinkState = kLinkConnecting;
   if (!c.link.OpenConfiguredPort()) {
-    c.Report(how.portOpen);
+    ReportPortOpenFailure(c, how.portOpen, c.link.ConfiguredPortName());
     c.link.LinkState = kLinkDisconnect;
     c.SwitchAnswered = 0;
     return;

@@ -15,7 +15,15 @@ bool ModelPort::Fails() {
 }
 
 bool ModelPort::Open(std::string_view deviceName) {
-  if (Fails() || open_ || heldElsewhere || names.find(deviceName) == names.end()) return false;
+  if (Fails()) return false;
+  if (open_ || heldElsewhere) {
+    openRefusal_ = OsErrorKind::kInUse;
+    return false;
+  }
+  if (names.find(deviceName) == names.end()) {
+    openRefusal_ = OsErrorKind::kNotFound;
+    return false;
+  }
   model_.TakeDue(clock_.Now());  // what the switch said while nobody listened is gone
   received_.clear();
   open_ = true;

@@ -39,7 +39,8 @@ class ModelPort : public SerialPort {
   bool ReleaseFlowControl() override { return !Fails() && open_; }
   void Close() override;
   OsError LastError() const override {
-    return {shortage ? OsErrorKind::kShortage : OsErrorKind::kOther, 0, {}};
+    if (shortage) return {OsErrorKind::kShortage, 0, {}};
+    return {openRefusal_, 0, {}};
   }
 
   // Knobs.
@@ -82,6 +83,8 @@ class ModelPort : public SerialPort {
   VirtualClock& clock_;
   bool open_ = false;
   bool dtrLow_ = false;
+  // Why the last opening was refused, as a real port would say.
+  OsErrorKind openRefusal_ = OsErrorKind::kOther;
   int opens_ = 0;
   int failOperation_ = 0;
   int operations_ = 0;

@@ -58,8 +58,8 @@ QString Text(std::string_view text) {
 
 }  // namespace
 
-QtProgram::QtProgram(SerialPort& port, Clock& clock, std::filesystem::path filesDirectory)
-    : core_(port, clock, *this, std::move(filesDirectory)) {
+QtProgram::QtProgram(SerialPort& port, Clock& clock, ProgramFilePlaces places)
+    : core_(port, clock, *this, std::move(places)) {
   qApp->installEventFilter(this);
   dismissTimer_.setInterval(100);
   connect(&dismissTimer_, &QTimer::timeout, this, &QtProgram::DismissModal);

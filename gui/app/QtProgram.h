@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/Frontend.h"
+#include "base/ProgramFilePlaces.h"
 #include "gui/common/WindowHost.h"
 #include "program/Configurator.h"
 
@@ -40,7 +41,10 @@ class QtProgram : public QObject, public Frontend, public WindowHost {
   Q_OBJECT
 
  public:
-  QtProgram(SerialPort& port, Clock& clock, std::filesystem::path filesDirectory);
+  QtProgram(SerialPort& port, Clock& clock, ProgramFilePlaces places);
+  // Both files in one directory, as a portable copy keeps them.
+  QtProgram(SerialPort& port, Clock& clock, const std::filesystem::path& filesDirectory)
+      : QtProgram(port, clock, ProgramFilePlaces{filesDirectory, filesDirectory}) {}
   ~QtProgram() override;
 
   Configurator& core() override { return core_; }

@@ -47,9 +47,16 @@ int main(int argc, char** argv) {
   // SIGTERM and SIGINT close the program as its Close command does, from the event loop.
   taviron::WatchCloseRequests();
 
+  // An installed copy keeps its files in the user's directories, made before they are written.
+  taviron::ProgramFilePlaces places = taviron::LocateProgramFiles();
+  taviron::MakeUserDirectory(places.settingsDirectory);
+  taviron::MakeUserDirectory(places.logDirectory);
+
   std::unique_ptr<taviron::SerialPort> port = taviron::NewSystemSerialPort();
   taviron::QtClock clock;
-  taviron::QtProgram program(*port, clock, taviron::ExecutableDirectory());
+  taviron::QtProgram program(*port, clock, places);
+  // The COM names lead where the operator pointed them; the start-up reads where that is.
+  taviron::LeadComNames(*port, &program.core().comPorts);
   program.FollowCloseRequests([] { return taviron::CloseRequested(); });
   program.Create();
   if (!program.Start()) return 0;

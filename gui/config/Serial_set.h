@@ -2,13 +2,21 @@
 
 #include <QDialog>
 
+#include <vector>
+
+#include "base/ComPortAssignments.h"
+#include "base/SerialDevices.h"
+#include "config/ComPortSetting.h"
+
 class QComboBox;
+class QLabel;
 
 namespace taviron {
 
 class WindowHost;
 
-// The COM Port Setting dialog: which port the next connect opens.
+// The COM Port Setting dialog: which port the next connect opens, and which device each COM name
+// leads to.
 class Tserial_set : public QDialog {
   Q_OBJECT
 
@@ -17,10 +25,25 @@ class Tserial_set : public QDialog {
   void FormShow();
   void Button_okClick();
   QComboBox* list() const { return comboBox1_; }
+  QComboBox* deviceList() const { return deviceList_; }
+  // Where the devices are looked for; a test gives a tree of its own.
+  void LookForDevicesIn(DeviceRoots roots) { roots_ = std::move(roots); }
 
  private:
+  // The device list for the COM name selected in the first list.
+  void ShowDevicesOfSelectedPort();
+  // The operator pointed the selected COM name at another device.
+  void DeviceChosen(int item);
+
   WindowHost& program_;
   QComboBox* comboBox1_;
+  QComboBox* deviceList_;
+  DeviceRoots roots_;
+  std::vector<SerialDevice> devices_;
+  std::vector<DeviceChoice> choices_;
+  // The assignments as the operator has them in the dialog; stored only by "Change".
+  ComPortAssignments pending_;
+  bool filling_ = false;
 };
 
 }  // namespace taviron

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <chrono>
 
+#include "base/ComPortAssignments.h"
 #include "base/ComPortNames.h"
 #include "base/SystemSerialPort.h"
 
@@ -38,8 +39,14 @@ bool WaitReady(int fd, short events, std::int64_t deadline) {
 
 }  // namespace
 
-std::unique_ptr<SerialPort> NewSystemSerialPort() {
-  return std::make_unique<PosixSerialPort>();
+std::unique_ptr<SerialPort> NewSystemSerialPort(const ComPortAssignments* assignments) {
+  auto port = std::make_unique<PosixSerialPort>();
+  port->UseAssignments(assignments);
+  return port;
+}
+
+void LeadComNames(SerialPort& systemPort, const ComPortAssignments* assignments) {
+  static_cast<PosixSerialPort&>(systemPort).UseAssignments(assignments);
 }
 
 PosixSerialPort::~PosixSerialPort() {
@@ -55,9 +62,14 @@ bool PosixSerialPort::Fail(int code) {
   return false;
 }
 
+std::string PosixSerialPort::DeviceFor(std::string_view deviceName) const {
+  return assignments_ != nullptr ? ComPortDevice(deviceName, *assignments_)
+                                 : ComPortDevice(deviceName);
+}
+
 bool PosixSerialPort::Open(std::string_view deviceName) {
   if (fd_ >= 0) return Fail(EBUSY);
-  std::string device = ComPortDevice(deviceName);
+  std::string device = DeviceFor(deviceName);
   if (device.empty()) return Fail(ENOENT);
   int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return Fail();

@@ -7,6 +7,8 @@
 
 namespace taviron {
 
+struct ComPortAssignments;
+
 // A serial device through termios: COM names resolve to devices (ComPortDevice), access is
 // exclusive (flock, which also holds against root, and TIOCEXCL), time-outs are kept with
 // poll, and line errors come from the driver's error counters where the device has them.
@@ -29,6 +31,11 @@ class PosixSerialPort : public SerialPort {
   bool ReleaseFlowControl() override;
   void Close() override;
   OsError LastError() const override { return lastError_; }
+  std::string DeviceFor(std::string_view deviceName) const override;
+
+  // COM names lead where these assignments point them (nullptr: nowhere but their defaults);
+  // the table must outlive the port, and is read at every opening.
+  void UseAssignments(const ComPortAssignments* assignments) { assignments_ = assignments; }
 
   const std::string& DevicePath() const { return device_; }
 
@@ -43,6 +50,7 @@ class PosixSerialPort : public SerialPort {
   bool Fail(int code);
 
   int fd_ = -1;
+  const ComPortAssignments* assignments_ = nullptr;
   OsError lastError_;
   std::string device_;
   CommTimeouts timeouts_;

@@ -1,5 +1,6 @@
 #include <cctype>
 
+#include "base/ComPortAssignments.h"
 #include "base/ComPortNames.h"
 
 namespace taviron {
@@ -34,6 +35,15 @@ std::string ComPortDevice(std::string_view portName) {
   int number = ComNumber(portName);
   if (number == 0) return {};
   return std::string(kDevicePrefix) + "COM" + std::to_string(number);
+}
+
+std::string ComPortDevice(std::string_view portName, const ComPortAssignments&) {
+  // Every COM name reaches its own port here; there is nothing to assign.
+  return ComPortDevice(portName);
+}
+
+std::string ComPortFromEnvironment(std::string_view) {
+  return {};
 }
 
 }  // namespace taviron

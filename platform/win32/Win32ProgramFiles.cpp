@@ -21,4 +21,18 @@ std::filesystem::path ExecutableDirectory() {
   }
 }
 
+ProgramFileFacts ProgramFileFactsOfThisSystem() {
+  // A Windows copy keeps its files beside the executable, as it always has.
+  ProgramFileFacts facts;
+  facts.userDirectories = false;
+  facts.executableDirectory = ExecutableDirectory();
+  return facts;
+}
+
+bool MakeUserDirectory(const std::filesystem::path& directory) {
+  std::error_code ec;
+  std::filesystem::create_directories(directory, ec);
+  return std::filesystem::is_directory(directory, ec);
+}
+
 }  // namespace taviron

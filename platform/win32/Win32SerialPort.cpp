@@ -36,9 +36,12 @@ DWORD ToWindowsPurge(unsigned what) {
 
 }  // namespace
 
-std::unique_ptr<SerialPort> NewSystemSerialPort() {
+std::unique_ptr<SerialPort> NewSystemSerialPort(const ComPortAssignments*) {
+  // Every COM name reaches its own port on Windows; there is nothing to assign.
   return std::make_unique<Win32SerialPort>();
 }
+
+void LeadComNames(SerialPort&, const ComPortAssignments*) {}
 
 Win32SerialPort::~Win32SerialPort() {
   Close();

@@ -82,6 +82,15 @@ TEST(ToolTest, NoSwitchOnTheLine) {
   EXPECT_EQ(h.out.str(), "");
 }
 
+TEST(ToolTest, APortThatWillNotOpenSaysWhyAfterItsFailure) {
+  ToolHarness h;
+  h.port.heldElsewhere = true;
+  EXPECT_EQ(h.tool->Status(), 1);
+  EXPECT_EQ(h.err.str(),
+            "10230701 Failed to Open COM port.\nCOM1 is in use by another program.\n"
+            "Close that program, then try again.\n");
+}
+
 TEST(ToolTest, APasswordProtectedSwitch) {
   cli::ToolOptions options;
   options.password = "pw";
@@ -302,7 +311,8 @@ TEST(ToolTest, AWatchTellsEachFailureAsItHappensAndKeepsNone) {
   EXPECT_GT(toldDuringTheWatch, 0u);  // told while the watch ran, not at its end
   std::string err = h.err.str();
   std::size_t told = 0;
-  for (std::size_t at = 0; (at = err.find("10230522 ", at)) != std::string::npos; ++at) ++told;
+  for (std::size_t at = 0; (at = err.find("10230522 ", at)) != std::string::npos; ++at)
+    ++told;
   EXPECT_EQ(told, 3u);
 }
 

@@ -623,7 +623,13 @@ TEST_P(UploadReconnectFailureTest, IsReportedAsAFailedReset) {
   GetParam().arrange(*this);
   FwUpdateUpload(h.c);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
-  EXPECT_EQ(h.frontend.boxes[0], (RecordingFrontend::Box{"Failed to reset.", "Reset Failure", {}}));
+  const RecordingFrontend::Box& box = h.frontend.boxes[0];
+  EXPECT_EQ(box.caption, "Reset Failure");
+  // A port that would not open is explained after the box's own text.
+  EXPECT_EQ(box.text, GetParam().log.find("COM Port Open") != std::string::npos
+                          ? "Failed to reset.\r\n\r\nCOM1 is in use by another program.\r\n"
+                            "Close that program, then try again."
+                          : "Failed to reset.");
   const std::string entries = h.LogEntries();
   ASSERT_EQ(entries.rfind(kCompletedLog, 0), 0u);
   EXPECT_EQ(entries.substr(kCompletedLog.size() + 21), GetParam().log);

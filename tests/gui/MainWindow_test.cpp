@@ -30,7 +30,7 @@ TEST(MainWindowTest, WithoutAPortItShowsPlaceholdersAndSaysSo) {
   h.port.names.clear();
   h.Start();
   ASSERT_GE(h.boxes.size(), 1u);
-  EXPECT_EQ(h.boxes[0].text, "Failed to Open COM port.");
+  EXPECT_EQ(h.boxes[0].text.rfind("Failed to Open COM port.\r\n\r\nCOM1 does not exist.", 0), 0u);
   EXPECT_EQ(h.main().StatusText(), "Disconnect");
   EXPECT_EQ(h.Text("Lb_fw_ver"), "--.--");
   EXPECT_EQ(h.Text("Lb_relay"), "---");

@@ -123,7 +123,10 @@ TEST(StartupTest, APortThatCannotBeOpenedIsReportedAndTheProgramGoesOn) {
   WriteFile(h.dir / "SWITCH.INI", "[Serial]\nPort=3\n[Log]\nEnable=1\n");
   RunStartup(h.c);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
-  EXPECT_EQ(h.frontend.boxes[0].text, "Failed to Open COM port.");
+  // The box says why after its own text; the log keeps the record as it is.
+  EXPECT_EQ(h.frontend.boxes[0].text,
+            "Failed to Open COM port.\r\n\r\nCOM4 does not exist.\r\nCheck that the serial cable "
+            "or USB adapter is plugged in and that the right port is chosen.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "TAVIRON starting failed");
   EXPECT_EQ(h.LogEntries(), Stamp() + "10230701   Failed to Open COM port.\r\n");
   EXPECT_EQ(h.c.link.LinkState, kLinkDisconnect);

@@ -70,7 +70,9 @@ TEST_F(ResetTest, APortTakenByAnotherProgramIsReportedOnce) {
   h.port.heldElsewhere = true;
   ResetSwitch(h.c);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
-  EXPECT_EQ(h.frontend.boxes[0].text, "Failed to reset.");
+  EXPECT_EQ(h.frontend.boxes[0].text,
+            "Failed to reset.\r\n\r\nCOM1 is in use by another program.\r\nClose that program, "
+            "then try again.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "Reset failure");
   EXPECT_EQ(h.LogEntries().substr(21), "10230901   Failed to reset.(COM Port Open Error)\r\n");
   EXPECT_EQ(h.c.link.LinkState, kLinkDisconnect);

@@ -102,8 +102,9 @@ FailRun RunWithFailure(const FailSequence& sequence, int n) {
   run.descriptorsAfter = OpenDescriptors();
   const std::string log = h->Log();
   run.records = Entries(std::string_view(log).substr(std::min(logBefore, log.size())));
+  // A box about a port that would not open says why after a blank line; the box is its text.
   for (const RecordingFrontend::Box& box : h->frontend.boxes)
-    run.boxes.push_back(box.text + "|" + box.caption);
+    run.boxes.push_back(box.text.substr(0, box.text.find("\r\n\r\n")) + "|" + box.caption);
 
   h->port.FailOperation(0);
   if (sequence.recover) sequence.recover(*h);

@@ -1,0 +1,38 @@
+#include "base/ProgramFilePlaces.h"
+
+#include "base/ProgramFiles.h"
+
+namespace taviron {
+namespace {
+
+constexpr const char* kProgramDirectory = "taviron";
+
+// The user's base directory that the variable names, or the fall-back under the home.
+std::filesystem::path UserDirectory(const std::string& variable, const std::string& home,
+                                    const std::filesystem::path& underHome,
+                                    const std::filesystem::path& otherwise) {
+  std::filesystem::path chosen(variable);
+  if (!variable.empty() && chosen.is_absolute()) return chosen / kProgramDirectory;
+  std::filesystem::path homePath(home);
+  if (!home.empty() && homePath.is_absolute()) return homePath / underHome / kProgramDirectory;
+  return otherwise;
+}
+
+}  // namespace
+
+ProgramFilePlaces PlaceProgramFiles(const ProgramFileFacts& facts) {
+  const std::filesystem::path& beside = facts.executableDirectory;
+  if (!facts.userDirectories || facts.settingsBeside || facts.directoryWritable) {
+    return {beside, beside, false};
+  }
+  return {
+      UserDirectory(facts.configHome, facts.home, ".config", beside),
+      UserDirectory(facts.stateHome, facts.home, std::filesystem::path(".local") / "state", beside),
+      true};
+}
+
+ProgramFilePlaces LocateProgramFiles() {
+  return PlaceProgramFiles(ProgramFileFactsOfThisSystem());
+}
+
+}  // namespace taviron

@@ -1,0 +1,24 @@
+#include "cli/DeviceList.h"
+
+#include "cli/TerminalText.h"
+#include "config/ComPortSetting.h"
+
+namespace taviron::cli {
+
+std::string DeviceListText(const std::vector<SerialDevice>& devices,
+                           const ComPortAssignments& assigned) {
+  std::string text = "Serial devices:\n";
+  if (devices.empty()) text += "  none found\n";
+  for (const SerialDevice& device : devices) {
+    // A USB device names itself: its words are shown escaped.
+    text += "  " + Printable(SerialDeviceText(device));
+    if (!device.stablePath.empty()) text += "  " + Printable(device.stablePath);
+    text += "\n";
+  }
+  text += "COM ports:\n";
+  for (const std::string& choice : ComPortChoices(devices, assigned))
+    text += "  " + Printable(choice) + "\n";
+  return text;
+}
+
+}  // namespace taviron::cli
