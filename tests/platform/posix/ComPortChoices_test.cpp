@@ -55,6 +55,24 @@ TEST(ComPortSettingTest, AnAssignedAdapterIsShownByTheDeviceItIsNowAndByItsMaker
   EXPECT_EQ(ComPortDevice("COM1", assigned), tree.AdapterLink());
 }
 
+TEST(ComPortSettingTest, AnAssignedAdapterIsFoundAgainWhenItComesBackUnderAnotherNumber) {
+  FakeDeviceTree tree;
+  ComPortAssignments assigned;
+  assigned.device[0] = AssignmentPath(FindSerialDevices(tree.roots()).back());
+  ASSERT_EQ(assigned.device[0], tree.AdapterLink());
+  tree.ReplugAdapterAs("ttyUSB3");
+  const std::vector<SerialDevice> devices = FindSerialDevices(tree.roots());
+  EXPECT_EQ(ComPortChoice(0, devices, assigned),
+            "COM1 (" + tree.Dev("ttyUSB3") + ", FTDI FT232R USB UART)");
+  const std::vector<DeviceChoice> choices = DeviceChoices(0, devices, assigned);
+  ASSERT_EQ(DeviceChoiceIndex(choices, 0, assigned), 3);
+  EXPECT_EQ(choices[3].text, tree.Dev("ttyUSB3") + " (FTDI FT232R USB UART)");
+  // The port opens what the link leads to now.
+  EXPECT_EQ(ComPortDevice("COM1", assigned), tree.AdapterLink());
+  EXPECT_EQ(std::filesystem::canonical(tree.AdapterLink()),
+            std::filesystem::canonical(tree.Dev("ttyUSB3")));
+}
+
 TEST(ComPortSettingTest, ChangeKeepsTheAssignmentsBesideTheSettingsAndTheStartUpReadsThem) {
   Harness h;
   ComPortAssignments chosen;

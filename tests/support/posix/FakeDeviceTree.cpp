@@ -64,4 +64,10 @@ void FakeDeviceTree::UnplugAdapter() {
   fs::remove(roots_.dev / "ttyUSB0");
 }
 
+void FakeDeviceTree::ReplugAdapterAs(const std::string& name) {
+  UnplugAdapter();
+  Tty(roots_, name, kAdapter / "1-1:1.0" / name / "tty" / name);
+  fs::create_symlink("../../" + name, fs::path(AdapterLink()));
+}
+
 }  // namespace taviron::test

@@ -21,6 +21,8 @@ class FakeDeviceTree {
   void PlugAdapter(const std::string& name, const std::string& maker, const std::string& model);
   // The adapter leaves, its link with it.
   void UnplugAdapter();
+  // The adapter comes back under another number; its by-id link now leads there.
+  void ReplugAdapterAs(const std::string& name);
 
  private:
   TempDir dir_;
