@@ -2,11 +2,16 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstring>
 #include <exception>
 #include <filesystem>
+#include <iostream>
 #include <memory>
+#include <string>
 
 #include "base/CloseRequests.h"
+#include "base/ComPortAssignments.h"
+#include "base/ErrorLog.h"
 #include "base/InstanceGuard.h"
 #include "base/ProgramFiles.h"
 #include "base/SystemSerialPort.h"
@@ -32,9 +37,27 @@ class TavironApplication : public QApplication {
   }
 };
 
+// What the program is and where this copy keeps its files.
+std::string HelpText(const taviron::ProgramFilePlaces& places) {
+  return "Usage: taviron [-platform NAME] [Qt's other options]\n"
+         "The configurator of the 8-port Ethernet switch with surge protector.\n\nFiles:\n  " +
+         (places.settingsDirectory / taviron::kSettingsFileName).string() +
+         "  the window's place, the COM port and whether errors are logged\n  " +
+         (places.settingsDirectory / taviron::kComPortsFileName).string() +
+         "  the devices COM1 to COM6 are pointed at\n  " +
+         (places.logDirectory / taviron::kLogFileName).string() +
+         "  the error log, while logging is on\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::cout << HelpText(taviron::LocateProgramFiles());
+      return 0;
+    }
+  }
   taviron::InstanceGuard guard("caldera_unit");
   if (!guard.Acquired()) return 1;
 

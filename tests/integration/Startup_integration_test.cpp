@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+#include <string>
+
 #include "tests/support/ProgramRun.h"
 
 namespace taviron::test {
@@ -35,6 +39,20 @@ TEST(StartupIntegrationTest, GreetsTheSwitchAndShutsDownCleanlyOnSigterm) {
             "----------------------------------------------------------\r\n"
             "DATE                 ErrorCode  ErrorMessage\r\n"
             "----------------------------------------------------------\r\n\r\n");
+}
+
+TEST(StartupIntegrationTest, HelpSaysWhereThisCopyKeepsItsFilesAndStartsNothing) {
+  ProgramRun run("/nonexistent");
+  auto program = run.Start({}, {"--help"});
+  std::string out;
+  while (std::optional<std::string> line = program->ReadLine(10000))
+    out += *line + "\n";
+  ASSERT_EQ(program->Wait(10000), 0);
+  // A copy in a directory of its own is portable: both files beside it.
+  const std::string dir = run.directory().string();
+  EXPECT_NE(out.find("  " + dir + "/SWITCH.INI  "), std::string::npos) << out;
+  EXPECT_NE(out.find("  " + dir + "/LOG.TXT  "), std::string::npos) << out;
+  EXPECT_FALSE(std::filesystem::exists(run.directory() / "SWITCH.INI"));
 }
 
 TEST(StartupIntegrationTest, ASecondCopyEndsAtOnceWithExitCodeOne) {

@@ -10,7 +10,8 @@ ProgramRun::ProgramRun(const std::string& com1Device) : device_(com1Device) {
             R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
 }
 
-std::unique_ptr<Process> ProgramRun::Start(const std::map<std::string, std::string>& extraEnv) {
+std::unique_ptr<Process> ProgramRun::Start(const std::map<std::string, std::string>& extraEnv,
+                                           const std::vector<std::string>& args) {
   std::map<std::string, std::string> env{
       {"TAVIRON_COM1", device_},
       {"QT_QPA_PLATFORM", "offscreen:configfile=" + (dir_ / "screen.json").string()},
@@ -18,8 +19,9 @@ std::unique_ptr<Process> ProgramRun::Start(const std::map<std::string, std::stri
   };
   for (const auto& [k, v] : extraEnv)
     env[k] = v;
-  return std::make_unique<Process>(std::vector<std::string>{(dir_ / "taviron").string()}, env,
-                                   dir_.path());
+  std::vector<std::string> argv{(dir_ / "taviron").string()};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return std::make_unique<Process>(argv, env, dir_.path());
 }
 
 }  // namespace taviron::test

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/support/Process.h"
 #include "tests/support/TempDir.h"
@@ -16,7 +17,8 @@ class ProgramRun {
  public:
   explicit ProgramRun(const std::string& com1Device);
   // Starts a copy of the program; more than one may be started.
-  std::unique_ptr<Process> Start(const std::map<std::string, std::string>& extraEnv = {});
+  std::unique_ptr<Process> Start(const std::map<std::string, std::string>& extraEnv = {},
+                                 const std::vector<std::string>& args = {});
   const std::filesystem::path& directory() const { return dir_.path(); }
   std::string Settings() const { return ReadFile(dir_ / "SWITCH.INI"); }
   std::string Log() const { return ReadFile(dir_ / "LOG.TXT"); }
