@@ -1,8 +1,8 @@
 #include "access/Login.h"
 
 #include "base/FailureCatalogue.h"
-#include "link/Greeting.h"
 #include "base/PasswordText.h"
+#include "link/Greeting.h"
 #include "monitor/MainDisplay.h"
 
 namespace taviron {

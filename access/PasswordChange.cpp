@@ -1,8 +1,8 @@
 #include "access/PasswordChange.h"
 
 #include "base/FailureCatalogue.h"
-#include "link/CommandTable.h"
 #include "base/PasswordText.h"
+#include "link/CommandTable.h"
 #include "link/Transfer.h"
 
 namespace taviron {

@@ -25,7 +25,7 @@ enum class BoxOrder {
 
 // One failure point: what the operator is shown, what the log keeps, and how it counts.
 struct Failure {
-  std::uint32_t code;  // the eight digits in the log; 0: nothing is logged
+  std::uint32_t code;    // the eight digits in the log; 0: nothing is logged
   std::string_view box;  // the message box's text; empty: no box
   std::string_view caption;
   // The log message after the code; it carries its own line end unless the line-error text of

@@ -13,7 +13,6 @@ namespace {
 constexpr std::size_t kLongestLine = 255;
 constexpr int kEndOfFileByte = 0x1A;
 
-
 void Incorrect(const Monitoring& c, const Failure& failure) {
   c.Report(failure);
 }
@@ -98,7 +97,8 @@ void LoadConfigFile(const Monitoring& c, const std::string& path) {
     char code = 0;
     ConfigLine kind = ParseConfigLine(line, code);
     if (kind != ConfigLine::kValue) {
-      Incorrect(c, kind == ConfigLine::kNoEquals ? failure::kConfigNoEquals : failure::kConfigBadValue);
+      Incorrect(
+          c, kind == ConfigLine::kNoEquals ? failure::kConfigNoEquals : failure::kConfigBadValue);
       RefreshAll(c);
       std::fclose(file);
       return;

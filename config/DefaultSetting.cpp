@@ -42,7 +42,8 @@ void FactSetYes(const DefaultSettingState& c) {
   if (!t.Send(command::kFactoryDefault.text)) return Fail(c, failure::kDefaultNotSent);
   c.clock.Sleep(command::kFactoryDefault.pause);
   if (!t.Receive(command::kFactoryDefault.replyBytes)) return Fail(c, failure::kDefaultNoReply);
-  if (t.ByteAt(command::kFactoryDefault.verdictIndex) != '0') return Fail(c, failure::kDefaultRefused);
+  if (t.ByteAt(command::kFactoryDefault.verdictIndex) != '0')
+    return Fail(c, failure::kDefaultRefused);
   ResetSwitch(c);
   c.DefaultSetDone = 1;
   c.frontend.MessageBox(kDone, kDoneCaption);

@@ -1,16 +1,13 @@
 #include "config/SurgeCounterClear.h"
 
-#include "base/FailureCatalogue.h"
 #include "access/Maintenance.h"
+#include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
 #include "link/Transfer.h"
 #include "monitor/MainDisplay.h"
 
 namespace taviron {
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 void SurgeCounterClearCommand(const SurgeClearState& c) {
   if (!MaintenanceGate(c)) return;

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "link/CommandTable.h"
 #include "base/PasswordText.h"
+#include "link/CommandTable.h"
 #include "link/Transfer.h"
 
 namespace taviron {
@@ -36,7 +36,8 @@ Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause, char& swit
   if (!transfer.Receive(command::kProbe.replyBytes)) return Greeting::kNoReply;
   // The bracket is looked for among the bytes received, a NUL before it included.
   std::size_t bracket = 0;
-  while (bracket < 3 && transfer.ByteAt(bracket) != '[') ++bracket;
+  while (bracket < 3 && transfer.ByteAt(bracket) != '[')
+    ++bracket;
   if (bracket == 3) return Greeting::kNoBracket;
   switchMode = transfer.ByteAt(bracket + 1);
   if (switchMode != '0' && switchMode != '1') return Greeting::kBadMode;

@@ -30,7 +30,8 @@ Result RunCli(const std::vector<std::string>& args,
 // The same, with standard error joined to standard output.
 Result RunCliJoined(const std::vector<std::string>& args) {
   std::string command = "exec '" + BinaryPath("taviron-cli").string() + "'";
-  for (const std::string& a : args) command += " '" + a + "'";
+  for (const std::string& a : args)
+    command += " '" + a + "'";
   Process cli({"/bin/sh", "-c", command + " 2>&1"});
   std::string out;
   while (std::optional<std::string> line = cli.ReadLine(20000))
