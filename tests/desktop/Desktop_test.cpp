@@ -5,7 +5,10 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <filesystem>
+#include <vector>
 
+#include "base/SerialDevices.h"
 #include "tests/support/Desktop.h"
 #include "tests/support/Process.h"
 #include "tests/support/ProgramRun.h"
@@ -93,6 +96,87 @@ TEST(DesktopTest, EveryWindowIsTitledWithItsCaptionAndTakesKeysAndClicks) {
 
   program->Signal(SIGTERM);
   EXPECT_EQ(program->Wait(kWait), 0);
+}
+
+TEST(DesktopTest, TheLogInWindowsAndTheCOMPortsDevicesTakeTheOperatorsKeys) {
+  Desktop desktop;
+  ASSERT_TRUE(desktop.Ready());
+  SwitchSim sim({"--password", "pw"});
+  ProgramRun run(sim.Device());
+  auto program = run.Start(On(desktop));
+
+  // The log-in window: a wrong password typed and sent with Return leaves it asking; the right
+  // one, typed over it, opens the main window.
+  std::optional<std::string> login = desktop.WaitForWindow("Enter Password", kWait);
+  ASSERT_TRUE(login);
+  ASSERT_TRUE(desktop.WaitUntilActive("Enter Password", kWait));
+  desktop.Type("wrong");
+  desktop.Keys("Return");
+  ASSERT_TRUE(sim.WaitFor("logged-in", "0", kWait));
+  usleep(500000);
+  EXPECT_EQ(desktop.ActiveWindowName(), "Enter Password");
+  desktop.Keys("ctrl+a");
+  desktop.Type("pw");
+  desktop.Keys("Return");
+  std::optional<std::string> main = desktop.WaitForWindow("TAVIRON", kWait);
+  ASSERT_TRUE(main);
+  EXPECT_TRUE(sim.WaitFor("logged-in", "1", kWait));
+  ASSERT_TRUE(RefreshesDone(sim, 1));
+
+  program->Signal(SIGTERM);
+  ASSERT_EQ(program->Wait(kWait), 0);
+
+  // A switch that asked for no password at start asks for one at the next Connect, after a
+  // Disconnect: the re-log-in window takes it.
+  sim.Control("set password");
+  program = run.Start(On(desktop));
+  main = desktop.WaitForWindow("TAVIRON", kWait);
+  ASSERT_TRUE(main);
+  ASSERT_TRUE(RefreshesDone(sim, 2));
+  sim.Control("set password new");
+  desktop.Activate(*main);
+  desktop.Keys("alt+c");
+  desktop.Keys("d");
+  usleep(500000);
+  desktop.Keys("alt+c");
+  desktop.Keys("c");
+  std::optional<std::string> again = desktop.WaitForWindow("Enter Password", kWait);
+  ASSERT_TRUE(again);
+  ASSERT_TRUE(desktop.WaitUntilActive("Enter Password", kWait));
+  desktop.Type("new");
+  desktop.Keys("Return");
+  EXPECT_TRUE(desktop.WaitUntilGone(*again, kWait));
+  EXPECT_TRUE(sim.WaitFor("logged-in", "1", kWait));
+  ASSERT_TRUE(RefreshesDone(sim, 3));
+
+  // Disconnected, COM Port > Setting: COM2 chosen in the first list, then the first device this
+  // computer has in the second (none: the list holds only COM2's default), and Change.
+  desktop.Keys("alt+c");
+  desktop.Keys("d");
+  usleep(500000);
+  desktop.Keys("alt+c");
+  desktop.Keys("s");
+  std::optional<std::string> com = desktop.WaitForWindow("COM Port Setting", kWait);
+  ASSERT_TRUE(com);
+  ASSERT_TRUE(desktop.WaitUntilActive("COM Port Setting", kWait));
+  desktop.Keys("alt+p");
+  desktop.Keys("Down");
+  desktop.Keys("alt+d");
+  desktop.Keys("Down");
+  desktop.Keys("alt+h");
+  EXPECT_TRUE(desktop.WaitUntilGone(*com, kWait));
+  const std::vector<SerialDevice> devices = FindSerialDevices();
+  if (devices.empty()) {
+    EXPECT_FALSE(std::filesystem::exists(run.directory() / "COMPORTS.INI"));
+  } else {
+    EXPECT_EQ(ReadFile(run.directory() / "COMPORTS.INI"),
+              "[Ports]\nCOM2=" + AssignmentPath(devices.front()) + "\n");
+  }
+
+  program->Signal(SIGTERM);
+  EXPECT_EQ(program->Wait(kWait), 0);
+  // COM2 is the port of the next start; COM1 still leads to the simulator by the environment.
+  EXPECT_NE(run.Settings().find("[Serial]\nPort=1\n"), std::string::npos) << run.Settings();
 }
 
 TEST(DesktopTest, AtScaleTwoTheWholeWindowIsOnTheScreen) {
