@@ -35,10 +35,11 @@ bool StartsEntry(std::string_view log, std::size_t at) {
 // up to the next entry; what stands before the first entry was written without a code.
 std::vector<WrittenRecord> Entries(std::string_view log) {
   std::vector<std::size_t> starts;
-  for (std::size_t at = 0; at < log.size(); at = log.find("\r\n", at) == std::string_view::npos
-                                                     ? log.size()
-                                                     : log.find("\r\n", at) + 2) {
+  // Each line's start: an entry begins only there.
+  for (std::size_t at = 0; at < log.size();) {
     if (StartsEntry(log, at)) starts.push_back(at);
+    const std::size_t end = log.find("\r\n", at);
+    at = end == std::string_view::npos ? log.size() : end + 2;
   }
   std::vector<WrittenRecord> records;
   const std::size_t first = starts.empty() ? log.size() : starts.front();

@@ -14,28 +14,10 @@
 #include "base/PortOpenExplanation.h"
 #include "platform/posix/PosixSerialPort.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/posix/PtyPair.h"
 
 namespace taviron::test {
 namespace {
-
-// The device side of a pseudo-terminal, as a serial device the test can hand out.
-class Pty {
- public:
-  Pty() {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ::grantpt(master_);
-    ::unlockpt(master_);
-    char name[128];
-    ::ptsname_r(master_, name, sizeof name);
-    path_ = name;
-  }
-  ~Pty() { ::close(master_); }
-  const std::string& path() const { return path_; }
-
- private:
-  int master_;
-  std::string path_;
-};
 
 std::string Explained(const std::string& device) {
   PosixSerialPort port;
@@ -54,7 +36,7 @@ TEST(PortOpenCauseTest, AMissingDeviceAFileAndAPortHeldElsewhereSayWhy) {
   EXPECT_EQ(Explained(file), file +
                                  " is not a serial device.\r\nChoose the serial port or USB "
                                  "adapter the switch is connected to.");
-  Pty pty;
+  PtyPair pty;
   PosixSerialPort holder;
   ASSERT_TRUE(holder.Open(pty.path()));
   EXPECT_EQ(Explained(pty.path()),
@@ -79,7 +61,7 @@ TEST(PortOpenCauseTest, ADeviceOfAGroupTheUserIsNotInNamesTheGroupAndHowToJoinIt
     GTEST_SKIP() << "needs root to hand the device to a group and drop privileges";
   const group* dialout = ::getgrnam("dialout");
   if (dialout == nullptr) GTEST_SKIP() << "this system has no dialout group";
-  Pty pty;
+  PtyPair pty;
   ASSERT_EQ(::chown(pty.path().c_str(), 0, dialout->gr_gid), 0);
   ASSERT_EQ(::chmod(pty.path().c_str(), 0660), 0);
   int out[2];

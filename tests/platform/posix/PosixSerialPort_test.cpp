@@ -14,49 +14,10 @@
 
 #include "base/ComPortNames.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/posix/PtyPair.h"
 
 namespace taviron::test {
 namespace {
-
-// A pseudo-terminal: the test plays the switch on the master side.
-class PtyPair {
- public:
-  PtyPair() {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ::grantpt(master_);
-    ::unlockpt(master_);
-    char name[128];
-    ::ptsname_r(master_, name, sizeof name);
-    path_ = name;
-    // Hold the device side open ourselves, as the simulator does.
-    keep_ = ::open(name, O_RDWR | O_NOCTTY);
-  }
-  ~PtyPair() {
-    ::close(keep_);
-    ::close(master_);
-  }
-  const std::string& path() const { return path_; }
-  void Send(const std::string& bytes) {
-    ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  std::string Take() {
-    std::string got;
-    pollfd p{master_, POLLIN, 0};
-    while (::poll(&p, 1, 50) > 0) {
-      char bytes[256];
-      ssize_t n = ::read(master_, bytes, sizeof bytes);
-      if (n <= 0) break;
-      got.append(bytes, static_cast<std::size_t>(n));
-    }
-    return got;
-  }
-
- private:
-  int master_ = -1;
-  int keep_ = -1;
-  std::string path_;
-};
 
 class PosixSerialPortTest : public ::testing::Test {
  protected:
