@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Descriptors.h"
 #include "tests/support/Harness.h"
 #include "tests/support/HexImage.h"
 
@@ -29,14 +30,6 @@ std::vector<std::string> RecordsAsSent(const std::filesystem::path& path) {
     sent.push_back(line.substr(7, 2) == "00" ? line + "\r\n" : line);
   }
   return sent;
-}
-
-// Open descriptors of this process: the firmware file must be closed on every way out.
-int OpenDescriptors() {
-  int n = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
-    ++n;
-  return n;
 }
 
 // Acts whenever the program writes exactly these bytes (every attempt of a retried write too).

@@ -1,7 +1,6 @@
 #include "tests/support/FailMatrix.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string_view>
 
 #include "access/Login.h"
@@ -72,13 +71,6 @@ Allowed operator+(Allowed a, const Allowed& b) {
   a.texts.insert(b.texts.begin(), b.texts.end());
   a.boxes.insert(b.boxes.begin(), b.boxes.end());
   return a;
-}
-
-int OpenDescriptors() {
-  int n = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
-    ++n;
-  return n;
 }
 
 FailRun RunWithFailure(const FailSequence& sequence, int n) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/Clock.h"
+#include "tests/support/Descriptors.h"
 #include "tests/support/Harness.h"
 
 namespace taviron::test {
@@ -70,8 +71,5 @@ FailRun RunWithFailure(const FailSequence& sequence, int n);
 
 // Everything in the run that the sequence does not allow, one line each; empty when sound.
 std::vector<std::string> Violations(const FailSequence& sequence, const FailRun& run);
-
-// Open descriptors of this process.
-int OpenDescriptors();
 
 }  // namespace taviron::test
