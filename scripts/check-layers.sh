@@ -16,17 +16,19 @@ rank() {
     session) echo 6 ;;
     config | firmware) echo 7 ;;
     program) echo 8 ;;
-    sim | cli | gui/common) echo 9 ;;
+    sim | cli | gui/common | win/common) echo 9 ;;
     gui/monitor | gui/access | gui/config | gui/firmware) echo 10 ;;
-    gui/app) echo 11 ;;
+    win/monitor | win/access | win/config | win/firmware) echo 10 ;;
+    gui/app | win/app) echo 11 ;;
     *) echo "" ;;
   esac
 }
 
-# The layer folder of a path: two levels for platform/ and gui/, one for the rest.
+# The layer folder of a path: two levels for platform/ and the window front ends (gui/, win/),
+# one for the rest.
 folder() {
   case $1 in
-    platform/* | gui/*) echo "$1" | cut -d/ -f1-2 ;;
+    platform/* | gui/* | win/*) echo "$1" | cut -d/ -f1-2 ;;
     *) echo "$1" | cut -d/ -f1 ;;
   esac
 }

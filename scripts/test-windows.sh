@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The Windows build end to end under Wine (Debian 12, as root; missing packages are installed):
-# sets up MinGW-w64, Wine and GoogleTest, cross-builds the core, taviron-cli.exe and the unit
-# tests (preset windows), runs the unit tests under Wine, then runs taviron-cli.exe on COM1
-# against the Linux taviron-switchsim. Everything it starts (the simulator, the Wine server) is
-# stopped again, also on failure or Ctrl+C. Ends with "N passed, N failed".
+# sets up MinGW-w64, Wine and GoogleTest, cross-builds the core, taviron.exe, taviron-cli.exe and
+# the unit tests (preset windows), runs the unit tests under Wine, runs taviron-cli.exe on COM1
+# against the Linux taviron-switchsim, then operates taviron.exe's windows on a virtual display
+# through the X server. Everything it starts (the simulator, the virtual display, the Wine
+# server) is stopped again, also on failure or Ctrl+C. Ends with "N passed, N failed".
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-windows
@@ -32,8 +33,8 @@ took() {
 
 say "setup"
 "$root/scripts/setup-windows.sh"
-# The simulator is a Linux program: the default preset builds it.
-"$root/scripts/setup.sh" default taviron-switchsim >/dev/null
+# The simulator and the window tests' driver are Linux programs: the default preset builds them.
+"$root/scripts/setup.sh" default taviron-switchsim taviron_wine_tests taviron-screenshot >/dev/null
 
 say "cross-build (preset windows)"
 started=$(seconds)
@@ -167,6 +168,28 @@ watch_pid=
 check "watch showed the switch" grep -q "link: Connected" "$work/watch.txt"
 check "Ctrl+C ends watch with status 0" test "$watch_status" = 0
 check "the port is free again afterwards" run --port COM1 status
+
+say "taviron.exe: one file"
+# Only the system's own libraries: the program runs from a copy of the one file.
+system_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|oleaut32|shell32|user32|uxtheme|winmm)\.dll$'
+imports=$(x86_64-w64-mingw32-objdump -p "$build/bin/taviron.exe" | sed -n 's/^\tDLL Name: //p' |
+  tr 'A-Z' 'a-z')
+echo "imports: $(echo "$imports" | tr '\n' ' ')"
+others() { echo "$imports" | grep -Ev "$system_dlls" || true; }
+check "taviron.exe imports only system libraries" test -z "$(others)"
+check "taviron.exe carries its manifest, icon and version" \
+  grep -qa "Microsoft.Windows.Common-Controls" "$build/bin/taviron.exe"
+
+say "taviron.exe on a virtual display, operated through the X server"
+started=$(seconds)
+window_status=0
+TAVIRON_WINDOWS_BIN="$build/bin" TAVIRON_SCREENSHOTS="$work/screenshots" \
+  "$root/build/bin/taviron_wine_tests" --gtest_brief=1 >"$work/windows.log" 2>&1 ||
+  window_status=$?
+grep -E '^\[ *(PASSED|FAILED|SKIPPED) *\]|tests ran|Failure|Expected|Which is|Value of' \
+  "$work/windows.log" | head -60 || true
+echo "window tests: $(took "$started"); screenshots in $work/screenshots"
+check "the window program under Wine (log: $work/windows.log)" test "$window_status" -eq 0
 
 say "summary"
 echo "wine prefix: $WINEPREFIX"

@@ -1,0 +1,171 @@
+#include "win/app/Win32Program.h"
+
+#include <commdlg.h>
+
+#include "access/Login.h"
+#include "win/common/MessagePump.h"
+#include "win/common/Win32Text.h"
+#include "win/monitor/MainWindow.h"
+
+namespace taviron {
+namespace {
+
+// What the running sequence waits on while it shows a box or file dialog of the system: a
+// window the program does not know by its handle.
+const char kSystemWindow = 0;
+
+Win32Program* dismissing = nullptr;
+
+BOOL CALLBACK CancelSystemBox(HWND window, LPARAM lParam) {
+  const auto* program = reinterpret_cast<const Win32Program*>(lParam);
+  (void)program;
+  wchar_t name[16] = {};
+  ::GetClassNameW(window, name, 16);
+  if (::IsWindowVisible(window) && ::IsWindowEnabled(window) && lstrcmpW(name, L"#32770") == 0) {
+    ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+Win32Program::Win32Program(HINSTANCE instance, SerialPort& port, Clock& clock,
+                           ProgramFilePlaces places)
+    : instance_(instance),
+      core_(port, clock, *this, std::move(places)),
+      gate_([this](HWND window) { return InputPasses(window); },
+            [this](HWND window) {
+              if (mainWindow_ && ::GetAncestor(window, GA_ROOT) == mainWindow_->hwnd())
+                runner_.RequestClose();
+            }) {
+  runner_.closeMainWindow = [this] {
+    if (dismissTimer_ != 0) {
+      ::KillTimer(nullptr, dismissTimer_);
+      dismissTimer_ = 0;
+    }
+    if (mainWindow_) mainWindow_->Close();
+  };
+  runner_.dismissAwaited = [this] {
+    DismissAwaited();
+    // A sequence may show another box after the one dismissed; it is dismissed in its turn.
+    if (dismissTimer_ == 0) {
+      dismissing = this;
+      dismissTimer_ = ::SetTimer(nullptr, 0, 100, &Win32Program::DismissTick);
+    }
+  };
+}
+
+Win32Program::~Win32Program() {
+  if (dismissTimer_ != 0) ::KillTimer(nullptr, dismissTimer_);
+  dismissing = nullptr;
+  mainWindow_.reset();
+}
+
+void CALLBACK Win32Program::DismissTick(HWND, UINT, UINT_PTR, DWORD) {
+  if (dismissing != nullptr) dismissing->DismissAwaited();
+}
+
+void Win32Program::Create() {
+  runner_.Run([this] { mainWindow_ = std::make_unique<TForm_MainWindow>(*this); });
+}
+
+bool Win32Program::Start() {
+  if (closed_) return false;
+  ShowMainWindow();
+  return true;
+}
+
+void Win32Program::ShowMainWindow() {
+  mainWindow_->ShowAtSavedBounds();
+}
+
+void Win32Program::CloseLogInWindow() {
+  // The log-in window is the program's first window: with it the program ends.
+  core_.log.ReleaseStream();
+  ::PostQuitMessage(0);
+}
+
+bool Win32Program::IsOwnWindow(HWND window) const {
+  return mainWindow_ && window == mainWindow_->hwnd();
+}
+
+bool Win32Program::InputPasses(HWND window) const {
+  if (!runner_.Busy()) return true;
+  CommandRunner::Window awaited = runner_.Awaited();
+  if (awaited == nullptr) return false;
+  HWND root = ::GetAncestor(window, GA_ROOT);
+  if (root == awaited) return true;
+  // A box or file dialog of the system, or a popup (an open drop-down list): only the awaited
+  // window can have opened it, since nothing else takes input.
+  return !IsOwnWindow(root);
+}
+
+HWND Win32Program::BoxOwner() const {
+  HWND active = ::GetActiveWindow();
+  if (active != nullptr && IsOwnWindow(active)) return active;
+  if (mainWindow_ && ::IsWindowVisible(mainWindow_->hwnd())) return mainWindow_->hwnd();
+  return nullptr;
+}
+
+void Win32Program::DismissAwaited() {
+  if (!runner_.ClosePending()) return;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &CancelSystemBox, reinterpret_cast<LPARAM>(this));
+}
+
+void Win32Program::MessageBox(std::string_view text, std::string_view caption) {
+  if (runner_.ClosePending()) return;  // the operator asked the program to end: no questions
+  CommandRunner::Awaiting awaiting(runner_, &kSystemWindow);
+  ::MessageBoxW(BoxOwner(), Wide(text).c_str(), Wide(caption).c_str(), MB_OK);
+}
+
+void Win32Program::MainViewChanged() {
+  if (mainWindow_) mainWindow_->Render();
+}
+
+void Win32Program::ProcessMessages() {
+  HandleWaitingMessages();
+}
+
+void Win32Program::ShowReLogin() {}
+
+void Win32Program::ShowMaintenancePassword() {}
+
+void Win32Program::ShowDialog(Dialog) {}
+
+void Win32Program::DialogChanged(Dialog) {}
+
+std::string Win32Program::AskFile(bool save, std::string_view filter) {
+  // "name|pattern|name|pattern" becomes the dialog's pairs of texts, each ended by a NUL.
+  std::wstring filters = Wide(filter);
+  for (wchar_t& c : filters) {
+    if (c == L'|') c = L'\0';
+  }
+  filters.push_back(L'\0');
+  std::wstring file(32768, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = BoxOwner();
+  dialog.lpstrFilter = filters.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  // The save dialog does not ask before replacing; the open dialog lets any name through, and a
+  // name that does not exist is reported when it is opened.
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (runner_.ClosePending()) return {};
+  CommandRunner::Awaiting awaiting(runner_, &kSystemWindow);
+  BOOL chosen = save ? ::GetSaveFileNameW(&dialog) : ::GetOpenFileNameW(&dialog);
+  if (!chosen) return {};
+  file.resize(wcslen(file.c_str()));
+  return SystemPath(file);
+}
+
+std::string Win32Program::AskFileToOpen(std::string_view filter) {
+  return AskFile(false, filter);
+}
+
+std::string Win32Program::AskFileToSave(std::string_view filter) {
+  return AskFile(true, filter);
+}
+
+}  // namespace taviron
