@@ -28,7 +28,4 @@ LoginStep PassIn2Ok(const Access& c, const std::string& typed);
 // Cancel of Tpass_in2: the port is closed and the main window closes.
 void PassIn2Cancel(const Access& c);
 
-// The longest password the command buffer holds.
-inline constexpr int kPasswordMaxLength = 29;
-
 }  // namespace taviron

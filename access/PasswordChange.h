@@ -6,9 +6,6 @@
 
 namespace taviron {
 
-// The longest user password the switch takes.
-inline constexpr int kUserPasswordMaxLength = 8;
-
 // "Change" of Tpass_set with the new password and its confirmation: true when the switch took
 // it (the dialog closes), false after a refusal (the dialog shows again).
 bool PassSetOk(const Access& c, const std::string& newPassword, const std::string& confirmation);

@@ -4,6 +4,11 @@
 
 namespace taviron {
 
+// The longest password the command buffer holds: what the log-in windows' boxes take.
+inline constexpr int kPasswordMaxLength = 29;
+// The longest user password the switch takes.
+inline constexpr int kUserPasswordMaxLength = 8;
+
 // The controls of a user password window (the log-in window Tpass_in and the re-log-in window
 // Tpass_in2 share this shape): what the windows show is decided in the core.
 struct PasswordWindow {

@@ -4,14 +4,48 @@
 // scripts/test-windows.sh builds both programs and runs these tests in its Wine prefix.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "tests/support/Desktop.h"
 #include "tests/support/Process.h"
 #include "tests/wine/WineWindows.h"
+#include "views/DialogDesigns.h"
 
 namespace taviron::test {
 namespace {
 
 constexpr int kWait = 20000;
+
+// An Intel HEX file of this many data records of 16 bytes, then its end.
+std::string HexFile(int records) {
+  std::string text;
+  char line[64];
+  for (int r = 0; r < records; ++r) {
+    const int address = r * 16;
+    unsigned sum = 16 + ((address >> 8) & 0xFF) + (address & 0xFF);
+    std::snprintf(line, sizeof line, ":10%04X00", address);
+    text += line;
+    for (int i = 0; i < 16; ++i) {
+      const int byte = (r + i) & 0xFF;
+      sum += static_cast<unsigned>(byte);
+      std::snprintf(line, sizeof line, "%02X", byte);
+      text += line;
+    }
+    std::snprintf(line, sizeof line, "%02X\r\n", (0x100 - (sum & 0xFF)) & 0xFF);
+    text += line;
+  }
+  return text + ":00000001FF\r\n";
+}
+
+// A Linux path as Wine's drive Z: shows it.
+std::string OnDriveZ(const std::filesystem::path& path) {
+  std::string windows = "Z:" + path.string();
+  std::replace(windows.begin(), windows.end(), '/', '\\');
+  return windows;
+}
 
 class WindowProgramTest : public ::testing::Test {
  protected:
@@ -21,17 +55,53 @@ class WindowProgramTest : public ::testing::Test {
     ASSERT_TRUE(desktop.Ready());
   }
 
+  // The main window once the refresh that fills it has ended (with the link state in the status
+  // bar) and it has the keyboard.
+  std::optional<ProbedWindow> MainWindowShowing(WineProgram& wine, const std::string& status) {
+    if (!wine.WaitForText("TAVIRON", "StatusBar1", status, kWait)) return std::nullopt;
+    return wine.WaitForActive("TAVIRON", kWait);
+  }
+
+  void Keys(const std::vector<std::string>& keys) {
+    for (const std::string& key : keys)
+      desktop.Keys(key);
+  }
+
   Desktop desktop;
 };
+
+// The design's inputs each follow a label that names them for a screen reader, and its inputs
+// and buttons stand in its order, which is the order Tab visits them in.
+void ExpectAsDesigned(const ProbedWindow& window, const FormDesign& form) {
+  std::vector<std::string> designed;
+  for (const FormRow& row : form.rows) {
+    for (const ControlDesign& c : row.controls) {
+      if (c.kind == ControlKind::kLabel || c.kind == ControlKind::kProgress) continue;
+      designed.emplace_back(c.name);
+      const ProbedControl probed = window.Control(std::string(c.name));
+      EXPECT_EQ(probed.name, c.name) << form.name;
+      if (!c.accessibleName.empty()) {
+        EXPECT_EQ(probed.label, c.accessibleName) << c.name;
+      }
+      if (c.kind == ControlKind::kButton) {
+        EXPECT_EQ(probed.text, c.text) << c.name;
+      }
+    }
+  }
+  std::vector<std::string> shown;
+  for (const ProbedControl& c : window.controls) {
+    if (std::find(designed.begin(), designed.end(), c.name) != designed.end())
+      shown.push_back(c.name);
+  }
+  EXPECT_EQ(shown, designed) << form.name;
+}
 
 TEST_F(WindowProgramTest, StartsWithTheSwitchsValuesAndWritesItsSettingsOnClose) {
   SwitchSim sim({"--fw-version", "02.15", "--port-modes", "36555550", "--relay", "0"});
   WineProgram wine(desktop, sim.Device());
   auto program = wine.Start();
 
-  // The refresh that fills the window ends with the link state in the status bar.
-  ASSERT_TRUE(wine.WaitForText("TAVIRON", "StatusBar1", "Connected", kWait));
-  std::optional<ProbedWindow> main = wine.WaitForActive("TAVIRON", kWait);
+  std::optional<ProbedWindow> main = MainWindowShowing(wine, "Connected");
   ASSERT_TRUE(main);
   wine.Screenshot("main-window");
   EXPECT_EQ(main->Control("Lb_fw_ver").text, "02.15");
@@ -55,13 +125,256 @@ TEST_F(WindowProgramTest, StartsWithTheSwitchsValuesAndWritesItsSettingsOnClose)
   EXPECT_TRUE(seen.Button(2).enabled);
   EXPECT_EQ(seen.Button(4).image, 46);
 
+  // A second copy ends at once with status 1, showing nothing.
+  auto second = wine.Start();
+  EXPECT_EQ(second->Wait(kWait), 1);
+
   // File > Close from the keyboard: the shutdown writes the settings beside the program.
-  desktop.Keys("alt+f");
-  desktop.Keys("c");
+  desktop.Activate(*desktop.WaitForWindow("TAVIRON", kWait));
+  Keys({"alt+f", "c"});
   EXPECT_EQ(program->Wait(kWait), 0);
   const std::string settings = wine.Settings();
   EXPECT_NE(settings.find("[Serial]\nPort=0\n[Log]\nEnable=0\n"), std::string::npos) << settings;
   EXPECT_NE(settings.find("Width=391\n"), std::string::npos) << settings;
+}
+
+// Every dialog, opened from its menu with the keyboard and closed with Escape, then opened again
+// (from its toolbar button where it has one) and closed with a click on its cancelling button.
+TEST_F(WindowProgramTest, EveryDialogOpensFromItsMenuOrButtonAndClosesByKeyOrClick) {
+  SwitchSim sim({"--mac", "00 80 C2 12 34 56"});
+  WineProgram wine(desktop, sim.Device());
+  auto program = wine.Start();
+  ASSERT_TRUE(MainWindowShowing(wine, "Connected"));
+
+  struct Case {
+    const FormDesign& form;
+    std::vector<std::string> menu;  // the keys that open it from the menu
+    int toolButton;                 // 0: opened from the menu again
+    const char* closer;             // the button a click closes it with
+    const char* focused;            // what has the keyboard when it opens
+  };
+  const Case connected[] = {
+      {kAboutForm, {"alt+h", "t"}, 0, "OKButton", "OKButton"},
+      {kPortSetForm, {"alt+s", "p"}, 6, "Button_cancel", "Cmb_port1"},
+      {kFactSetForm, {"alt+s", "d"}, 7, "Button_cancel", "Button_ok"},
+      {kPassSetForm, {"alt+s", "u"}, 8, "Button_cansel", "Ed_pass1"},
+      {kSuperPassInForm, {"alt+m", "e"}, 0, "Button_cansel", "Ed_pass"},
+  };
+  // Behind the maintenance gate, once it has admitted the operator.
+  const Case maintenance[] = {
+      {kFwUpdateForm, {"alt+m", "f"}, 0, "Button2", "Button_ok"},
+      {kThClearForm, {"alt+m", "c"}, 0, "Button_cancel", "Button_ok"},
+      {kMacSetForm, {"alt+m", "m"}, 0, "Button_cancel", "Ed_mac1"},
+  };
+  const Case disconnected[] = {
+      {kSerialSetForm, {"alt+c", "s"}, 3, "Button_cansel", "ComboBox1"},
+  };
+
+  auto operate = [&](const Case& c) {
+    const std::string title(c.form.caption);
+    SCOPED_TRACE(title);
+    Keys(c.menu);
+    std::optional<ProbedWindow> window = wine.WaitForActive(title, kWait);
+    ASSERT_TRUE(window);
+    ExpectAsDesigned(*window, c.form);
+    std::optional<ProbedControl> focused = window->Focused();
+    EXPECT_EQ(focused ? focused->name : "nothing", c.focused);
+    desktop.Keys("Escape");
+    ASSERT_TRUE(wine.WaitUntilGone(title, kWait));
+    ASSERT_TRUE(wine.WaitForActive("TAVIRON", kWait));
+
+    if (c.toolButton != 0) {
+      wine.ClickToolButton(c.toolButton);
+    } else {
+      Keys(c.menu);
+    }
+    window = wine.WaitForActive(title, kWait);
+    ASSERT_TRUE(window);
+    wine.Click(window->Control(c.closer));
+    ASSERT_TRUE(wine.WaitUntilGone(title, kWait));
+    ASSERT_TRUE(wine.WaitForActive("TAVIRON", kWait));
+  };
+
+  for (const Case& c : connected)
+    operate(c);
+
+  // The maintenance password admits the maintenance actions until the next connection.
+  Keys({"alt+m", "e"});
+  ASSERT_TRUE(wine.WaitForActive("Enter Maintenance Password", kWait));
+  desktop.Type("qorplemt");
+  desktop.Keys("Return");
+  ASSERT_TRUE(wine.WaitUntilGone("Enter Maintenance Password", kWait));
+  EXPECT_TRUE(std::filesystem::exists(wine.directory() / "LOG.TXT"));
+  for (const Case& c : maintenance)
+    operate(c);
+  // The MAC address dialog shows the switch's address in its six boxes.
+  Keys({"alt+m", "m"});
+  std::optional<ProbedWindow> mac = wine.WaitForActive("MAC Address Setting", kWait);
+  ASSERT_TRUE(mac);
+  EXPECT_EQ(mac->Control("Ed_mac2").text, "80");
+  EXPECT_EQ(mac->Control("Ed_mac6").text, "56");
+  wine.Screenshot("mac-address");
+  desktop.Keys("Escape");
+  ASSERT_TRUE(wine.WaitUntilGone("MAC Address Setting", kWait));
+
+  wine.ClickToolButton(2);  // COM Port Disconnect
+  ASSERT_TRUE(MainWindowShowing(wine, "Disconnect"));
+  for (const Case& c : disconnected)
+    operate(c);
+
+  Keys({"alt+f", "c"});
+  EXPECT_EQ(program->Wait(kWait), 0);
+}
+
+// Port Setting from the keyboard alone: each list changed with the arrow keys, Return sends one
+// "ps" command per port, and the window shows what the switch then reports.
+TEST_F(WindowProgramTest, PortSettingSendsTheChosenModesOnTheWire) {
+  SwitchSim sim;
+  WineProgram wine(desktop, sim.Device());
+  auto program = wine.Start();
+  ASSERT_TRUE(MainWindowShowing(wine, "Connected"));
+
+  Keys({"alt+s", "p"});
+  ASSERT_TRUE(wine.WaitForActive("Port Setting", kWait));
+  desktop.Keys("Up");  // port 1: Auto to 100Mbps/full
+  desktop.Keys("Tab");
+  desktop.Keys("Down");  // port 2: Auto to Disable
+  desktop.Keys("Return");
+  std::optional<ProbedWindow> done = wine.WaitForActive("Port Setting was Complete", kWait);
+  ASSERT_TRUE(done);
+  EXPECT_TRUE(done->WithText("static", "Setting the port configuration was successful."));
+  desktop.Keys("Return");
+  ASSERT_TRUE(wine.WaitUntilGone("Port Setting was Complete", kWait));
+  EXPECT_TRUE(sim.WaitFor("port-modes", "36555555", kWait));
+  std::vector<std::string> sent;
+  for (const std::string& line : sim.Lines()) {
+    if (line.rfind("ps", 0) == 0) sent.push_back(line);
+  }
+  const std::vector<std::string> expected{"ps\\s0\\s3", "ps\\s1\\s6", "ps\\s2\\s5", "ps\\s3\\s5",
+                                          "ps\\s4\\s5", "ps\\s5\\s5", "ps\\s6\\s5", "ps\\s7\\s5"};
+  EXPECT_EQ(sent, expected);
+  // The refresh that follows reads the ports back.
+  EXPECT_TRUE(wine.WaitForText("TAVIRON", "Lb_link2", "Disable", kWait));
+  EXPECT_TRUE(wine.WaitForText("TAVIRON", "Lb_dup1", "Full", kWait));
+
+  Keys({"alt+f", "c"});
+  EXPECT_EQ(program->Wait(kWait), 0);
+}
+
+// A firmware upload from the maintenance menu: the file chosen in the system's open dialog, the
+// progress shown while the records go out, and the switch reconnected afterwards.
+TEST_F(WindowProgramTest, AFirmwareUploadShowsItsProgressAndEndsRestored) {
+  SwitchSim sim({"--erase-ms", "300", "--restart-ms", "800"});
+  WineProgram wine(desktop, sim.Device());
+  const std::filesystem::path firmware = wine.directory() / "firmware.hex";
+  WriteFile(firmware, HexFile(150));
+  auto program = wine.Start();
+  ASSERT_TRUE(MainWindowShowing(wine, "Connected"));
+
+  Keys({"alt+m", "f"});
+  ASSERT_TRUE(wine.WaitForActive("Enter Maintenance Password", kWait));
+  desktop.Type("qorplemt");
+  desktop.Keys("Return");
+  std::optional<ProbedWindow> dialog = wine.WaitForActive("Firmware Upgrade", kWait);
+  ASSERT_TRUE(dialog);
+  desktop.Keys("alt+o");  // Open(&O)...
+  std::optional<ProbedWindow> open = wine.WaitForActive("Open", kWait);
+  ASSERT_TRUE(open);
+  desktop.Type(OnDriveZ(firmware));
+  desktop.Keys("Return");
+  ASSERT_TRUE(wine.WaitUntilGone("Open", kWait));
+  ASSERT_TRUE(wine.WaitForText("Firmware Upgrade", "Ed_file", OnDriveZ(firmware), kWait));
+
+  desktop.Keys("alt+u");  // &Upload
+  // Part of the way: the bar and the percentage move, and nothing can close the dialog.
+  std::optional<ProbedWindows> midway = wine.WaitUntil(
+      [](const ProbedWindows& w) {
+        std::optional<ProbedWindow> d = w.Titled("Firmware Upgrade");
+        return d && std::atoi(d->Control("ProgressBar1").Extra("position").c_str()) > 20;
+      },
+      kWait);
+  ASSERT_TRUE(midway);
+  const ProbedWindow during = *midway->Titled("Firmware Upgrade");
+  wine.Screenshot("firmware-upload");
+  EXPECT_EQ(during.Control("Lb_update").text, "Firmware Upgrading......");
+  EXPECT_EQ(during.Control("ProgressBar1").Extra("maximum"), "4096");
+  EXPECT_FALSE(during.Control("Button2").Enabled());
+  EXPECT_FALSE(during.Control("Button_ok").Enabled());
+
+  ASSERT_TRUE(wine.WaitForText("Firmware Upgrade", "Lb_update",
+                               "Firmware Upgrade:Restoration was completed.", 60000));
+  std::optional<ProbedWindow> after = wine.Look().Titled("Firmware Upgrade");
+  ASSERT_TRUE(after);
+  EXPECT_EQ(after->Control("Lb_per").text, "100");
+  EXPECT_EQ(sim.State("loads"), "1");
+  // The switch came back; the dialog closes and the main window shows it connected.
+  ASSERT_TRUE(wine.WaitUntil(
+      [](const ProbedWindows& w) {
+        std::optional<ProbedWindow> d = w.Titled("Firmware Upgrade");
+        return d && d->Control("Button2").Enabled();
+      },
+      kWait));
+  wine.Click(wine.Look().Titled("Firmware Upgrade")->Control("Button2"));
+  EXPECT_TRUE(MainWindowShowing(wine, "Connected"));
+
+  Keys({"alt+f", "c"});
+  EXPECT_EQ(program->Wait(kWait), 0);
+}
+
+// Disconnect and Connect from the toolbar; the switch now wants a password that the program does
+// not know, so the re-log-in window asks, refuses a wrong one and takes the right one.
+TEST_F(WindowProgramTest, ConnectAsksAgainInTheReLogInWindow) {
+  SwitchSim sim;
+  WineProgram wine(desktop, sim.Device());
+  auto program = wine.Start();
+  ASSERT_TRUE(MainWindowShowing(wine, "Connected"));
+
+  wine.ClickToolButton(2);  // COM Port Disconnect
+  std::optional<ProbedWindow> main = MainWindowShowing(wine, "Disconnect");
+  ASSERT_TRUE(main);
+  EXPECT_EQ(main->Control("Lb_fw_ver").text, "--.--");
+  EXPECT_EQ(main->Control("Lb_link1").text, "Communication Error");
+  EXPECT_TRUE(wine.Look().Button(1).enabled);
+
+  sim.Control("set password pw");
+  wine.ClickToolButton(1);  // COM Port Connect
+  std::optional<ProbedWindow> login = wine.WaitForActive("Enter Password", kWait);
+  ASSERT_TRUE(login);
+  ExpectAsDesigned(*login, kPassIn2Form);
+  EXPECT_TRUE(login->Control("Ed_pass2").Is('p'));
+  desktop.Type("wrong");
+  desktop.Keys("Return");
+  ASSERT_TRUE(wine.WaitForText("Enter Password", "Label1", "Password is incorrect.", kWait));
+  EXPECT_EQ(wine.Look().Titled("Enter Password")->Control("Label2").text,
+            "Please retype the password.");
+  desktop.Type("pw");
+  desktop.Keys("Return");
+  ASSERT_TRUE(wine.WaitUntilGone("Enter Password", kWait));
+  EXPECT_TRUE(MainWindowShowing(wine, "Connected"));
+  EXPECT_EQ(sim.State("logged-in"), "1");
+
+  Keys({"alt+f", "c"});
+  EXPECT_EQ(program->Wait(kWait), 0);
+}
+
+// A switch that wants its password from the start: the log-in window comes first, and the main
+// window opens once the switch took the password.
+TEST_F(WindowProgramTest, TheLogInWindowComesFirstWhenTheSwitchWantsAPassword) {
+  SwitchSim sim({"--password", "pw"});
+  WineProgram wine(desktop, sim.Device());
+  auto program = wine.Start();
+
+  std::optional<ProbedWindow> login = wine.WaitForActive("Enter Password", kWait);
+  ASSERT_TRUE(login);
+  ExpectAsDesigned(*login, kPassInForm);
+  EXPECT_EQ(login->Control("Label1").text, "Please type your password.");
+  wine.Screenshot("log-in");
+  desktop.Type("pw");
+  desktop.Keys("Return");
+  EXPECT_TRUE(MainWindowShowing(wine, "Connected"));
+
+  Keys({"alt+f", "c"});
+  EXPECT_EQ(program->Wait(kWait), 0);
 }
 
 }  // namespace

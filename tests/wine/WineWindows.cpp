@@ -121,10 +121,18 @@ std::unique_ptr<Process> WineProgram::Start() {
 }
 
 ProbedWindows WineProgram::Look() const {
-  Process probe({"/usr/bin/wine", WindowsBinary("taviron-probe.exe").string()},
-                {{"DISPLAY", desktop_.Display()}});
+  if (probe_ && probe_->Running()) {
+    probe_->WriteLine("look");
+  } else {
+    probe_ = std::make_unique<Process>(
+        std::vector<std::string>{"/usr/bin/wine", WindowsBinary("taviron-probe.exe").string(),
+                                 "--serve"},
+        std::map<std::string, std::string>{{"DISPLAY", desktop_.Display()}});
+  }
   ProbedWindows seen;
-  while (std::optional<std::string> line = probe.ReadLine(10000)) {
+  while (std::optional<std::string> line = probe_->ReadLine(10000)) {
+    if (!line->empty() && line->back() == '\r') line->pop_back();
+    if (*line == "end") break;
     std::vector<std::string> f = Fields(*line);
     if (f[0] == "W" && f.size() >= 6) {
       ProbedWindow w;
@@ -154,7 +162,6 @@ ProbedWindows WineProgram::Look() const {
       seen.toolbar.push_back(b);
     }
   }
-  probe.Wait(10000);
   return seen;
 }
 

@@ -104,6 +104,8 @@ class WineProgram {
   Desktop& desktop_;
   TempDir dir_;
   std::string device_;
+  // The probe, started once and asked again for each look.
+  mutable std::unique_ptr<Process> probe_;
 };
 
 }  // namespace taviron::test

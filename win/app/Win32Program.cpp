@@ -3,8 +3,20 @@
 #include <commdlg.h>
 
 #include "access/Login.h"
+#include "win/access/Pass_in.h"
+#include "win/access/Pass_in2.h"
+#include "win/access/Pass_set.h"
+#include "win/access/Super_pass_in.h"
 #include "win/common/MessagePump.h"
+#include "win/common/Win32Form.h"
 #include "win/common/Win32Text.h"
+#include "win/config/AboutBox.h"
+#include "win/config/Fact_set.h"
+#include "win/config/Mac_set.h"
+#include "win/config/Port_set.h"
+#include "win/config/Serial_set.h"
+#include "win/config/Th_clear.h"
+#include "win/firmware/Fw_update.h"
 #include "win/monitor/MainWindow.h"
 
 namespace taviron {
@@ -58,7 +70,18 @@ Win32Program::Win32Program(HINSTANCE instance, SerialPort& port, Clock& clock,
 Win32Program::~Win32Program() {
   if (dismissTimer_ != 0) ::KillTimer(nullptr, dismissTimer_);
   dismissing = nullptr;
+  passIn2_.reset();
+  macSet_.reset();
+  superPassIn_.reset();
+  aboutBox_.reset();
+  thClear_.reset();
+  fwUpdate_.reset();
+  serialSet_.reset();
+  passSet_.reset();
+  factSet_.reset();
+  portSet_.reset();
   mainWindow_.reset();
+  passIn_.reset();
 }
 
 void CALLBACK Win32Program::DismissTick(HWND, UINT, UINT_PTR, DWORD) {
@@ -66,12 +89,31 @@ void CALLBACK Win32Program::DismissTick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void Win32Program::Create() {
-  runner_.Run([this] { mainWindow_ = std::make_unique<TForm_MainWindow>(*this); });
+  // In their fixed order; a close asked for meanwhile waits until all exist.
+  runner_.Run([this] {
+    passIn_ = std::make_unique<Tpass_in>(*this);
+    mainWindow_ = std::make_unique<TForm_MainWindow>(*this);
+    HWND main = mainWindow_->hwnd();
+    portSet_ = std::make_unique<Tport_set>(*this, main);
+    factSet_ = std::make_unique<Tfact_set>(*this, main);
+    passSet_ = std::make_unique<Tpass_set>(*this, main);
+    serialSet_ = std::make_unique<Tserial_set>(*this, main);
+    fwUpdate_ = std::make_unique<Tfw_update>(*this, main);
+    thClear_ = std::make_unique<Tth_clear>(*this, main);
+    aboutBox_ = std::make_unique<TAboutBox>(*this, main);
+    superPassIn_ = std::make_unique<Tsuper_pass_in>(*this, main);
+    macSet_ = std::make_unique<Tmac_set>(*this, main);
+    passIn2_ = std::make_unique<Tpass_in2>(*this, main);
+  });
 }
 
 bool Win32Program::Start() {
   if (closed_) return false;
-  ShowMainWindow();
+  if (LoginNeeded(core_)) {
+    passIn_->ShowAlone();
+  } else {
+    ShowMainWindow();
+  }
   return true;
 }
 
@@ -81,12 +123,22 @@ void Win32Program::ShowMainWindow() {
 
 void Win32Program::CloseLogInWindow() {
   // The log-in window is the program's first window: with it the program ends.
+  if (passIn_) passIn_->Hide();
   core_.log.ReleaseStream();
   ::PostQuitMessage(0);
 }
 
 bool Win32Program::IsOwnWindow(HWND window) const {
-  return mainWindow_ && window == mainWindow_->hwnd();
+  if (window == nullptr) return false;
+  if (mainWindow_ && window == mainWindow_->hwnd()) return true;
+  if (passIn_ && window == passIn_->hwnd()) return true;
+  const Win32Form* forms[] = {portSet_.get(),  factSet_.get(), passSet_.get(),  serialSet_.get(),
+                              fwUpdate_.get(), thClear_.get(), aboutBox_.get(), superPassIn_.get(),
+                              macSet_.get(),   passIn2_.get()};
+  for (const Win32Form* form : forms) {
+    if (form != nullptr && form->hwnd() == window) return true;
+  }
+  return false;
 }
 
 bool Win32Program::InputPasses(HWND window) const {
@@ -109,7 +161,10 @@ HWND Win32Program::BoxOwner() const {
 
 void Win32Program::DismissAwaited() {
   if (!runner_.ClosePending()) return;
+  // A box of the system first, then the innermost of the program's own dialogs, as Escape
+  // would (a dialog at work decides for itself whether it can go).
   ::EnumThreadWindows(::GetCurrentThreadId(), &CancelSystemBox, reinterpret_cast<LPARAM>(this));
+  if (!Win32Form::Shown().empty()) Win32Form::Shown().back()->Cancelled();
 }
 
 void Win32Program::MessageBox(std::string_view text, std::string_view caption) {
@@ -123,16 +178,60 @@ void Win32Program::MainViewChanged() {
 }
 
 void Win32Program::ProcessMessages() {
+  if (factSet_ && ::IsWindowVisible(factSet_->hwnd())) factSet_->Render();
+  if (fwUpdate_ && ::IsWindowVisible(fwUpdate_->hwnd())) fwUpdate_->Render();
   HandleWaitingMessages();
 }
 
-void Win32Program::ShowReLogin() {}
+void Win32Program::ShowReLogin() {
+  passIn2_->Exec();
+}
 
-void Win32Program::ShowMaintenancePassword() {}
+void Win32Program::ShowMaintenancePassword() {
+  superPassIn_->Exec();
+}
 
-void Win32Program::ShowDialog(Dialog) {}
+void Win32Program::ShowDialog(Dialog dialog) {
+  switch (dialog) {
+    case Dialog::kPortSetting:
+      portSet_->FormShow();
+      portSet_->RunModal();
+      break;
+    case Dialog::kDefaultSetting:
+      factSet_->FormShow();
+      factSet_->RunModal();
+      break;
+    case Dialog::kUserPassword:
+      passSet_->FormShow();
+      passSet_->RunModal();
+      break;
+    case Dialog::kComPortSetting:
+      serialSet_->FormShow();
+      serialSet_->RunModal();
+      break;
+    case Dialog::kAbout:
+      aboutBox_->FormShow();
+      aboutBox_->RunModal();
+      break;
+    case Dialog::kSurgeCounterClear:
+      thClear_->FormShow();
+      thClear_->RunModal();
+      break;
+    case Dialog::kMacAddress:
+      macSet_->FormShow();
+      macSet_->RunModal();
+      break;
+    case Dialog::kFirmwareUpgrade:
+      fwUpdate_->FormShow();
+      fwUpdate_->RunModal();
+      break;
+  }
+}
 
-void Win32Program::DialogChanged(Dialog) {}
+void Win32Program::DialogChanged(Dialog dialog) {
+  if (dialog == Dialog::kFirmwareUpgrade && fwUpdate_) fwUpdate_->Render();
+  if (dialog == Dialog::kDefaultSetting && factSet_) factSet_->Render();
+}
 
 std::string Win32Program::AskFile(bool save, std::string_view filter) {
   // "name|pattern|name|pattern" becomes the dialog's pairs of texts, each ended by a NUL.

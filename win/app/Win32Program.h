@@ -16,6 +16,18 @@
 namespace taviron {
 
 class TForm_MainWindow;
+class Tpass_in;
+class Tpass_in2;
+class Tsuper_pass_in;
+class Tport_set;
+class Tfact_set;
+class Tpass_set;
+class Tserial_set;
+class Tth_clear;
+class TAboutBox;
+class Tmac_set;
+class Tfw_update;
+class Win32Form;
 
 // The window program on Windows: the core's state, the windows (created once, in their fixed
 // order) and the rules every operator command runs under, with the system's own windows and
@@ -70,7 +82,18 @@ class Win32Program : public Frontend, public Win32Host {
   Configurator core_;
   CommandRunner runner_;
   InputGate gate_;
+  std::unique_ptr<Tpass_in> passIn_;
   std::unique_ptr<TForm_MainWindow> mainWindow_;
+  std::unique_ptr<Tport_set> portSet_;
+  std::unique_ptr<Tfact_set> factSet_;
+  std::unique_ptr<Tpass_set> passSet_;
+  std::unique_ptr<Tserial_set> serialSet_;
+  std::unique_ptr<Tfw_update> fwUpdate_;
+  std::unique_ptr<Tth_clear> thClear_;
+  std::unique_ptr<TAboutBox> aboutBox_;
+  std::unique_ptr<Tsuper_pass_in> superPassIn_;
+  std::unique_ptr<Tmac_set> macSet_;
+  std::unique_ptr<Tpass_in2> passIn2_;
   bool closed_ = false;
   UINT_PTR dismissTimer_ = 0;
 };

@@ -15,6 +15,7 @@
 #include "win/common/Dpi.h"
 #include "win/common/MessagePump.h"
 #include "win/common/Resources.h"
+#include "win/common/Unexpected.h"
 #include "win/common/Win32Host.h"
 #include "win/common/Win32Text.h"
 
@@ -410,7 +411,9 @@ void TForm_MainWindow::Chosen(MenuCommand command) {
 LRESULT CALLBACK TForm_MainWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<TForm_MainWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
+  LRESULT result = 0;
+  Guarded([&] { result = self->Handle(message, wParam, lParam); });
+  return result;
 }
 
 LRESULT TForm_MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

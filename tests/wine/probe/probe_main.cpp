@@ -9,12 +9,15 @@
 //   C  name  class  text  flags  x y width height  label  extra
 //   B  ToolButtonN  flags  image  width height
 // flags: v visible, e enabled, f has the keyboard focus, a active window, p password box,
-// d default button. A line break in a text reads as "\n".
+// d default button. A line break in a text reads as "\n". The lines end with "end". With
+// --serve it stays and looks again at each line "look" on its standard input, until it ends.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstring>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -97,7 +100,17 @@ std::string Place(HWND window) {
 std::string LabelOf(HWND control) {
   for (HWND before = ::GetWindow(control, GW_HWNDPREV); before != nullptr;
        before = ::GetWindow(before, GW_HWNDPREV)) {
-    if (ClassOf(before) == "static") return TextOf(before);
+    if (ClassOf(before) == "static") {
+      std::string text = TextOf(before);
+      if (::GetWindowLongW(before, GWL_STYLE) & SS_NOPREFIX) return text;
+      // The mnemonic's marker is not read out: "COM &Port" names "COM Port".
+      std::string name;
+      for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        name += text[i];
+      }
+      return name;
+    }
     LONG style = ::GetWindowLongW(before, GWL_STYLE);
     if ((style & (WS_GROUP | WS_TABSTOP)) == (WS_GROUP | WS_TABSTOP)) break;
   }
@@ -188,14 +201,12 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM lParam) {
   return TRUE;
 }
 
-}  // namespace
-
-int main() {
+void Look() {
   Found found;
   ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&found));
   if (found.target.process == 0) {
-    std::printf("none\n");
-    return 1;
+    std::printf("end\n");
+    return;
   }
   found.target.gui.cbSize = sizeof found.target.gui;
   ::GetGUIThreadInfo(found.target.thread, &found.target.gui);
@@ -206,6 +217,23 @@ int main() {
     std::printf("W\t%s\t%s\t%s\t%s\t%s\n", Name(window).c_str(), ClassOf(window).c_str(),
                 TextOf(window).c_str(), Flags(window, found.target).c_str(), Place(window).c_str());
     ::EnumChildWindows(window, &PrintControl, reinterpret_cast<LPARAM>(&found.target));
+  }
+  std::printf("end\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool serve = argc > 1 && std::strcmp(argv[1], "--serve") == 0;
+  Look();
+  std::fflush(stdout);
+  if (!serve) return 0;
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line != "look") continue;
+    Look();
+    std::fflush(stdout);
   }
   return 0;
 }

@@ -1,0 +1,38 @@
+#include "win/config/Fact_set.h"
+
+#include "config/DefaultSetting.h"
+#include "program/CommandRunner.h"
+#include "program/Configurator.h"
+#include "views/DialogDesigns.h"
+#include "win/common/Win32Host.h"
+
+namespace taviron {
+
+Tfact_set::Tfact_set(Win32Host& host, HWND owner) : Win32Form(host, kFactSetForm, owner) {}
+
+void Tfact_set::Render() {
+  const DefaultSettingWindow& w = host_.core().factSet;
+  SetText("Label1", w.Label1);
+  SetText("Label4", w.Label4);
+  SetVisible("Button_ok", w.buttonsVisible);
+  SetVisible("Button_cancel", w.buttonsVisible);
+}
+
+void Tfact_set::FormShow() {
+  FactSetShow(host_.core());
+  Render();
+  Focus("Button_ok");
+}
+
+void Tfact_set::Clicked(std::string_view button) {
+  if (button == "Button_ok") Button_okClick();
+  if (button == "Button_cancel") End(kCancel);
+}
+
+void Tfact_set::Button_okClick() {
+  host_.runner().Working([this] { FactSetYes(host_.core()); });
+  Render();
+  End(kOk);
+}
+
+}  // namespace taviron
