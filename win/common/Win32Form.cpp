@@ -158,7 +158,9 @@ void Win32Form::Build() {
       switch (d.kind) {
         case ControlKind::kLabel: {
           const bool mnemonic = d.text.find('&') != std::string_view::npos;
-          DWORD style = visible | (d.align == Alignment::kRight ? SS_RIGHT : SS_LEFT);
+          // One line, in the middle of its row.
+          DWORD style =
+              visible | SS_CENTERIMAGE | (d.align == Alignment::kRight ? SS_RIGHT : SS_LEFT);
           if (!mnemonic) style |= SS_NOPREFIX;
           control = make(L"STATIC", Wide(d.text), style, 0, id);
           lastLabel = WithoutMnemonic(d.text);

@@ -354,16 +354,20 @@ void TForm_MainWindow::Render() {
 }
 
 void TForm_MainWindow::ShowAtSavedBounds() {
+  // The saved bounds are pixels at 96 dots per inch, as the window is designed: on a monitor of
+  // another scale the window keeps its size to the eye.
   const WindowBounds& saved = host_.core().mainWindowBounds;
-  const int width = std::min(saved.width, Scaled(kMainDesignedWidth, dpi_));
-  const int height = std::min(saved.height, Scaled(kMainDesignedHeight, dpi_));
-  RECT wanted{saved.left, saved.top, saved.left + width, saved.top + height};
+  const int width = std::min(Scaled(saved.width, dpi_), Scaled(kMainDesignedWidth, dpi_));
+  const int height = std::min(Scaled(saved.height, dpi_), Scaled(kMainDesignedHeight, dpi_));
+  const int left = Scaled(saved.left, dpi_);
+  const int top = Scaled(saved.top, dpi_);
+  RECT wanted{left, top, left + width, top + height};
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   ::GetMonitorInfoW(::MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& work = monitor.rcWork;
   WindowBounds placed =
-      PlacedWithin({saved.top, saved.left, width, height},
+      PlacedWithin({top, left, width, height},
                    {work.top, work.left, work.right - work.left, work.bottom - work.top});
   ::SetWindowPos(window_, nullptr, placed.left, placed.top, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -385,7 +389,9 @@ WindowBounds TForm_MainWindow::CurrentBounds() const {
   } else {
     ::GetWindowRect(window_, &r);
   }
-  return WindowBounds{r.top, r.left, r.right - r.left, r.bottom - r.top};
+  auto designed = [this](int pixels) { return ::MulDiv(pixels, kDesignDpi, dpi_); };
+  return WindowBounds{designed(r.top), designed(r.left), designed(r.right - r.left),
+                      designed(r.bottom - r.top)};
 }
 
 void TForm_MainWindow::Close() {
