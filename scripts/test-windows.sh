@@ -180,6 +180,15 @@ check "taviron.exe imports only system libraries" test -z "$(others)"
 check "taviron.exe carries its manifest, icon and version" \
   grep -qa "Microsoft.Windows.Common-Controls" "$build/bin/taviron.exe"
 
+say "release zip"
+release_status=0
+"$root/scripts/release-windows.sh" >"$work/release.log" 2>&1 || release_status=$?
+tail -1 "$work/release.log"
+listing=$(cmake -E tar tf "$build"/release/taviron-*-windows-x64.zip 2>/dev/null || true)
+check "the release zip is made (log: $work/release.log)" test "$release_status" -eq 0
+check "the release zip holds taviron.exe and taviron-cli.exe" \
+  test "$(echo "$listing" | grep -cE '/taviron(-cli)?\.exe$')" -eq 2
+
 say "taviron.exe on a virtual display, operated through the X server"
 started=$(seconds)
 window_status=0
