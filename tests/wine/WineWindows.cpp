@@ -207,17 +207,35 @@ void WineProgram::Click(const ProbedControl& control) {
   desktop_.ClickAt(control.CentreX(), control.CentreY());
 }
 
-void WineProgram::ClickToolButton(int number) {
+std::optional<std::pair<int, int>> WineProgram::ToolButtonPlace(int number) const {
   ProbedWindows seen = Look();
   std::optional<ProbedWindow> main = seen.Titled("TAVIRON");
-  if (!main) return;
+  if (!main) return std::nullopt;
   ProbedControl bar = main->Control("ToolBar1");
   // The buttons stand side by side from the bar's left edge, all of one size.
   for (std::size_t i = 0; i < seen.toolbar.size(); ++i) {
     const ProbedButton& b = seen.toolbar[i];
     if (b.name != "ToolButton" + std::to_string(number)) continue;
-    desktop_.ClickAt(bar.x + static_cast<int>(i) * b.width + b.width / 2, bar.y + bar.height / 2);
+    return std::make_pair(bar.x + static_cast<int>(i) * b.width + b.width / 2,
+                          bar.y + bar.height / 2);
   }
+  return std::nullopt;
+}
+
+void WineProgram::ClickToolButton(int number) {
+  if (std::optional<std::pair<int, int>> place = ToolButtonPlace(number))
+    desktop_.ClickAt(place->first, place->second);
+}
+
+void WineProgram::HoverToolButton(int number) {
+  std::optional<std::pair<int, int>> place = ToolButtonPlace(number);
+  if (!place) return;
+  // Onto the button from beside it, as a hand moves.
+  desktop_.Xdotool(
+      {"mousemove", "--sync", std::to_string(place->first - 6), std::to_string(place->second)});
+  Pause(100);
+  desktop_.Xdotool(
+      {"mousemove", "--sync", std::to_string(place->first), std::to_string(place->second)});
 }
 
 void WineProgram::Screenshot(const std::string& name) const {

@@ -93,6 +93,8 @@ class WineProgram {
   void Click(const ProbedControl& control);
   // A click on the toolbar button (its place from the toolbar's own).
   void ClickToolButton(int number);
+  // The pointer comes to rest on the toolbar button.
+  void HoverToolButton(int number);
 
   // What the display shows, saved as a PNG file beside the test's other output.
   void Screenshot(const std::string& name) const;
@@ -106,6 +108,9 @@ class WineProgram {
   std::string device_;
   // The probe, started once and asked again for each look.
   mutable std::unique_ptr<Process> probe_;
+
+  // The middle of the toolbar button, or none.
+  std::optional<std::pair<int, int>> ToolButtonPlace(int number) const;
 };
 
 }  // namespace taviron::test

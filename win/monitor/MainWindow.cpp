@@ -167,10 +167,8 @@ void TForm_MainWindow::BuildToolbar() {
   ::SendMessageW(toolbar_, TB_SETMAXTEXTROWS, 0, 0);
   LoadImages();
   std::vector<TBBUTTON> buttons;
-  static std::vector<std::wstring> hints;
-  hints.clear();
   for (const ToolButtonDesign& design : kToolbar)
-    hints.push_back(Wide(design.hint));
+    hints_.push_back(Wide(design.hint));
   for (std::size_t i = 0; i < std::size(kToolbar); ++i) {
     const ToolButtonDesign& design = kToolbar[i];
     TBBUTTON button{};
@@ -178,7 +176,7 @@ void TForm_MainWindow::BuildToolbar() {
     button.idCommand = CommandId(design.command);
     button.fsState = TBSTATE_ENABLED;
     button.fsStyle = BTNS_BUTTON;
-    button.iString = reinterpret_cast<INT_PTR>(hints[i].c_str());
+    button.iString = reinterpret_cast<INT_PTR>(hints_[i].c_str());
     buttons.push_back(button);
   }
   ::SendMessageW(toolbar_, TB_ADDBUTTONSW, buttons.size(),
@@ -432,6 +430,18 @@ LRESULT TForm_MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // A shortcut runs its command only while its menu item can be chosen.
       if (HIWORD(wParam) == 1 && !MenuCommandEnabled(host_.core().view, command)) return 0;
       Chosen(command);
+      return 0;
+    }
+    case WM_NOTIFY: {
+      // The toolbar's tooltips: each button's hint.
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header->code != TTN_GETDISPINFOW) break;
+      auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+      for (std::size_t i = 0; i < std::size(kToolbar); ++i) {
+        if (static_cast<UINT_PTR>(CommandId(kToolbar[i].command)) != header->idFrom) continue;
+        tip->lpszText = const_cast<wchar_t*>(hints_[i].c_str());
+        tip->hinst = nullptr;
+      }
       return 0;
     }
     case WM_SHOWWINDOW:

@@ -80,6 +80,8 @@ class TForm_MainWindow {
   };
   std::vector<Value> values_;
   HWND label6_ = nullptr;
+  // The toolbar buttons' hints, their texts and tooltips.
+  std::vector<std::wstring> hints_;
   std::wstring statusShown_;
 };
 
