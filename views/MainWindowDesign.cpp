@@ -3,6 +3,7 @@
 namespace taviron {
 
 bool MenuCommandEnabled(const MainView& view, MenuCommand command) {
+  if (command == MenuCommand::kNone) return false;  // a separator
   for (const MenuDesign& menu : kMainMenu) {
     for (const MenuItemDesign& item : menu.items) {
       if (item.command != command) continue;
