@@ -349,8 +349,19 @@ void Win32Form::Layout() {
       if (fields && p.item->design->stretch && stretchers > 0) width += spare / stretchers;
       if (alone) width = available;
       if (design_.grid && fields && i + 1 == rows[r].size()) width = left + available - x;
-      const int y = top + (height - p.height) / 2;
-      ::SetWindowPos(p.item->window, nullptr, x, y, width, p.height, SWP_NOZORDER | SWP_NOACTIVATE);
+      // A label stands as high as its row, its line in the middle. A list's height is what it
+      // shows when it drops down.
+      const bool label = p.item->design->kind == ControlKind::kLabel;
+      const int controlHeight = label ? height : p.height;
+      const int y = top + (height - controlHeight) / 2;
+      int windowHeight = controlHeight;
+      if (p.item->design->kind == ControlKind::kList) {
+        const auto count = static_cast<int>(::SendMessageW(p.item->window, CB_GETCOUNT, 0, 0));
+        const auto item = static_cast<int>(::SendMessageW(p.item->window, CB_GETITEMHEIGHT, 0, 0));
+        windowHeight += item * std::clamp(count, 1, 12) + scaled(4);
+      }
+      ::SetWindowPos(p.item->window, nullptr, x, y, width, windowHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
       x += width + spacing;
     }
     top += height + spacing;
