@@ -52,10 +52,10 @@ struct FormRow {
 };
 
 struct FormDesign {
-  std::string_view name;         // the window's name ("port_set")
-  std::string_view windowClass;  // its form class ("Tport_set")
-  std::string_view caption;
-  std::span<const FormRow> rows;
+  std::string_view name = {};         // the window's name ("port_set")
+  std::string_view windowClass = {};  // its form class ("Tport_set")
+  std::string_view caption = {};
+  std::span<const FormRow> rows = {};
   bool grid = false;         // the field rows' controls stand in columns
   bool closeBox = true;      // false: it closes through its buttons only
   bool programIcon = false;  // the program's icon, in a sunken panel, left of the field rows

@@ -18,6 +18,9 @@ namespace taviron::test {
 namespace {
 
 constexpr int kWait = 20000;
+// The program's first window: Wine starts its own services with the first program of a session,
+// which takes a while on a loaded machine.
+constexpr int kStartWait = 60000;
 
 // An Intel HEX file of this many data records of 16 bytes, then its end.
 std::string HexFile(int records) {
@@ -60,9 +63,21 @@ class WindowProgramTest : public ::testing::Test {
 
   // The main window once the refresh that fills it has ended (with the link state in the status
   // bar) and it has the keyboard.
-  std::optional<ProbedWindow> MainWindowShowing(WineProgram& wine, const std::string& status) {
-    if (!wine.WaitForText("TAVIRON", "StatusBar1", status, kWait)) return std::nullopt;
-    return wine.WaitForActive("TAVIRON", kWait);
+  std::optional<ProbedWindow> MainWindowShowing(WineProgram& wine, const std::string& status,
+                                                int timeoutMs = kWait, SwitchSim* sim = nullptr) {
+    std::optional<ProbedWindow> main;
+    if (wine.WaitForText("TAVIRON", "StatusBar1", status, timeoutMs))
+      main = wine.WaitForActive("TAVIRON", kWait);
+    if (!main) {
+      std::string heard;
+      if (sim != nullptr) {
+        for (const std::string& line : sim->Lines())
+          heard += line + " ";
+      }
+      ADD_FAILURE() << "no main window showing " << status << "; taviron.exe " << wine.Running()
+                    << "; the switch heard: " << heard << "; " << wine.Look().Summary();
+    }
+    return main;
   }
 
   void Keys(const std::vector<std::string>& keys) {
@@ -106,7 +121,7 @@ TEST_F(WindowProgramTest, StartsWithTheSwitchsValuesAndWritesItsSettingsOnClose)
   WineProgram wine(desktop(), sim.Device());
   auto program = wine.Start();
 
-  std::optional<ProbedWindow> main = MainWindowShowing(wine, "Connected");
+  std::optional<ProbedWindow> main = MainWindowShowing(wine, "Connected", kStartWait, &sim);
   ASSERT_TRUE(main);
   wine.Screenshot("main-window");
   EXPECT_EQ(main->Control("Lb_fw_ver").text, "02.15");
@@ -160,7 +175,7 @@ TEST_F(WindowProgramTest, EveryDialogOpensFromItsMenuOrButtonAndClosesByKeyOrCli
   SwitchSim sim({"--mac", "00 80 C2 12 34 56"});
   WineProgram wine(desktop(), sim.Device());
   auto program = wine.Start();
-  ASSERT_TRUE(MainWindowShowing(wine, "Connected"));
+  ASSERT_TRUE(MainWindowShowing(wine, "Connected", kStartWait, &sim));
 
   struct Case {
     const FormDesign& form;
@@ -256,7 +271,7 @@ TEST_F(WindowProgramTest, PortSettingSendsTheChosenModesOnTheWire) {
   SwitchSim sim;
   WineProgram wine(desktop(), sim.Device());
   auto program = wine.Start();
-  ASSERT_TRUE(MainWindowShowing(wine, "Connected"));
+  ASSERT_TRUE(MainWindowShowing(wine, "Connected", kStartWait, &sim));
 
   Keys({"alt+s", "p"});
   ASSERT_TRUE(wine.WaitForActive("Port Setting", kWait));
@@ -309,7 +324,7 @@ TEST_F(WindowProgramTest, AFirmwareUploadShowsItsProgressAndEndsRestored) {
   const std::filesystem::path firmware = wine.directory() / "firmware.hex";
   WriteFile(firmware, HexFile(150));
   auto program = wine.Start();
-  ASSERT_TRUE(MainWindowShowing(wine, "Connected"));
+  ASSERT_TRUE(MainWindowShowing(wine, "Connected", kStartWait, &sim));
 
   Keys({"alt+m", "f"});
   ASSERT_TRUE(wine.WaitForActive("Enter Maintenance Password", kWait));
@@ -374,7 +389,7 @@ TEST_F(WindowProgramTest, ACloseDuringAResetWaitsForItsEnd) {
   SwitchSim sim({"--restart-ms", "800"});
   WineProgram wine(desktop(), sim.Device());
   auto program = wine.Start();
-  ASSERT_TRUE(MainWindowShowing(wine, "Connected"));
+  ASSERT_TRUE(MainWindowShowing(wine, "Connected", kStartWait, &sim));
 
   Keys({"alt+s", "e"});  // Setting > Reset
   ASSERT_TRUE(sim.WaitFor("restarts", "1", kWait));
@@ -398,7 +413,7 @@ TEST_F(WindowProgramTest, ConnectAsksAgainInTheReLogInWindow) {
   SwitchSim sim;
   WineProgram wine(desktop(), sim.Device());
   auto program = wine.Start();
-  ASSERT_TRUE(MainWindowShowing(wine, "Connected"));
+  ASSERT_TRUE(MainWindowShowing(wine, "Connected", kStartWait, &sim));
 
   wine.ClickToolButton(2);  // COM Port Disconnect
   std::optional<ProbedWindow> main = MainWindowShowing(wine, "Disconnect");
@@ -435,14 +450,14 @@ TEST_F(WindowProgramTest, TheLogInWindowComesFirstWhenTheSwitchWantsAPassword) {
   WineProgram wine(desktop(), sim.Device());
   auto program = wine.Start();
 
-  std::optional<ProbedWindow> login = wine.WaitForActive("Enter Password", kWait);
+  std::optional<ProbedWindow> login = wine.WaitForActive("Enter Password", kStartWait);
   ASSERT_TRUE(login);
   ExpectAsDesigned(*login, kPassInForm);
   EXPECT_EQ(login->Control("Label1").text, "Please type your password.");
   wine.Screenshot("log-in");
   desktop().Type("pw");
   desktop().Keys("Return");
-  EXPECT_TRUE(MainWindowShowing(wine, "Connected"));
+  EXPECT_TRUE(MainWindowShowing(wine, "Connected", kStartWait, &sim));
 
   Keys({"alt+f", "c"});
   EXPECT_EQ(program->Wait(kWait), 0);
@@ -454,7 +469,7 @@ TEST_F(WindowProgramTest, APortThatWillNotOpenIsReportedAndTheWindowStartsDiscon
   WineProgram wine(desktop(), "/nonexistent/tty-taviron");
   auto program = wine.Start();
 
-  std::optional<ProbedWindow> failed = wine.WaitForActive("TAVIRON starting failed", kWait);
+  std::optional<ProbedWindow> failed = wine.WaitForActive("TAVIRON starting failed", kStartWait);
   ASSERT_TRUE(failed);
   bool said = false;
   for (const ProbedControl& c : failed->controls)
@@ -485,7 +500,7 @@ TEST_F(WindowProgramTest, TheEndOfTheSessionRunsTheShutdown) {
   SwitchSim sim;
   WineProgram wine(desktop(), sim.Device());
   auto program = wine.Start();
-  ASSERT_TRUE(MainWindowShowing(wine, "Connected"));
+  ASSERT_TRUE(MainWindowShowing(wine, "Connected", kStartWait, &sim));
 
   Process end({"/usr/bin/wine", "wineboot", "--end-session"}, {{"DISPLAY", desktop().Display()}});
   end.Wait(kWait);

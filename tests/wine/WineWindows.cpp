@@ -86,6 +86,18 @@ std::optional<ProbedWindow> ProbedWindows::Active() const {
   return std::nullopt;
 }
 
+std::string ProbedWindows::Summary() const {
+  std::string text;
+  for (const ProbedWindow& w : windows) {
+    text += "[" + w.title + " (" + w.name + ", " + w.flags + ")";
+    for (const ProbedControl& c : w.controls) {
+      if (c.Visible() && !c.text.empty()) text += " " + c.name + "=" + c.text;
+    }
+    text += "] ";
+  }
+  return text.empty() ? "no windows" : text;
+}
+
 ProbedButton ProbedWindows::Button(int number) const {
   for (const ProbedButton& b : toolbar) {
     if (b.name == "ToolButton" + std::to_string(number)) return b;
@@ -115,24 +127,36 @@ std::string WineProgram::Missing() {
 }
 
 std::unique_ptr<Process> WineProgram::Start() {
-  return std::make_unique<Process>(
+  auto program = std::make_unique<Process>(
       std::vector<std::string>{"/usr/bin/wine", (dir_ / "taviron.exe").string()},
       std::map<std::string, std::string>{{"DISPLAY", desktop_.Display()}}, dir_.path());
+  if (first_ == nullptr) first_ = program.get();
+  return program;
+}
+
+std::string WineProgram::Running() const {
+  if (first_ == nullptr) return "not started";
+  return first_->Running() ? "running" : "ended";
 }
 
 ProbedWindows WineProgram::Look() const {
-  if (probe_ && probe_->Running()) {
-    probe_->WriteLine("look");
-  } else {
+  if (!probe_ || !probe_->Running()) {
     probe_ = std::make_unique<Process>(
         std::vector<std::string>{"/usr/bin/wine", WindowsBinary("taviron-probe.exe").string(),
                                  "--serve"},
         std::map<std::string, std::string>{{"DISPLAY", desktop_.Display()}});
   }
+  // Each look is numbered, so that the answer to an earlier one that came late is passed over.
+  const std::string end = "end " + std::to_string(++looks_);
+  probe_->WriteLine("look " + std::to_string(looks_));
   ProbedWindows seen;
-  while (std::optional<std::string> line = probe_->ReadLine(10000)) {
+  while (std::optional<std::string> line = probe_->ReadLine(30000)) {
     if (!line->empty() && line->back() == '\r') line->pop_back();
-    if (*line == "end") break;
+    if (*line == end) return seen;
+    if (line->rfind("end ", 0) == 0) {
+      seen = ProbedWindows{};
+      continue;
+    }
     std::vector<std::string> f = Fields(*line);
     if (f[0] == "W" && f.size() >= 6) {
       ProbedWindow w;
@@ -162,7 +186,7 @@ ProbedWindows WineProgram::Look() const {
       seen.toolbar.push_back(b);
     }
   }
-  return seen;
+  return {};
 }
 
 std::optional<ProbedWindows> WineProgram::WaitUntil(

@@ -60,6 +60,8 @@ struct ProbedWindow {
 
 struct ProbedWindows {
   std::vector<ProbedWindow> windows;
+  // The windows' titles and names, for a failure's message.
+  std::string Summary() const;
   std::vector<ProbedButton> toolbar;
   std::optional<ProbedWindow> Titled(const std::string& title) const;
   std::optional<ProbedWindow> Active() const;
@@ -77,6 +79,8 @@ class WineProgram {
   static std::string Missing();
 
   std::unique_ptr<Process> Start();
+  // Whether the program started first still runs, for a failure's message.
+  std::string Running() const;
   // What the program's windows show now.
   ProbedWindows Look() const;
   // Looks until the condition holds; the last look.
@@ -108,6 +112,8 @@ class WineProgram {
   std::string device_;
   // The probe, started once and asked again for each look.
   mutable std::unique_ptr<Process> probe_;
+  mutable int looks_ = 0;
+  Process* first_ = nullptr;
 
   // The middle of the toolbar button, or none.
   std::optional<std::pair<int, int>> ToolButtonPlace(int number) const;

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <set>
 
 #include "program/CommandRunner.h"
+#include "views/FormLayout.h"
 #include "win/common/ControlNames.h"
 #include "win/common/Dpi.h"
 #include "win/common/MessagePump.h"
@@ -144,10 +146,8 @@ void Win32Form::Build() {
   }
   int id = kFirstControlId;
   std::string lastLabel;
-  for (std::size_t r = 0; r < design_.rows.size(); ++r) {
-    const FormRow& row = design_.rows[r];
-    for (std::size_t c = 0; c < row.controls.size(); ++c) {
-      const ControlDesign& d = row.controls[c];
+  for (const FormRow& row : design_.rows) {
+    for (const ControlDesign& d : row.controls) {
       const DWORD visible = d.hidden ? 0 : WS_VISIBLE;
       // A screen reader names an input by the label before it: where the visible one says
       // something else, a label that only it reads stands between them.
@@ -198,7 +198,7 @@ void Win32Form::Build() {
           break;
       }
       if (!d.name.empty()) SetControlName(control, d.name);
-      items_.push_back({&d, control, id, static_cast<int>(r), static_cast<int>(c)});
+      items_.push_back({&d, control, id});
       ++id;
     }
   }
@@ -218,15 +218,13 @@ void Win32Form::Layout() {
     return SIZE{r.right - r.left, r.bottom - r.top};
   };
 
-  // Each visible control's natural size.
-  struct Placed {
-    const Item* item;
-    int width;
-    int height;
-  };
-  std::vector<std::vector<Placed>> rows(design_.rows.size());
+  // Each visible control's size as the system draws it, in the design's order.
+  std::vector<std::optional<FormSize>> sizes;
   for (const Item& item : items_) {
-    if ((::GetWindowLongW(item.window, GWL_STYLE) & WS_VISIBLE) == 0) continue;
+    if ((::GetWindowLongW(item.window, GWL_STYLE) & WS_VISIBLE) == 0) {
+      sizes.emplace_back();
+      continue;
+    }
     const ControlDesign& d = *item.design;
     int width = 0;
     int height = 0;
@@ -255,7 +253,7 @@ void Win32Form::Layout() {
           text.resize(length);
           width = std::max<int>(width, textSize(text, false).cx);
         }
-        width += ::GetSystemMetrics(SM_CXVSCROLL) + scaled(12);
+        width += MetricFor(SM_CXVSCROLL, dpi_) + scaled(12);
         // The list's closed height, which the system gives it.
         ::SetWindowPos(item.window, nullptr, 0, 0, width, scaled(200),
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -276,101 +274,32 @@ void Win32Form::Layout() {
         height = scaled(kProgressHeight);
         break;
     }
-    width = std::max(width, scaled(d.width));
-    height = std::max(height, scaled(d.height));
-    rows[static_cast<std::size_t>(item.row)].push_back({&item, width, height});
+    sizes.push_back(FormSize{std::max(width, scaled(d.width)), std::max(height, scaled(d.height))});
   }
   ::SelectObject(dc, oldFont);
   ::ReleaseDC(window_, dc);
 
-  const int margin = scaled(kMargin);
-  const int spacing = scaled(kSpacing);
-  auto isFields = [this](std::size_t r) { return design_.rows[r].kind == RowKind::kFields; };
-
-  // Columns line up across the field rows of a grid form.
-  std::vector<int> columns;
-  if (design_.grid) {
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-      if (!isFields(r)) continue;
-      for (const Placed& p : rows[r]) {
-        const auto column = static_cast<std::size_t>(p.item->column);
-        if (columns.size() <= column) columns.resize(column + 1, 0);
-        columns[column] = std::max(columns[column], p.width);
-      }
+  const int panel = scaled(kIconSize + 8);
+  const FormPlaces places =
+      PlaceForm(design_, sizes, scaled(kMargin), scaled(kSpacing), FormSize{panel, panel});
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (!sizes[i]) continue;
+    const FormPlace& place = places.controls[i];
+    int height = place.height;
+    // A list's window is as high as what it shows when it drops down.
+    if (items_[i].design->kind == ControlKind::kList) {
+      HWND list = items_[i].window;
+      const auto count = static_cast<int>(::SendMessageW(list, CB_GETCOUNT, 0, 0));
+      const auto line = static_cast<int>(::SendMessageW(list, CB_GETITEMHEIGHT, 0, 0));
+      height += line * std::clamp(count, 1, 12) + scaled(4);
     }
+    ::SetWindowPos(items_[i].window, nullptr, place.x, place.y, place.width, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  auto rowWidth = [&](std::size_t r) {
-    int width = 0;
-    for (std::size_t i = 0; i < rows[r].size(); ++i) {
-      const Placed& p = rows[r][i];
-      width += (design_.grid && isFields(r)) ? columns[static_cast<std::size_t>(p.item->column)]
-                                             : p.width;
-      if (i > 0) width += spacing;
-    }
-    return width;
-  };
-  const int pictureWidth = design_.programIcon ? scaled(kIconSize + 8) + spacing * 2 : 0;
-  int fieldWidth = 0;
-  int buttonWidth = 0;
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    (isFields(r) ? fieldWidth : buttonWidth) =
-        std::max(isFields(r) ? fieldWidth : buttonWidth, rowWidth(r));
-  }
-  const int contentWidth = std::max(fieldWidth + pictureWidth, buttonWidth);
-  fieldWidth = contentWidth - pictureWidth;
-
-  int top = margin;
-  int fieldsTop = margin;
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    if (rows[r].empty()) continue;
-    int height = 0;
-    for (const Placed& p : rows[r])
-      height = std::max(height, p.height);
-    const bool fields = isFields(r);
-    const int left = margin + (fields ? pictureWidth : 0);
-    const int available = fields ? fieldWidth : contentWidth;
-    int x = left;
-    if (!fields) {
-      const int used = rowWidth(r);
-      x += design_.rows[r].kind == RowKind::kCentredButtons ? (available - used) / 2
-                                                            : available - used;
-    }
-    // Spare width goes to the controls that stretch; an input or label alone in its row takes
-    // the whole width.
-    int stretchers = 0;
-    for (const Placed& p : rows[r])
-      stretchers += p.item->design->stretch ? 1 : 0;
-    const bool alone = fields && rows[r].size() == 1 && !design_.grid;
-    const int spare = std::max(0, available - rowWidth(r));
-    for (std::size_t i = 0; i < rows[r].size(); ++i) {
-      const Placed& p = rows[r][i];
-      int width =
-          (design_.grid && fields) ? columns[static_cast<std::size_t>(p.item->column)] : p.width;
-      if (fields && p.item->design->stretch && stretchers > 0) width += spare / stretchers;
-      if (alone) width = available;
-      if (design_.grid && fields && i + 1 == rows[r].size()) width = left + available - x;
-      // A label stands as high as its row, its line in the middle. A list's height is what it
-      // shows when it drops down.
-      const bool label = p.item->design->kind == ControlKind::kLabel;
-      const int controlHeight = label ? height : p.height;
-      const int y = top + (height - controlHeight) / 2;
-      int windowHeight = controlHeight;
-      if (p.item->design->kind == ControlKind::kList) {
-        const auto count = static_cast<int>(::SendMessageW(p.item->window, CB_GETCOUNT, 0, 0));
-        const auto item = static_cast<int>(::SendMessageW(p.item->window, CB_GETITEMHEIGHT, 0, 0));
-        windowHeight += item * std::clamp(count, 1, 12) + scaled(4);
-      }
-      ::SetWindowPos(p.item->window, nullptr, x, y, width, windowHeight,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-      x += width + spacing;
-    }
-    top += height + spacing;
-    if (fields) fieldsTop = top;
-  }
-  const int clientHeight = std::max(top - spacing + margin, fieldsTop);
   if (picture_ != nullptr) {
-    const int size = scaled(kIconSize + 8);
-    ::SetWindowPos(picture_, nullptr, margin, margin, size, size, SWP_NOZORDER | SWP_NOACTIVATE);
+    const FormPlace& place = places.picture;
+    ::SetWindowPos(picture_, nullptr, place.x, place.y, place.width, place.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
     HICON icon = static_cast<HICON>(::LoadImageW(host_.instance(), MAKEINTRESOURCEW(TAVIRON_ICON),
                                                  IMAGE_ICON, scaled(kIconSize), scaled(kIconSize),
                                                  LR_DEFAULTCOLOR));
@@ -378,7 +307,7 @@ void Win32Form::Layout() {
     if (pictureIcon_ != nullptr) ::DestroyIcon(pictureIcon_);
     pictureIcon_ = icon;
   }
-  RECT frame = FrameFor(window_, RECT{0, 0, contentWidth + 2 * margin, clientHeight}, dpi_);
+  RECT frame = FrameFor(window_, RECT{0, 0, places.client.width, places.client.height}, dpi_);
   ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::InvalidateRect(window_, nullptr, TRUE);

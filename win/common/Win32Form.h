@@ -79,8 +79,6 @@ class Win32Form {
     const ControlDesign* design;
     HWND window;
     int id;
-    int row;
-    int column;
   };
 
   static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

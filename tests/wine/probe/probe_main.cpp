@@ -10,7 +10,8 @@
 //   B  ToolButtonN  flags  image  width height
 // flags: v visible, e enabled, f has the keyboard focus, a active window, p password box,
 // d default button. A line break in a text reads as "\n". The lines end with "end". With
-// --serve it stays and looks again at each line "look" on its standard input, until it ends.
+// --serve it stays and looks again at each line "look N" on its standard input, ending that look
+// with "end N", until its input ends.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -201,11 +202,11 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM lParam) {
   return TRUE;
 }
 
-void Look() {
+void Look(const std::string& end) {
   Found found;
   ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&found));
   if (found.target.process == 0) {
-    std::printf("end\n");
+    std::printf("%s\n", end.c_str());
     return;
   }
   found.target.gui.cbSize = sizeof found.target.gui;
@@ -218,21 +219,21 @@ void Look() {
                 TextOf(window).c_str(), Flags(window, found.target).c_str(), Place(window).c_str());
     ::EnumChildWindows(window, &PrintControl, reinterpret_cast<LPARAM>(&found.target));
   }
-  std::printf("end\n");
+  std::printf("%s\n", end.c_str());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool serve = argc > 1 && std::strcmp(argv[1], "--serve") == 0;
-  Look();
-  std::fflush(stdout);
-  if (!serve) return 0;
+  if (argc < 2 || std::strcmp(argv[1], "--serve") != 0) {
+    Look("end");
+    return 0;
+  }
   std::string line;
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line != "look") continue;
-    Look();
+    if (line.rfind("look ", 0) != 0) continue;
+    Look("end " + line.substr(5));
     std::fflush(stdout);
   }
   return 0;
