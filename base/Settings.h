@@ -30,7 +30,8 @@ struct Settings {
 };
 
 // Reads the file; every key that is missing or not an integer keeps its default, and a missing
-// or unreadable file gives all defaults. Port and Enable keep only the low 8 bits.
+// or unreadable file (a directory, a FIFO, a device, one past its bound: see InputFile) gives
+// all defaults. Port and Enable keep only the low 8 bits.
 Settings LoadSettings(const std::filesystem::path& file);
 
 // The file's bytes for these settings, sections and keys in their fixed order.
