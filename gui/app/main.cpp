@@ -59,7 +59,11 @@ int main(int argc, char** argv) {
     }
   }
   taviron::InstanceGuard guard("caldera_unit");
-  if (!guard.Acquired()) return 1;
+  if (!guard.Acquired()) {
+    // Another copy of this user's ends this one silently; anything else is said.
+    if (!guard.Refusal().empty()) std::cerr << guard.Refusal() << "\n";
+    return 1;
+  }
 
   TavironApplication app(argc, argv);
   // No display name: the platform would append it to every window's title, and each title is
