@@ -21,6 +21,10 @@
 
 namespace {
 
+// The build names the layout of the copy it makes: installed for the package, else portable.
+constexpr taviron::BuildLayout kLayout =
+    TAVIRON_INSTALLED_LAYOUT ? taviron::BuildLayout::kInstalled : taviron::BuildLayout::kPortable;
+
 // Shows an exception that reached the event loop instead of ending the program.
 class TavironApplication : public QApplication {
  public:
@@ -54,7 +58,7 @@ std::string HelpText(const taviron::ProgramFilePlaces& places) {
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::cout << HelpText(taviron::LocateProgramFiles());
+      std::cout << HelpText(taviron::LocateProgramFiles(kLayout));
       return 0;
     }
   }
@@ -75,7 +79,7 @@ int main(int argc, char** argv) {
   taviron::WatchCloseRequests();
 
   // An installed copy keeps its files in the user's directories, made before they are written.
-  taviron::ProgramFilePlaces places = taviron::LocateProgramFiles();
+  taviron::ProgramFilePlaces places = taviron::LocateProgramFiles(kLayout);
   taviron::MakeUserDirectory(places.settingsDirectory);
   taviron::MakeUserDirectory(places.logDirectory);
 
