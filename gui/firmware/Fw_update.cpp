@@ -15,6 +15,7 @@
 #include "gui/common/QtDialogs.h"
 #include "gui/common/WindowHost.h"
 #include "program/Configurator.h"
+#include "views/AccessibleNames.h"
 
 namespace taviron {
 namespace {
@@ -39,6 +40,7 @@ Tfw_update::Tfw_update(WindowHost& program) : program_(program) {
   progressBar1_->setObjectName("ProgressBar1");
   progressBar1_->setRange(0, kProgressMaximum);
   progressBar1_->setTextVisible(false);
+  progressBar1_->setAccessibleName(QString::fromUtf8(kUploadProgressName));
   lbPer_ = new QLabel("0", this);
   lbPer_->setObjectName("Lb_per");
   lbPer_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -17,12 +17,14 @@
 #include "config/PortSetting.h"
 #include "config/SurgeCounterClear.h"
 #include "gui/common/QtIcons.h"
+#include "gui/common/QtSpokenLabel.h"
 #include "gui/common/WindowHost.h"
 #include "monitor/MainDisplay.h"
 #include "program/Configurator.h"
 #include "program/MenuActions.h"
 #include "session/ConnectionLifecycle.h"
 #include "session/Startup.h"
+#include "views/AccessibleNames.h"
 
 namespace taviron {
 namespace {
@@ -69,7 +71,7 @@ TForm_MainWindow::TForm_MainWindow(WindowHost& program) : program_(program) {
   BuildMenus();
   BuildToolbar();
   BuildInformation();
-  status_ = new QLabel(this);
+  status_ = new SpokenLabel(this);
   status_->setObjectName("StatusBar1");
   statusBar()->addWidget(status_, 1);
   statusBar()->setSizeGripEnabled(false);
@@ -134,7 +136,8 @@ void TForm_MainWindow::BuildMenus() {
 }
 
 void TForm_MainWindow::BuildToolbar() {
-  QToolBar* toolbar = addToolBar("ToolBar1");
+  // Its title is the name a screen reader gives it.
+  QToolBar* toolbar = addToolBar(QString::fromUtf8(kToolbarName));
   toolbar->setObjectName("ToolBar1");
   toolbar->setMovable(false);
   toolbar->setFloatable(false);
@@ -246,7 +249,7 @@ void TForm_MainWindow::Render() {
     findChild<QLabel*>(QString("Lb_link%1").arg(n + 1))->setText(Text(v.Lb_link[n]));
     findChild<QLabel*>(QString("Lb_dup%1").arg(n + 1))->setText(Text(v.Lb_dup[n]));
   }
-  status_->setText(Text(v.statusText));
+  status_->Say(Text(v.statusText));
 
   for (int i = 0; i < kCommandCount; ++i) {
     const CommandLook& look = v.commands[i];

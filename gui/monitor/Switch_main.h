@@ -14,6 +14,7 @@ class QMenu;
 namespace taviron {
 
 class Configurator;
+class SpokenLabel;
 class WindowHost;
 
 // The main window: the switch's information, its eight ports, the connection state in the
@@ -85,7 +86,7 @@ class TForm_MainWindow : public QMainWindow {
   QMenu* settingMenu_ = nullptr;
   QMenu* maintenanceMenu_ = nullptr;
   std::array<QAction*, kCommandCount> buttons_{};
-  QLabel* status_ = nullptr;
+  SpokenLabel* status_ = nullptr;
 };
 
 }  // namespace taviron
