@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -32,6 +33,11 @@ namespace {
 constexpr int kDesignedWidth = 391;
 constexpr int kDesignedHeight = 561;
 constexpr int kPortRowTops[kPortCount] = {49, 71, 93, 115, 138, 160, 184, 208};
+// The area below the toolbar holds the two group boxes and their margins: left 40, top 16, as
+// wide as the boxes and their right margin, and as high as the boxes with the top margin again
+// below them.
+constexpr int kContentWidth = 40 + 305 + 8;
+constexpr int kContentHeight = 184 + 241 + 16;
 
 QString Text(const std::string& text) {
   QString s = QString::fromStdString(text);
@@ -171,9 +177,17 @@ void TForm_MainWindow::BuildToolbar() {
 }
 
 void TForm_MainWindow::BuildInformation() {
-  auto* central = new QWidget(this);
+  // The designed content fills the window where it fits, and scrolls where the window is smaller,
+  // as on a small screen at a large scale.
+  auto* scroller = new QScrollArea(this);
+  scroller->setObjectName("ScrollBox1");
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  auto* central = new QWidget;
   central->setObjectName("Central");
-  setCentralWidget(central);
+  central->setMinimumSize(kContentWidth, kContentHeight);
+  scroller->setWidget(central);
+  setCentralWidget(scroller);
 
   auto* info = new QGroupBox("Ethernet Switch Information", central);
   info->setObjectName("GroupBox1");
@@ -290,6 +304,9 @@ void TForm_MainWindow::KeepOnScreen() {
   const QRect area = display->availableGeometry();
   WindowBounds placed = PlacedWithin({frame.top(), frame.left(), frame.width(), frame.height()},
                                      {area.top(), area.left(), area.width(), area.height()});
+  if (placed.width != frame.width() || placed.height != frame.height()) {
+    resize(size() - QSize(frame.width() - placed.width, frame.height() - placed.height));
+  }
   if (placed.left != frame.left() || placed.top != frame.top()) {
     move(pos() + QPoint(placed.left - frame.left(), placed.top - frame.top()));
   }

@@ -69,7 +69,8 @@ class TForm_MainWindow : public QMainWindow {
   void BuildMenus();
   void BuildToolbar();
   void BuildInformation();
-  // Moves the window as little as needed for all of it to lie on the available screen.
+  // Moves the window as little as needed for all of it to lie on the available screen, and makes
+  // it smaller where it is larger than the screen (its content then scrolls).
   void KeepOnScreen();
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                    void (TForm_MainWindow::*handler)());

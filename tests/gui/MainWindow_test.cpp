@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 
 #include <string>
@@ -125,6 +128,25 @@ TEST(MainWindowTest, ToolbarImagesStandOutOnALightAndADarkDesktop) {
     }
   }
   QApplication::setPalette(before);
+}
+
+TEST(MainWindowTest, WhereTheMainWindowIsSmallerThanDesignedItsContentScrolls) {
+  WindowHarness h;
+  h.Start();
+  auto* content = h.main().findChild<QScrollArea*>("ScrollBox1");
+  ASSERT_NE(content, nullptr);
+  EXPECT_EQ(content->verticalScrollBar()->maximum(), 0);  // as designed, all of it shows
+  // As high as a screen of 768 at twice the scale: the status bar stays, the last port is
+  // scrolled to (up and down only).
+  h.main().resize(h.main().width(), 360);
+  h.Settle();
+  EXPECT_EQ(content->horizontalScrollBar()->maximum(), 0);
+  EXPECT_TRUE(h.main().rect().contains(h.main().statusBar()->geometry()));
+  QLabel* lastPort = h.main().findChild<QLabel*>("Lb_link8");
+  content->ensureWidgetVisible(lastPort);
+  EXPECT_GT(content->verticalScrollBar()->value(), 0);
+  EXPECT_TRUE(content->viewport()->rect().contains(
+      QRect(lastPort->mapTo(content->viewport(), QPoint(0, 0)), lastPort->size())));
 }
 
 }  // namespace
