@@ -1,5 +1,6 @@
 #include "base/Settings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <optional>
@@ -51,12 +52,14 @@ void Apply(Settings& settings, const IniEntry& entry) {
 
 WindowBounds PlacedWithin(const WindowBounds& window, const WindowBounds& area) {
   WindowBounds placed = window;
+  placed.width = std::min(window.width, area.width);
+  placed.height = std::min(window.height, area.height);
   auto fit = [](int start, int length, int areaStart, int areaLength) {
     if (start + length > areaStart + areaLength) start = areaStart + areaLength - length;
     return start < areaStart ? areaStart : start;
   };
-  placed.left = fit(window.left, window.width, area.left, area.width);
-  placed.top = fit(window.top, window.height, area.top, area.height);
+  placed.left = fit(window.left, placed.width, area.left, area.width);
+  placed.top = fit(window.top, placed.height, area.top, area.height);
   return placed;
 }
 
