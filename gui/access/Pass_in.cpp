@@ -23,7 +23,7 @@ void Tpass_in::Button_okClick() {
   LoginStep step = LoginStep::kStay;
   std::string typed = Typed().toStdString();
   program_.Run([&] { step = PassInOk(program_.core(), typed); });
-  Render(program_.core().passIn);
+  Render(program_.core().passIn, step == LoginStep::kStay);
   switch (step) {
     case LoginStep::kStay:
       EmptyEntry();

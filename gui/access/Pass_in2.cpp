@@ -27,7 +27,7 @@ void Tpass_in2::Button_okClick2() {
   LoginStep step = LoginStep::kStay;
   std::string typed = Typed().toStdString();
   program_.Working([&] { step = PassIn2Ok(program_.core(), typed); });
-  Render(program_.core().passIn2);
+  Render(program_.core().passIn2, step == LoginStep::kStay);
   switch (step) {
     case LoginStep::kStay:
       EmptyEntry();
