@@ -15,9 +15,15 @@ inline constexpr std::string_view kProgramPictureName = "TAVIRON program icon";
 inline constexpr std::string_view kComPortListName = "COM Port";
 inline constexpr std::string_view kComDeviceListName = "Device of the COM port";
 
+// The drop-down lists of ports 1 to 8 in Port Setting.
+inline constexpr std::string_view kPortListNames[] = {
+    "Port #1 speed and duplex", "Port #2 speed and duplex", "Port #3 speed and duplex",
+    "Port #4 speed and duplex", "Port #5 speed and duplex", "Port #6 speed and duplex",
+    "Port #7 speed and duplex", "Port #8 speed and duplex"};
+
 // The drop-down list of port n (1 to 8) in Port Setting: "Port #3 speed and duplex".
 inline std::string PortListName(int port) {
-  return "Port #" + std::to_string(port) + " speed and duplex";
+  return std::string(kPortListNames[port - 1]);
 }
 
 }  // namespace taviron

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "views/AccessibleNames.h"
 #include "views/FormDesign.h"
 #include "views/PasswordWindows.h"
 
@@ -90,10 +91,10 @@ inline constexpr std::string_view kPortModeItems[] = {"10Mbps/half",  "10Mbps/fu
 
 inline constexpr ControlDesign kPortSetHeadings[] = {{.name = "Label1", .text = "Port No"},
                                                      {.name = "Label2", .text = "Speed/Duplex"}};
-#define TAVIRON_PORT_ROW(n)                                                                  \
-  {.name = "LabelPort" #n, .text = "#" #n}, {                                                \
-    .kind = ControlKind::kList, .name = "Cmb_port" #n,                                       \
-    .accessibleName = "Port #" #n " speed and duplex", .width = 140, .items = kPortModeItems \
+#define TAVIRON_PORT_ROW(n)                                                                     \
+  {.name = "LabelPort" #n, .text = "#" #n}, {                                                   \
+    .kind = ControlKind::kList, .name = "Cmb_port" #n, .accessibleName = kPortListNames[n - 1], \
+    .width = 140, .items = kPortModeItems                                                       \
   }
 inline constexpr ControlDesign kPortSetRow1[] = {TAVIRON_PORT_ROW(1)};
 inline constexpr ControlDesign kPortSetRow2[] = {TAVIRON_PORT_ROW(2)};
@@ -137,12 +138,12 @@ inline constexpr FormDesign kFactSetForm{"fact_set", "Tfact_set", "Default Setti
 inline constexpr ControlDesign kSerialSetPort[] = {{.name = "Label1", .text = "COM &Port"},
                                                    {.kind = ControlKind::kList,
                                                     .name = "ComboBox1",
-                                                    .accessibleName = "COM Port",
+                                                    .accessibleName = kComPortListName,
                                                     .stretch = true}};
 inline constexpr ControlDesign kSerialSetDevice[] = {{.name = "Label2", .text = "&Device"},
                                                      {.kind = ControlKind::kList,
                                                       .name = "Cmb_device",
-                                                      .accessibleName = "Device of the COM port",
+                                                      .accessibleName = kComDeviceListName,
                                                       .stretch = true}};
 inline constexpr ControlDesign kSerialSetButtons[] = {
     {.kind = ControlKind::kButton, .name = "Button_ok", .text = "C&hange", .isDefault = true},
@@ -240,7 +241,10 @@ inline constexpr ControlDesign kFwUpdateFile[] = {
     {.kind = ControlKind::kButton, .name = "hexfile_open", .text = "Open(&O)..."},
 };
 inline constexpr ControlDesign kFwUpdateProgress[] = {
-    {.kind = ControlKind::kProgress, .name = "ProgressBar1", .stretch = true},
+    {.kind = ControlKind::kProgress,
+     .name = "ProgressBar1",
+     .accessibleName = kUploadProgressName,
+     .stretch = true},
     {.name = "Lb_per", .width = 30, .align = Alignment::kRight},
     {.name = "Label4", .text = "%"},
 };

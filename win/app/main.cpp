@@ -16,6 +16,15 @@
 #include "win/common/MessagePump.h"
 #include "win/common/Win32Clock.h"
 
+namespace {
+
+// Where the copy keeps its files is the build's to say (a copy from the release zip: beside
+// itself).
+constexpr taviron::BuildLayout kLayout =
+    TAVIRON_INSTALLED_LAYOUT ? taviron::BuildLayout::kInstalled : taviron::BuildLayout::kPortable;
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // One copy at a time; a second ends at once, showing nothing.
   taviron::InstanceGuard guard("caldera_unit");
@@ -29,7 +38,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // Ctrl+C and a closing console close the program as its Close command does.
   taviron::WatchCloseRequests();
 
-  taviron::ProgramFilePlaces places = taviron::LocateProgramFiles();
+  taviron::ProgramFilePlaces places = taviron::LocateProgramFiles(kLayout);
   taviron::MakeUserDirectory(places.settingsDirectory);
   taviron::MakeUserDirectory(places.logDirectory);
 

@@ -151,7 +151,8 @@ void Win32Form::Build() {
       const DWORD visible = d.hidden ? 0 : WS_VISIBLE;
       // A screen reader names an input by the label before it: where the visible one says
       // something else, a label that only it reads stands between them.
-      if (IsInput(d.kind) && !d.accessibleName.empty() && lastLabel != d.accessibleName) {
+      if (d.kind != ControlKind::kLabel && !d.accessibleName.empty() &&
+          lastLabel != d.accessibleName) {
         make(L"STATIC", Wide(d.accessibleName), SS_NOPREFIX, 0, -1);
       }
       HWND control = nullptr;

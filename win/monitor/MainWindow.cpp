@@ -10,6 +10,7 @@
 #include "program/Configurator.h"
 #include "program/MenuCommands.h"
 #include "session/Startup.h"
+#include "views/AccessibleNames.h"
 #include "win/common/CommandIds.h"
 #include "win/common/ControlNames.h"
 #include "win/common/Dpi.h"
@@ -158,7 +159,8 @@ void TForm_MainWindow::BuildMenus() {
 }
 
 void TForm_MainWindow::BuildToolbar() {
-  toolbar_ = ::CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+  // Its text is the name a screen reader gives it.
+  toolbar_ = ::CreateWindowExW(0, TOOLBARCLASSNAMEW, Wide(kToolbarName).c_str(),
                                WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0,
                                0, 0, 0, window_, nullptr, host_.instance(), nullptr);
   SetControlName(toolbar_, "ToolBar1");
@@ -367,7 +369,7 @@ void TForm_MainWindow::ShowAtSavedBounds() {
   WindowBounds placed =
       PlacedWithin({top, left, width, height},
                    {work.top, work.left, work.right - work.left, work.bottom - work.top});
-  ::SetWindowPos(window_, nullptr, placed.left, placed.top, width, height,
+  ::SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   shownOnce_ = true;
   ::ShowWindow(window_, SW_SHOW);
