@@ -170,8 +170,8 @@ int CheckChild(const char* path) {
   std::size_t before = heapNow;
   heapPeak = heapNow;
   HexFile file;
-  std::uint32_t code = CheckWholeFile(file, path);
-  std::printf("%u %zu\n", code, heapPeak - before);
+  const Failure* refused = CheckWholeFile(file, path);
+  std::printf("%u %zu\n", refused ? refused->code : 0u, heapPeak - before);
   return 0;
 }
 int HoldChild(const char* path) {

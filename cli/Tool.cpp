@@ -26,7 +26,6 @@
 #include "config/SurgeCounterClear.h"
 #include "firmware/FirmwareUpload.h"
 #include "firmware/LoaderDialogue.h"
-#include "firmware/UploadErrors.h"
 #include "link/StatusTables.h"
 #include "monitor/MainDisplay.h"
 #include "monitor/StatusQueries.h"
@@ -345,19 +344,17 @@ int Tool::Devices() {
 
 int Tool::FirmwareCheck(const std::string& file) {
   FirmwareFileReport report = CheckFirmwareFile(file);
-  if (report.refusal != 0 && report.refusedLine == 0) {
-    const taviron::Failure* error = FindUploadError(report.refusal);
-    err_ << report.refusal << " " << (error ? std::string(error->box) : "") << "\n";
+  if (report.refusal != nullptr && report.refusedLine == 0) {
+    err_ << report.refusal->code << " " << report.refusal->box << "\n";
     return 3;
   }
   out_ << file << "\n" << FirmwareReportText(report);
-  if (report.refusal == 0) return 0;
-  const taviron::Failure* error = FindUploadError(report.refusal);
-  std::string message = error ? std::string(error->log) : std::string();
+  if (report.refusal == nullptr) return 0;
+  std::string message(report.refusal->log);
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
     message.pop_back();
   }
-  err_ << report.refusal << " " << message << " (line " << report.refusedLine << ")\n";
+  err_ << report.refusal->code << " " << message << " (line " << report.refusedLine << ")\n";
   return 3;
 }
 

@@ -67,14 +67,14 @@ bool RunAttempts(const UpgradeState& c, Transfer& transfer, HexFile& file) {
   int records = 0;
   for (int attempt = 1;; ++attempt) {
     if (attempt > kAttempts) {
-      ReportUploadError(c, upload_code::kRetriesFailed);
+      ReportUploadError(c, failure::kUpgradeRetriesFailed);
       ShowUpdateText(c, kUnableToRestore);
       return false;
     }
     ShowUpdateText(c, attempt == 1 ? kUpgrading : kRetrying);
-    std::uint32_t code = LoadAttempt(c, transfer, file, records);
-    if (code == 0) return true;
-    ReportUploadError(c, code);
+    const Failure* failed = LoadAttempt(c, transfer, file, records);
+    if (failed == nullptr) return true;
+    ReportUploadError(c, *failed);
   }
 }
 
@@ -112,14 +112,16 @@ void FwUpdateUpload(const UpgradeState& c) {
   c.link.SetReadTimeouts(kUploadReadInterval, kUploadReadTotalConstant);
 
   HexFile file;
-  if (std::uint32_t code = CheckWholeFile(file, c.fwUpdate.fileName)) {
-    return ReportUploadError(c, code);
+  if (const Failure* refused = CheckWholeFile(file, c.fwUpdate.fileName)) {
+    return ReportUploadError(c, *refused);
   }
-  if (c.link.LinkState == kLinkDisconnect) return ReportUploadError(c, upload_code::kNotConnected);
+  if (c.link.LinkState == kLinkDisconnect) {
+    return ReportUploadError(c, failure::kUpgradeNotConnected);
+  }
 
   Transfer transfer(c.link, kLoaderBufferSize);
-  if (std::uint32_t code = EnterLoader(c, transfer)) return ReportUploadError(c, code);
-  if (std::uint32_t code = SelectBank(c, transfer)) return ReportUploadError(c, code);
+  if (const Failure* failed = EnterLoader(c, transfer)) return ReportUploadError(c, *failed);
+  if (const Failure* failed = SelectBank(c, transfer)) return ReportUploadError(c, *failed);
   if (!RunAttempts(c, transfer, file)) return;
 
   file.Close();

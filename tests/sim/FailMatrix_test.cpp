@@ -9,13 +9,13 @@
 #include "access/Login.h"
 #include "access/Maintenance.h"
 #include "access/PasswordChange.h"
+#include "base/FailureCatalogue.h"
 #include "config/ConfigFile.h"
 #include "config/DefaultSetting.h"
 #include "config/MacAddress.h"
 #include "config/PortSetting.h"
 #include "config/SurgeCounterClear.h"
 #include "firmware/FirmwareUpload.h"
-#include "firmware/UploadErrors.h"
 #include "monitor/MainDisplay.h"
 #include "monitor/StatusQueries.h"
 #include "program/MenuActions.h"
@@ -109,12 +109,12 @@ const Allowed kMaintenance{
      "Failed to receive maintenance password response.|Maintenance Password Setting Error",
      "Failed to set maintenance password.|Maintenance Password Setting Error"}};
 
-// Every failure point of the firmware upgrade, from its own table.
+// Every failure point of the firmware upgrade, from the failure table.
 Allowed Upload() {
   Allowed a{{}, {}, {"Firmware Upgrade:Restoration was completed.\r\n"}, {}};
-  for (std::uint32_t code = 10230600; code < 10230700; ++code) {
-    if (const Failure* e = FindUploadError(code)) {
-      a.codes.insert(code);
+  for (const Failure* e : failure::kAll) {
+    if (e->code >= 10230600 && e->code < 10230700) {
+      a.codes.insert(e->code);
       a.messages.insert(std::string(e->log));
       a.boxes.insert(std::string(e->box) + "|" + std::string(e->caption));
     }
