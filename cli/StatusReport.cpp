@@ -24,7 +24,7 @@ std::string Trimmed(std::string text) {
 }  // namespace
 
 std::vector<std::pair<std::string, std::string>> StatusValues(const Configurator& c) {
-  const MainView& v = c.view;
+  const MainView& v = c.monitor.view;
   std::vector<std::pair<std::string, std::string>> values{
       {"firmware_version", v.Lb_fw_ver},         {"discharge_element", Trimmed(v.Lb_th_count)},
       {"switch_status", v.Lb_fw_state},          {"error_code", v.Lb_err_code},
@@ -40,7 +40,7 @@ std::vector<std::pair<std::string, std::string>> StatusValues(const Configurator
 }
 
 std::string StatusText(const Configurator& c) {
-  const MainView& v = c.view;
+  const MainView& v = c.monitor.view;
   // Values from the switch go to the terminal escaped.
   auto shown = [](const std::string& value) { return Printable(value); };
   std::string text;
@@ -80,7 +80,7 @@ std::string JsonString(const std::string& text) {
 }
 
 std::string StatusJson(const Configurator& c) {
-  const MainView& v = c.view;
+  const MainView& v = c.monitor.view;
   std::string json = "{";
   json += "\"firmware_version\":" + JsonString(v.Lb_fw_ver);
   json += ",\"discharge_element\":" + JsonString(Trimmed(v.Lb_th_count));
@@ -91,8 +91,8 @@ std::string StatusJson(const Configurator& c) {
   // Per port, the mode and the port's error apart (the window shows one in place of the other);
   // an unknown mode has empty texts.
   json += ",\"ports\":[";
-  const std::string& config = c.status.PortConfig;
-  const std::string& errors = c.status.PortErrors;
+  const std::string& config = c.monitor.status.PortConfig;
+  const std::string& errors = c.monitor.status.PortErrors;
   for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount); ++n) {
     const PortMode* mode = n < config.size() ? FindByDisplayCode(config[n]) : nullptr;
     std::string error;

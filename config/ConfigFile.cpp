@@ -13,8 +13,8 @@ namespace {
 constexpr std::size_t kLongestLine = 255;
 constexpr int kEndOfFileByte = 0x1A;
 
-void Incorrect(const Monitoring& c, const Failure& failure) {
-  c.Report(failure);
+void Incorrect(Exchange& exchange, const Failure& failure) {
+  exchange.Report(failure);
 }
 
 }  // namespace
@@ -68,57 +68,57 @@ ConfigLine ParseConfigLine(std::string_view line, char& code) {
   return ConfigLine::kValue;
 }
 
-void FileSaveCommand(const Monitoring& c) {
-  std::string path = c.frontend.AskFileToSave(kConfigFileFilter);
-  if (!path.empty()) SaveConfigFile(c, path);
+void FileSaveCommand(Exchange& exchange, Monitoring& monitor) {
+  std::string path = exchange.frontend().AskFileToSave(kConfigFileFilter);
+  if (!path.empty()) SaveConfigFile(exchange, monitor, path);
 }
 
-void FileOpenCommand(const Monitoring& c) {
-  std::string path = c.frontend.AskFileToOpen(kConfigFileFilter);
-  if (!path.empty()) LoadConfigFile(c, path);
+void FileOpenCommand(Exchange& exchange, Monitoring& monitor) {
+  std::string path = exchange.frontend().AskFileToOpen(kConfigFileFilter);
+  if (!path.empty()) LoadConfigFile(exchange, monitor, path);
 }
 
-void SaveConfigFile(const Monitoring& c, const std::string& chosenPath) {
-  if (!ReplaceFile(WithTxtExtension(chosenPath), ConfigFileText(c.status.PortConfig))) {
-    c.Report(failure::kConfigSaveFailed);
+void SaveConfigFile(Exchange& exchange, const Monitoring& monitor, const std::string& chosenPath) {
+  if (!ReplaceFile(WithTxtExtension(chosenPath), ConfigFileText(monitor.status.PortConfig))) {
+    exchange.Report(failure::kConfigSaveFailed);
   }
 }
 
-void LoadConfigFile(const Monitoring& c, const std::string& path) {
+void LoadConfigFile(Exchange& exchange, Monitoring& monitor, const std::string& path) {
   std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
   if (file == nullptr) {
-    c.Report(failure::kConfigOpenFailed);
+    exchange.Report(failure::kConfigOpenFailed);
     return;
   }
-  c.status.PortConfig.clear();
+  monitor.status.PortConfig.clear();
   int accepted = 0;
   std::string line;
   while (ReadConfigLine(file, line)) {
     char code = 0;
     ConfigLine kind = ParseConfigLine(line, code);
     if (kind != ConfigLine::kValue) {
-      Incorrect(
-          c, kind == ConfigLine::kNoEquals ? failure::kConfigNoEquals : failure::kConfigBadValue);
-      RefreshAll(c);
+      Incorrect(exchange, kind == ConfigLine::kNoEquals ? failure::kConfigNoEquals
+                                                        : failure::kConfigBadValue);
+      RefreshAll(exchange, monitor);
       std::fclose(file);
       return;
     }
-    c.status.PortConfig += code;
+    monitor.status.PortConfig += code;
     ++accepted;
   }
-  PreselectPortLists(c);
+  PreselectPortLists(monitor);
   std::fclose(file);
   if (accepted == kPortCount) {
-    c.status.PortConfig = ConvertPortCodes(c.status.PortConfig, kDisplayToSwitch);
-    int result = SendPortSettings(c);
-    c.status.PortConfig = ConvertPortCodes(c.status.PortConfig, kSwitchToDisplay);
+    monitor.status.PortConfig = ConvertPortCodes(monitor.status.PortConfig, kDisplayToSwitch);
+    int result = SendPortSettings(exchange, monitor.status);
+    monitor.status.PortConfig = ConvertPortCodes(monitor.status.PortConfig, kSwitchToDisplay);
     if (result != 0) {
-      c.Report(failure::kConfigNotSet);
+      exchange.Report(failure::kConfigNotSet);
     }
   } else {
-    Incorrect(c, failure::kConfigLineCount);
+    Incorrect(exchange, failure::kConfigLineCount);
   }
-  RefreshAll(c);
+  RefreshAll(exchange, monitor);
 }
 
 }  // namespace taviron

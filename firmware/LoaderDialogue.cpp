@@ -79,21 +79,22 @@ bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
-const Failure* LoaderExchange(const UpgradeState& c, Transfer& transfer, const LoaderStep& step) {
+const Failure* LoaderExchange(Exchange& exchange, Transfer& transfer, const LoaderStep& step) {
   if (!transfer.Send(step.text)) return &step.notSent;
-  if (step.pause > 0) c.clock.Sleep(step.pause);
+  if (step.pause > 0) exchange.clock().Sleep(step.pause);
   if (!transfer.Receive(step.readUpTo)) return &step.noReply;
   return Contains(transfer.Reply(), step.answer) ? nullptr : &step.wrongAnswer;
 }
 
-void ShowProgress(const UpgradeState& c, int records) {
-  c.fwUpdate.ProgressBar1 = records;
-  c.fwUpdate.Lb_per = std::to_string(records * 100 / kProgressRecords);
-  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
+void ShowProgress(Exchange& exchange, FirmwareWindow& fwUpdate, int records) {
+  fwUpdate.ProgressBar1 = records;
+  fwUpdate.Lb_per = std::to_string(records * 100 / kProgressRecords);
+  exchange.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
 // Sends the file's records as read, each checked again on its way.
-const Failure* SendRecords(const UpgradeState& c, Transfer& transfer, HexFile& file, int& records) {
+const Failure* SendRecords(Exchange& exchange, FirmwareWindow& fwUpdate, Transfer& transfer,
+                           HexFile& file, int& records) {
   HexRecord record;
   std::string text;
   for (std::string_view line; !(line = file.ReadLine()).empty();) {
@@ -108,20 +109,20 @@ const Failure* SendRecords(const UpgradeState& c, Transfer& transfer, HexFile& f
     // A record that does not reach the loader spoils the load as surely as one it refuses.
     if (!transfer.Send(text)) return &failure::kUpgradeLoadFailed;
     if (kind == RecordKind::kEndOfFile) break;
-    c.clock.Sleep(kRecordPause);
-    c.frontend.ProcessMessages();
-    ShowProgress(c, ++records);
+    exchange.clock().Sleep(kRecordPause);
+    exchange.frontend().ProcessMessages();
+    ShowProgress(exchange, fwUpdate, ++records);
   }
   return nullptr;
 }
 
 }  // namespace
 
-const Failure* EnterLoader(const UpgradeState& c, Transfer& transfer) {
+const Failure* EnterLoader(Exchange& exchange, Transfer& transfer) {
   if (!transfer.Send(command::kFirmwareUpdateMode.text)) return &failure::kUpgradeCommandNotSent;
-  c.clock.Sleep(command::kFirmwareUpdateMode.pause);
+  exchange.clock().Sleep(command::kFirmwareUpdateMode.pause);
   transfer.Send(kWakeLoader);
-  c.clock.Sleep(kBannerPause);
+  exchange.clock().Sleep(kBannerPause);
   if (!transfer.Receive(command::kFirmwareUpdateMode.replyBytes)) {
     return &failure::kUpgradeBannerNoReply;
   }
@@ -130,30 +131,32 @@ const Failure* EnterLoader(const UpgradeState& c, Transfer& transfer) {
   return nullptr;
 }
 
-const Failure* SelectBank(const UpgradeState& c, Transfer& transfer) {
-  return LoaderExchange(c, transfer, kSelectBank);
+const Failure* SelectBank(Exchange& exchange, Transfer& transfer) {
+  return LoaderExchange(exchange, transfer, kSelectBank);
 }
 
-const Failure* LoadAttempt(const UpgradeState& c, Transfer& transfer, HexFile& file, int& records) {
-  if (const Failure* failed = LoaderExchange(c, transfer, kErase)) return failed;
-  c.clock.Sleep(kQuestionPause);
+const Failure* LoadAttempt(Exchange& exchange, FirmwareWindow& fwUpdate, Transfer& transfer,
+                           HexFile& file, int& records) {
+  if (const Failure* failed = LoaderExchange(exchange, transfer, kErase)) return failed;
+  exchange.clock().Sleep(kQuestionPause);
   if (!Contains(transfer.Reply(), kQuestion)) return &failure::kUpgradeEraseNoQuestion;
   if (!transfer.Send(kConfirm)) return &failure::kUpgradeConfirmNotSent;
-  c.clock.Sleep(kErasePause);
-  if (const Failure* failed = LoaderExchange(c, transfer, kPrompt)) return failed;
+  exchange.clock().Sleep(kErasePause);
+  if (const Failure* failed = LoaderExchange(exchange, transfer, kPrompt)) return failed;
   file.Rewind();
-  if (const Failure* failed = LoaderExchange(c, transfer, kLoad)) return failed;
-  if (const Failure* failed = SendRecords(c, transfer, file, records)) return failed;
+  if (const Failure* failed = LoaderExchange(exchange, transfer, kLoad)) return failed;
+  if (const Failure* failed = SendRecords(exchange, fwUpdate, transfer, file, records))
+    return failed;
   // No answer at all is no error: only a reported failure counts.
   transfer.Receive(kResultBytes);
   return Contains(transfer.Reply(), kLoadError) ? &failure::kUpgradeLoadFailed : nullptr;
 }
 
-void LeaveLoader(const UpgradeState& c, Transfer& transfer) {
-  c.clock.Sleep(kLeavePause);
+void LeaveLoader(Exchange& exchange, Transfer& transfer) {
+  exchange.clock().Sleep(kLeavePause);
   for (int i = 0; i < kLeaveLines; ++i) {
     transfer.Send(kLeaveLine);
-    c.clock.Sleep(kLeavePause);
+    exchange.clock().Sleep(kLeavePause);
   }
   transfer.Send(kExit);
 }

@@ -4,8 +4,9 @@
 
 #include "base/Failure.h"
 #include "firmware/HexFile.h"
-#include "firmware/UpgradeState.h"
+#include "link/Exchange.h"
 #include "link/Transfer.h"
+#include "views/FirmwareWindow.h"
 
 namespace taviron {
 
@@ -20,14 +21,15 @@ inline constexpr std::size_t kLoaderBufferSize = 201;
 inline constexpr int kProgressRecords = 4096;
 
 // "fupm" hands the line to the loader, which must name itself in its banner.
-const Failure* EnterLoader(const UpgradeState& c, Transfer& transfer);
+const Failure* EnterLoader(Exchange& exchange, Transfer& transfer);
 // Bank 0 takes the firmware.
-const Failure* SelectBank(const UpgradeState& c, Transfer& transfer);
+const Failure* SelectBank(Exchange& exchange, Transfer& transfer);
 // One attempt: erase the bank, wait for the prompt, load the file from its first line and
 // check the loader's verdict. records counts the records sent since Upload was clicked and
-// goes on across attempts.
-const Failure* LoadAttempt(const UpgradeState& c, Transfer& transfer, HexFile& file, int& records);
+// goes on across attempts; the dialog shows it as the progress.
+const Failure* LoadAttempt(Exchange& exchange, FirmwareWindow& fwUpdate, Transfer& transfer,
+                           HexFile& file, int& records);
 // Leaves the loader; the switch then restarts its firmware. Results are not looked at.
-void LeaveLoader(const UpgradeState& c, Transfer& transfer);
+void LeaveLoader(Exchange& exchange, Transfer& transfer);
 
 }  // namespace taviron

@@ -13,10 +13,10 @@ constexpr std::uint32_t kReadTotalConstant = 1000;
 
 }  // namespace
 
-void ReportUploadError(const Exchange& c, const Failure& failure) {
-  c.Report(failure);
-  c.link.SetReadTimeouts(kReadInterval, kReadTotalConstant);
-  c.link.LinkState = kLinkFirmwareUpdateFailure;
+void ReportUploadError(Exchange& exchange, const Failure& failure) {
+  exchange.Report(failure);
+  exchange.link.SetReadTimeouts(kReadInterval, kReadTotalConstant);
+  exchange.link.LinkState = kLinkFirmwareUpdateFailure;
 }
 
 }  // namespace taviron

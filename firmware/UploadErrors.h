@@ -9,6 +9,6 @@ namespace taviron {
 // message box, log record, the port's read time-outs back to those of an opened port, LinkState
 // 6. The dialog stays open and the port as it is; the upload decides whether another attempt
 // follows, and enables the dialog's buttons when it ends.
-void ReportUploadError(const Exchange& c, const Failure& failure);
+void ReportUploadError(Exchange& exchange, const Failure& failure);
 
 }  // namespace taviron

@@ -87,11 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   sim::VirtualClock clock;
   fuzz::QuietFrontend frontend;
   Configurator c(port, clock, frontend, std::filesystem::temp_directory_path());
-  c.link.OpenConnection("COM1");
-  c.link.LinkState = kLinkConnected;
-  Transfer transfer(c.link, kLoaderBufferSize);
+  c.exchange.link.OpenConnection("COM1");
+  c.exchange.link.LinkState = kLinkConnected;
+  Transfer transfer(c.exchange.link, kLoaderBufferSize);
   int records = 0;
-  const Failure* sending = LoadAttempt(c, transfer, file, records);
+  const Failure* sending = LoadAttempt(c.exchange, c.fwUpdate, transfer, file, records);
 
   // What was sent after "L": the file's lines as read, from the first on.
   std::size_t load = 0;

@@ -71,8 +71,8 @@ struct Dialogue {
       given.push_back(answer);
       return answer;
     };
-    c.link.OpenConnection("COM1");
-    c.link.LinkState = kLinkConnected;
+    c.exchange.link.OpenConnection("COM1");
+    c.exchange.link.LinkState = kLinkConnected;
   }
 
   // What the first write of text at or after write number from was answered with.
@@ -177,13 +177,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Dialogue d(fuzz::Split(fuzz::AsText(data, size), '|'));
   HexFile file;
   FUZZ_CHECK(CheckWholeFile(file, FirmwareFile()) == nullptr);
-  Transfer transfer(d.c.link, kLoaderBufferSize);
+  Transfer transfer(d.c.exchange.link, kLoaderBufferSize);
 
-  const Failure* entered = EnterLoader(d.c, transfer);
+  const Failure* entered = EnterLoader(d.c.exchange, transfer);
   CheckEnter(d, entered);
   if (entered != nullptr) return 0;
   std::size_t from = d.port.writes.size();
-  const Failure* bank = SelectBank(d.c, transfer);
+  const Failure* bank = SelectBank(d.c.exchange, transfer);
   CheckBank(d, from, bank);
   if (bank != nullptr) return 0;
   // Two attempts: the second starts afresh from the answers that follow the first.
@@ -191,7 +191,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int expectedRecords = 0;
   for (int attempt = 0; attempt < 2; ++attempt) {
     from = d.port.writes.size();
-    const const Failure* code = LoadAttempt(d.c, transfer, file, records);
+    const Failure* code = LoadAttempt(d.c.exchange, d.c.fwUpdate, transfer, file, records);
     CheckAttempt(d, from, code);
     if (d.AnswerTo(from, "L\r") && d.port.writes.size() > from + 4) expectedRecords += 3;
     FUZZ_CHECK(records == expectedRecords);
