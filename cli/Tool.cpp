@@ -216,7 +216,7 @@ int Tool::PortsSet(const std::vector<std::string>& assignments) {
   for (const std::string& a : assignments) {
     std::size_t eq = a.find('=');
     int port = eq == 1 ? a[0] - '0' : 0;
-    char code = eq == std::string::npos ? 0 : PortModeCode(a.substr(eq + 1));
+    char code = eq == std::string::npos ? '\0' : PortModeCode(a.substr(eq + 1));
     if (port < 1 || port > kPortCount || code == 0) {
       return Usage("Cannot read '" + a +
                    "': give PORT=MODE, PORT 1 to 8, MODE one of auto, "

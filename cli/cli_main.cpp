@@ -13,6 +13,8 @@
 #include "base/SystemSerialPort.h"
 #include "cli/Tool.h"
 
+// CLI11 throws only when the option table below is malformed, which the first run shows.
+// NOLINTNEXTLINE(bugprone-exception-escape)
 int main(int argc, char** argv) {
   using namespace taviron;
   CLI::App app{

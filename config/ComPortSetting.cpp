@@ -56,6 +56,7 @@ std::string ComPortChoice(int comIndex, const std::vector<SerialDevice>& devices
 std::vector<std::string> ComPortChoices(const std::vector<SerialDevice>& devices,
                                         const ComPortAssignments& assigned) {
   std::vector<std::string> items;
+  items.reserve(kComPortCount);
   for (int i = 0; i < kComPortCount; ++i)
     items.push_back(ComPortChoice(i, devices, assigned));
   return items;

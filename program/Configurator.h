@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <utility>
 
 #include "access/Access.h"
 #include "base/Clock.h"
@@ -25,9 +26,9 @@ namespace taviron {
 // program/MenuActions.h hands each main-window command the blocks it needs.
 class Configurator {
  public:
-  Configurator(SerialPort& port, Clock& clock, Frontend& frontend, const ProgramFilePlaces& places)
-      : exchange(port, clock, frontend, places.logDirectory),
-        session{.settingsDirectory = places.settingsDirectory} {}
+  Configurator(SerialPort& port, Clock& clock, Frontend& frontend, ProgramFilePlaces places)
+      : exchange(port, clock, frontend, std::move(places.logDirectory)),
+        session{.settingsDirectory = std::move(places.settingsDirectory)} {}
   // Both files in one directory, as a portable copy keeps them.
   Configurator(SerialPort& port, Clock& clock, Frontend& frontend,
                const std::filesystem::path& filesDirectory)
