@@ -130,68 +130,6 @@ TEST_F(RefreshTest, ASilentSwitchEndsInCommunicationFailure) {
   EXPECT_EQ(h.c.monitor.status.PortErrors, "");
 }
 
-struct LayoutCase {
-  int state;
-  const char* text;
-  int layout;  // 0 unchanged, 1 disconnected, 2 connected
-};
-
-class LinkStateDisplayTest : public ::testing::TestWithParam<LayoutCase> {};
-
-TEST_P(LinkStateDisplayTest, StatusTextAndLayout) {
-  Harness h;
-  h.c.monitor.view.statusText = "before";
-  h.c.monitor.view.Look(Command::kRefresh) = {true, 99};
-  h.c.exchange.link.LinkState = GetParam().state;
-  ShowLinkState(h.c.exchange, h.c.monitor);
-  EXPECT_EQ(h.c.monitor.view.statusText, GetParam().text);
-  const MainView& v = h.c.monitor.view;
-  if (GetParam().layout == 0) {
-    EXPECT_EQ(v.Look(Command::kRefresh).image, 99);
-    return;
-  }
-  bool connected = GetParam().layout == 2;
-  struct Expect {
-    Command c;
-    bool enabled;
-    int image;
-  };
-  std::vector<Expect> rows =
-      connected ? std::vector<Expect>{{Command::kConnect, false, 51},
-                                      {Command::kDisconnect, true, 47},
-                                      {Command::kComPortSetting, false, 53},
-                                      {Command::kPort, true, 50},
-                                      {Command::kDefaultSetting, true, 48},
-                                      {Command::kUserPassword, true, 49},
-                                      {Command::kRefresh, true, 46},
-                                      {Command::kReset, true, 58}}
-                : std::vector<Expect>{
-                      {Command::kConnect, true, 45},         {Command::kDisconnect, false, 52},
-                      {Command::kComPortSetting, true, 60},  {Command::kPort, false, 54},
-                      {Command::kDefaultSetting, false, 55}, {Command::kUserPassword, false, 56},
-                      {Command::kRefresh, false, 57},        {Command::kReset, false, 59}};
-  for (const Expect& e : rows) {
-    EXPECT_EQ(v.Look(e.c).enabled, e.enabled) << static_cast<int>(e.c);
-    EXPECT_EQ(v.Look(e.c).image, e.image) << static_cast<int>(e.c);
-  }
-  EXPECT_EQ(v.menuConnect, !connected);
-  EXPECT_EQ(v.menuDisconnect, connected);
-  EXPECT_EQ(v.menuComPortSetting, !connected);
-  EXPECT_EQ(v.menuView, connected);
-  EXPECT_EQ(v.menuSetting, connected);
-  EXPECT_EQ(v.menuMaintenance, connected);
-  EXPECT_EQ(v.menuOpen, connected);
-  EXPECT_EQ(v.menuSave, connected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    States, LinkStateDisplayTest,
-    ::testing::Values(LayoutCase{1, "Disconnect", 1}, LayoutCase{2, "Connecting...", 0},
-                      LayoutCase{3, "Connected", 2}, LayoutCase{4, "Communication failure", 1},
-                      LayoutCase{5, "Connecting failure", 1},
-                      LayoutCase{6, "Firmware Update failure", 0}, LayoutCase{7, "before", 0}),
-    [](const auto& info) { return "State" + std::to_string(info.param.state); });
-
 TEST(MainDisplayTest, SaveFollowsTheGreetingWhereTheLayoutLeavesIt) {
   Harness h;
   h.Connect();
