@@ -45,7 +45,7 @@ int DeviceChoiceIndex(const std::vector<DeviceChoice>& choices, int comIndex,
 
 // What the COM Port Setting dialog works on: the chosen name (the link's ComPortIndex), and
 // the devices the names are pointed at with the file that keeps them (the session's).
-
+//
 // The item the list selects when shown: ComPortIndex, or -1 (none) when it is out of range.
 int SerialSetShow(const SwitchLink& link);
 // "Change": the selected item becomes ComPortIndex; with no selection it stays.
