@@ -1,13 +1,16 @@
 #include "base/ComPortAssignments.h"
 
-#include <fstream>
-#include <iterator>
+#include <optional>
 
 #include "base/IniReader.h"
+#include "base/InputFile.h"
 #include "base/ReplaceFile.h"
 
 namespace taviron {
 namespace {
+
+// Six device paths; a file past this bound holds none that the window wrote.
+constexpr std::uint64_t kComPortsFileBound = 64 * 1024;
 
 constexpr std::string_view kSection = "Ports";
 
@@ -26,10 +29,9 @@ bool Storable(std::string_view path) {
 
 ComPortAssignments LoadComPortAssignments(const std::filesystem::path& file) {
   ComPortAssignments assignments;
-  std::ifstream stream(file, std::ios::binary);
-  if (!stream) return assignments;
-  std::string text{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-  for (const IniEntry& entry : ReadIni(text)) {
+  std::optional<std::string> text = ReadInputFile(file, kComPortsFileBound);
+  if (!text) return assignments;
+  for (const IniEntry& entry : ReadIni(*text)) {
     if (!SameIniName(entry.section, kSection) || !Storable(entry.value)) continue;
     for (int i = 0; i < kComPortCount; ++i) {
       if (SameIniName(entry.name, ComPortName(static_cast<std::uint8_t>(i)))) {

@@ -21,7 +21,7 @@ struct ComPortAssignments {
 };
 
 // Reads the file: section [Ports], keys COM1 to COM6, each an absolute device path. Other keys
-// and values are passed over; a missing or unreadable file assigns nothing.
+// and values are passed over; a missing or unreadable file (see InputFile) assigns nothing.
 ComPortAssignments LoadComPortAssignments(const std::filesystem::path& file);
 
 // The file's bytes: the section line, then one line per assigned name, in order.

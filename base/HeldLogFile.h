@@ -17,7 +17,8 @@ class HeldLogFile {
   HeldLogFile& operator=(const HeldLogFile&) = delete;
 
   // Opens the file for appending, creating it when missing, and takes it; false when either
-  // fails, and the file is then not held.
+  // fails, and the file is then not held. A link in the file's place is never followed, and
+  // anything but a regular file (a directory, a FIFO, a device) is refused without waiting.
   bool Open(const std::filesystem::path& path);
   bool IsOpen() const { return held_ != kNotHeld; }
   // Writes the bytes at the end of the file; false when not all of them could be written.

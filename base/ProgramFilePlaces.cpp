@@ -22,7 +22,7 @@ std::filesystem::path UserDirectory(const std::string& variable, const std::stri
 
 ProgramFilePlaces PlaceProgramFiles(const ProgramFileFacts& facts) {
   const std::filesystem::path& beside = facts.executableDirectory;
-  if (!facts.userDirectories || facts.settingsBeside || facts.directoryWritable) {
+  if (facts.layout == BuildLayout::kPortable || !facts.userDirectories || facts.settingsBeside) {
     return {beside, beside, false};
   }
   return {
@@ -31,8 +31,10 @@ ProgramFilePlaces PlaceProgramFiles(const ProgramFileFacts& facts) {
       true};
 }
 
-ProgramFilePlaces LocateProgramFiles() {
-  return PlaceProgramFiles(ProgramFileFactsOfThisSystem());
+ProgramFilePlaces LocateProgramFiles(BuildLayout layout) {
+  ProgramFileFacts facts = ProgramFileFactsOfThisSystem();
+  facts.layout = layout;
+  return PlaceProgramFiles(facts);
 }
 
 }  // namespace taviron

@@ -1,17 +1,20 @@
 #include "base/Settings.h"
 
+#include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <string_view>
 
 #include "base/IniReader.h"
+#include "base/InputFile.h"
 #include "base/ReplaceFile.h"
 
 namespace taviron {
 namespace {
+
+// Six keys take a few dozen bytes; a file that someone grew past this holds no settings of ours.
+constexpr std::uint64_t kSettingsFileBound = 64 * 1024;
 
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -49,22 +52,23 @@ void Apply(Settings& settings, const IniEntry& entry) {
 
 WindowBounds PlacedWithin(const WindowBounds& window, const WindowBounds& area) {
   WindowBounds placed = window;
+  placed.width = std::min(window.width, area.width);
+  placed.height = std::min(window.height, area.height);
   auto fit = [](int start, int length, int areaStart, int areaLength) {
     if (start + length > areaStart + areaLength) start = areaStart + areaLength - length;
     return start < areaStart ? areaStart : start;
   };
-  placed.left = fit(window.left, window.width, area.left, area.width);
-  placed.top = fit(window.top, window.height, area.top, area.height);
+  placed.left = fit(window.left, placed.width, area.left, area.width);
+  placed.top = fit(window.top, placed.height, area.top, area.height);
   return placed;
 }
 
 Settings LoadSettings(const std::filesystem::path& file) {
   Settings settings;
-  std::ifstream stream(file, std::ios::binary);
-  if (!stream) return settings;
-  std::string text{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+  std::optional<std::string> text = ReadInputFile(file, kSettingsFileBound);
+  if (!text) return settings;
   // A key written twice keeps its last value, as the file would read to its writer.
-  for (const IniEntry& entry : ReadIni(text))
+  for (const IniEntry& entry : ReadIni(*text))
     Apply(settings, entry);
   return settings;
 }

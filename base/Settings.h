@@ -17,8 +17,8 @@ struct WindowBounds {
 
 // Where a window (with its frame) saved at these bounds opens on a screen whose free area is
 // given: moved as little as needed to lie wholly within the area, so that no edge and no status
-// bar is lost past the screen's edge; a window larger than the area keeps its top-left corner
-// in it. The size never changes.
+// bar is lost past the screen's edge; a window larger than the area is made as large as the
+// area in that direction (its content then scrolls).
 WindowBounds PlacedWithin(const WindowBounds& window, const WindowBounds& area);
 
 // The contents of SWITCH.INI.
@@ -30,7 +30,8 @@ struct Settings {
 };
 
 // Reads the file; every key that is missing or not an integer keeps its default, and a missing
-// or unreadable file gives all defaults. Port and Enable keep only the low 8 bits.
+// or unreadable file (a directory, a FIFO, a device, one past its bound: see InputFile) gives
+// all defaults. Port and Enable keep only the low 8 bits.
 Settings LoadSettings(const std::filesystem::path& file);
 
 // The file's bytes for these settings, sections and keys in their fixed order.

@@ -1,9 +1,12 @@
 #include "cli/StatusReport.h"
 
 #include <cstdio>
+#include <optional>
 
+#include "cli/JsonText.h"
 #include "cli/TerminalText.h"
 #include "link/StatusTables.h"
+#include "monitor/StatusQueries.h"
 
 namespace taviron::cli {
 namespace {
@@ -19,6 +22,41 @@ std::string Trimmed(std::string text) {
   while (!text.empty() && text.back() == ' ')
     text.pop_back();
   return text;
+}
+
+// What the window shows where a value could not be read.
+constexpr std::string_view kUnknown = "----";
+
+bool FirmwareVersionUnknown(const MainView& v) {
+  return v.Lb_fw_ver == kNoFirmwareVersion;
+}
+bool DischargeElementUnknown(const MainView& v) {
+  return Trimmed(v.Lb_th_count) == kUnknown;
+}
+bool SwitchStatusUnknown(const MainView& v) {
+  return v.Lb_fw_state == kUnknown;
+}
+bool RelayUnknown(const taviron::StatusValues& s) {
+  return s.RelayState != "0" && s.RelayState != "1";
+}
+
+// The port's mode, when the switch gave one the program knows.
+const PortMode* ModeOf(const taviron::StatusValues& s, std::size_t n) {
+  return n < s.PortConfig.size() ? FindByDisplayCode(s.PortConfig[n]) : nullptr;
+}
+
+// The port's error: "" for none, the message of a code the program knows, or nothing when the
+// errors could not be read or the code is not known.
+std::optional<std::string> ErrorOf(const taviron::StatusValues& s, std::size_t n) {
+  if (n >= s.PortErrors.size()) return std::nullopt;
+  if (s.PortErrors[n] == '0') return std::string();
+  std::optional<std::string_view> message = PortErrorMessageOf(s.PortErrors[n]);
+  if (!message) return std::nullopt;
+  return std::string(*message);
+}
+
+std::optional<std::string> Known(const std::string& value, bool unknown) {
+  return unknown ? std::nullopt : std::optional<std::string>(value);
 }
 
 }  // namespace
@@ -62,51 +100,48 @@ std::string StatusText(const Configurator& c) {
   return text;
 }
 
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char ch : text) {
-    if (ch == '"' || ch == '\\') {
-      out += '\\';
-      out += static_cast<char>(ch);
-    } else if (ch < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", ch);
-      out += escaped;
-    } else {
-      out += static_cast<char>(ch);
-    }
-  }
-  return out + "\"";
-}
-
 std::string StatusJson(const Configurator& c) {
   const MainView& v = c.monitor.view;
+  const bool statusUnknown = SwitchStatusUnknown(v);
   std::string json = "{";
-  json += "\"firmware_version\":" + JsonString(v.Lb_fw_ver);
-  json += ",\"discharge_element\":" + JsonString(Trimmed(v.Lb_th_count));
-  json += ",\"switch_status\":" + JsonString(v.Lb_fw_state);
-  json += ",\"error_code\":" + JsonString(v.Lb_err_code);
-  json += ",\"error_message\":" + JsonString(OneLine(v.Lb_err_mes1));
-  json += ",\"relay\":" + JsonString(v.Lb_relay);
-  // Per port, the mode and the port's error apart (the window shows one in place of the other);
-  // an unknown mode has empty texts.
+  json += "\"firmware_version\":" + JsonValue(Known(v.Lb_fw_ver, FirmwareVersionUnknown(v)));
+  json += ",\"discharge_element\":" +
+          JsonValue(Known(Trimmed(v.Lb_th_count), DischargeElementUnknown(v)));
+  json += ",\"switch_status\":" + JsonValue(Known(v.Lb_fw_state, statusUnknown));
+  json += ",\"error_code\":" + JsonValue(Known(v.Lb_err_code, statusUnknown));
+  json += ",\"error_message\":" + JsonValue(Known(OneLine(v.Lb_err_mes1), statusUnknown));
+  json += ",\"relay\":" + JsonValue(Known(v.Lb_relay, RelayUnknown(c.monitor.status)));
+  // Per port, the mode and the port's error apart (the window shows one in place of the other).
   json += ",\"ports\":[";
-  const std::string& config = c.monitor.status.PortConfig;
-  const std::string& errors = c.monitor.status.PortErrors;
   for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount); ++n) {
-    const PortMode* mode = n < config.size() ? FindByDisplayCode(config[n]) : nullptr;
-    std::string error;
-    if (n < errors.size() && errors[n] != '0') {
-      if (auto message = PortErrorMessageOf(errors[n])) error = *message;
-    }
+    const PortMode* mode = ModeOf(c.monitor.status, n);
+    auto part = [mode](std::string_view PortMode::*field) {
+      return JsonValue(mode ? std::optional<std::string>(mode->*field) : std::nullopt);
+    };
     if (n > 0) json += ",";
-    json += "{\"port\":" + std::to_string(n + 1) +
-            ",\"speed\":" + JsonString(mode ? std::string(mode->speed) : "") +
-            ",\"duplex\":" + JsonString(mode ? std::string(mode->duplex) : "") +
-            ",\"error\":" + JsonString(error) + "}";
+    json += "{\"port\":" + std::to_string(n + 1) + ",\"speed\":" + part(&PortMode::speed) +
+            ",\"duplex\":" + part(&PortMode::duplex) +
+            ",\"error\":" + JsonValue(ErrorOf(c.monitor.status, n)) + "}";
   }
   json += "],\"link\":" + JsonString(v.statusText) + "}";
   return json;
+}
+
+std::vector<std::string> UnknownValues(const Configurator& c) {
+  const MainView& v = c.monitor.view;
+  std::vector<std::string> names;
+  if (FirmwareVersionUnknown(v)) names.emplace_back("firmware_version");
+  if (DischargeElementUnknown(v)) names.emplace_back("discharge_element");
+  if (SwitchStatusUnknown(v)) names.emplace_back("switch_status");
+  if (RelayUnknown(c.monitor.status)) names.emplace_back("relay");
+  for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount); ++n) {
+    // A port's error, when the switch reports one, is shown in place of its mode.
+    const std::optional<std::string> error = ErrorOf(c.monitor.status, n);
+    if (ModeOf(c.monitor.status, n) == nullptr && (!error || error->empty())) {
+      names.push_back("port" + std::to_string(n + 1));
+    }
+  }
+  return names;
 }
 
 }  // namespace taviron::cli

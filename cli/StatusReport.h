@@ -14,10 +14,12 @@ std::vector<std::pair<std::string, std::string>> StatusValues(const Configurator
 
 // The values as lines for a person to read.
 std::string StatusText(const Configurator& c);
-// The values as one JSON object with stable keys.
+// The values as one JSON object with stable keys; a value that could not be read is null.
 std::string StatusJson(const Configurator& c);
 
-// Text in JSON string form, quotes included.
-std::string JsonString(const std::string& text);
+// The values the window shows as unknown, a placeholder where the switch's value belongs, by
+// their names: "firmware_version", "discharge_element", "switch_status", "relay", and "port1"
+// to "port8" for a port shown without its mode or an error.
+std::vector<std::string> UnknownValues(const Configurator& c);
 
 }  // namespace taviron::cli

@@ -10,7 +10,7 @@ std::string Printable(std::string_view text) {
   for (unsigned char ch : text) {
     if (ch == '\\') {
       out += "\\\\";
-    } else if (ch < 0x20 || (ch >= 0x7F && ch <= 0x9F)) {
+    } else if (ch < 0x20 || ch >= 0x7F) {
       char escape[8];
       std::snprintf(escape, sizeof escape, "\\x%02X", ch);
       out += escape;

@@ -5,9 +5,10 @@
 
 namespace taviron::cli {
 
-// Text from the switch as it may go to a terminal: a control byte (C0, DEL and C1) or a
-// backslash is written as an escape ("\x1B", "\\"), so that no byte the switch sent can steer
-// the operator's terminal. Everything else stays as it is.
+// Text from the switch as it may go to a terminal: a control byte (C0 and DEL), every byte from
+// 0x80 on (C1 controls, and pieces of characters the terminal would misread) and a backslash are
+// written as escapes ("\x1B", "\xE9", "\\"), so that no byte the switch sent can steer the
+// operator's terminal. Printable ASCII stays as it is.
 std::string Printable(std::string_view text);
 
 }  // namespace taviron::cli

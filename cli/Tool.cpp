@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <thread>
 
@@ -17,6 +18,7 @@
 #include "base/Terminal.h"
 #include "cli/DeviceList.h"
 #include "cli/FirmwareCheck.h"
+#include "cli/JsonText.h"
 #include "cli/StatusReport.h"
 #include "cli/TerminalText.h"
 #include "config/ConfigFile.h"
@@ -39,6 +41,9 @@ namespace {
 constexpr const char* kModeNames[] = {"10/half",  "10/full", "100/half",
                                       "100/full", "auto",    "disable"};
 
+// The longest pause of a watch: a day.
+constexpr double kLongestInterval = 24 * 60 * 60;
+
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
@@ -54,6 +59,15 @@ std::string Now() {
 }
 
 }  // namespace
+
+std::optional<std::string> PasswordRefusal(std::string_view password) {
+  if (HoldsControlCharacters(password)) return std::string(kControlCharactersRefused);
+  if (password.size() > static_cast<std::size_t>(kPasswordMaxLength)) {
+    return "A password has at most " + std::to_string(kPasswordMaxLength) +
+           " characters, as the password windows take.";
+  }
+  return std::nullopt;
+}
 
 std::string PortModeName(char displayCode) {
   if (displayCode < '1' || displayCode > '6') return "unknown";
@@ -117,8 +131,8 @@ bool Tool::Connect() {
         "--password.");
     return false;
   }
-  if (HoldsControlCharacters(*password)) {
-    failures_.Add(std::string(kControlCharactersRefused), 2);
+  if (std::optional<std::string> refusal = PasswordRefusal(*password)) {
+    failures_.Add(*refusal, 2);
     return false;
   }
   switch (PassInOk(core_.exchange, core_.access, *password)) {
@@ -140,6 +154,12 @@ int Tool::Finish() {
 }
 
 int Tool::Connected(const std::function<void()>& command) {
+  // A password given that no window would take is wrong usage, told before anything is sent.
+  for (const std::optional<std::string>* given :
+       {&options_.password, &options_.maintenancePassword}) {
+    if (!*given) continue;
+    if (std::optional<std::string> refusal = PasswordRefusal(**given)) return Usage(*refusal);
+  }
   if (Connect()) command();
   return Finish();
 }
@@ -151,8 +171,8 @@ void Tool::AnswerMaintenancePassword() {
     failures_.Add("This command needs the maintenance password: give --maintenance-password.");
     return;
   }
-  if (HoldsControlCharacters(*password)) {
-    failures_.Add(std::string(kControlCharactersRefused), 2);
+  if (std::optional<std::string> refusal = PasswordRefusal(*password)) {
+    failures_.Add(*refusal, 2);
     return;
   }
   SuperPassInOk(core_.exchange, core_.access, *password);
@@ -162,11 +182,21 @@ int Tool::Status() {
   return Connected([this] {
     RefreshAll(core_.exchange, core_.monitor);
     out_ << (options_.json ? StatusJson(core_) + "\n" : StatusText(core_));
+    // A placeholder is no value: the status failed, whether or not a failure was recorded.
+    std::vector<std::string> unknown = UnknownValues(core_);
+    if (unknown.empty()) return;
+    std::string names;
+    for (const std::string& name : unknown)
+      names += (names.empty() ? "" : ", ") + name;
+    failures_.Add("Shown as unknown: " + names + ".");
   });
 }
 
 int Tool::Watch(double intervalSeconds, const std::function<bool()>& keepGoing) {
-  if (intervalSeconds <= 0) return Usage("The interval must be a positive number of seconds.");
+  if (!std::isfinite(intervalSeconds) || intervalSeconds <= 0 ||
+      intervalSeconds > kLongestInterval) {
+    return Usage("The interval must be a number of seconds above 0 and at most 86400 (a day).");
+  }
   // A watch runs for days: each failure is told as it happens, with its time, and not kept.
   failures_.Tell([this](const Failure& failure) {
     err_ << Now() << " " << FailureLine(failure);
@@ -241,6 +271,10 @@ int Tool::PortsSet(const std::vector<std::string>& assignments) {
 }
 
 int Tool::ConfigSave(const std::string& file) {
+  if (!NamesAFile(file)) {
+    return Usage("Cannot save as '" + file +
+                 "': give a file name, such as site-a (saved as site-a.txt).");
+  }
   return Connected([&] {
     GetPortConfig(core_.exchange, core_.monitor.status);
     if (core_.monitor.status.PortConfig == kNoPortConfig) return;  // nothing worth a file

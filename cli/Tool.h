@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/SerialDevices.h"
@@ -33,8 +34,10 @@ class Tool {
  public:
   Tool(SerialPort& port, Clock& clock, ToolOptions options, std::ostream& out, std::ostream& err);
 
+  // Prints the status; a value shown as unknown makes it fail (exit status 1).
   int Status();
-  // Prints the status, then only what changed, every interval, while keepGoing says so.
+  // Prints the status, then only what changed, every interval (finite, above 0, at most a day),
+  // while keepGoing says so.
   int Watch(double intervalSeconds, const std::function<bool()>& keepGoing);
   int PortsShow();
   int PortsSet(const std::vector<std::string>& assignments);
@@ -80,6 +83,10 @@ class Tool {
   std::string shownPercent_;
   std::string shownText_;
 };
+
+// Why a password cannot go to the switch as the password windows would send it (a control
+// character, more than the windows take), or nothing.
+std::optional<std::string> PasswordRefusal(std::string_view password);
 
 // The names of the six port modes on the command line, by display code: "10/half", "10/full",
 // "100/half", "100/full", "auto", "disable".

@@ -13,6 +13,10 @@
 #include "base/SystemSerialPort.h"
 #include "cli/Tool.h"
 
+// The build names the layout of the copy it makes: installed for the package, else portable.
+constexpr taviron::BuildLayout kLayout =
+    TAVIRON_INSTALLED_LAYOUT ? taviron::BuildLayout::kInstalled : taviron::BuildLayout::kPortable;
+
 // CLI11 throws only when the option table below is malformed, which the first run shows.
 // NOLINTNEXTLINE(bugprone-exception-escape)
 int main(int argc, char** argv) {
@@ -25,7 +29,7 @@ int main(int argc, char** argv) {
   // Operators type the options where they think of them: after the command too.
   app.fallthrough();
   cli::ToolOptions options;
-  const ProgramFilePlaces places = LocateProgramFiles();
+  const ProgramFilePlaces places = LocateProgramFiles(kLayout);
   options.settingsDirectory = places.settingsDirectory;
   app.footer("Files:\n  " + (places.settingsDirectory / kSettingsFileName).string() +
              "  the program's settings, where log on|off switch its logging\n  " +

@@ -1,6 +1,9 @@
 #include "config/ConfigFile.h"
 
+#include <optional>
+
 #include "base/FailureCatalogue.h"
+#include "base/InputFile.h"
 #include "base/ReplaceFile.h"
 #include "config/PortSetting.h"
 #include "link/CommandTable.h"
@@ -11,7 +14,15 @@ namespace taviron {
 namespace {
 
 constexpr std::size_t kLongestLine = 255;
-constexpr int kEndOfFileByte = 0x1A;
+constexpr char kEndOfFileByte = 0x1A;
+// Eight lines of a few bytes each; this leaves room for any hand-written file.
+constexpr std::uint64_t kConfigFileBound = 64 * 1024;
+
+// Where the file-name part of the path begins: after its last backslash or slash.
+std::size_t FileNameStart(std::string_view path) {
+  std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string_view::npos ? 0 : slash + 1;
+}
 
 void Incorrect(Exchange& exchange, const Failure& failure) {
   exchange.Report(failure);
@@ -20,10 +31,13 @@ void Incorrect(Exchange& exchange, const Failure& failure) {
 }  // namespace
 
 std::string WithTxtExtension(std::string_view path) {
-  std::size_t nameStart = path.find_last_of("\\/");
-  nameStart = nameStart == std::string_view::npos ? 0 : nameStart + 1;
-  std::size_t dot = path.find('.', nameStart);
+  std::size_t dot = path.find('.', FileNameStart(path));
   return std::string(path.substr(0, dot)) + ".txt";
+}
+
+bool NamesAFile(std::string_view path) {
+  const std::size_t nameStart = FileNameStart(path);
+  return nameStart < path.size() && path[nameStart] != '.';
 }
 
 std::string ConfigFileText(std::string_view portConfig) {
@@ -36,23 +50,23 @@ std::string ConfigFileText(std::string_view portConfig) {
   return text;
 }
 
-bool ReadConfigLine(std::FILE* file, std::string& line) {
+bool ReadConfigLine(std::string_view& text, std::string& line) {
   line.clear();
   for (;;) {
-    int ch = std::fgetc(file);
-    if (ch == EOF || ch == kEndOfFileByte) {
-      if (ch == kEndOfFileByte) std::fseek(file, 0, SEEK_END);
+    if (text.empty() || text.front() == kEndOfFileByte) {
+      text = {};
       return !line.empty();
     }
+    const char ch = text.front();
+    text.remove_prefix(1);
     if (ch == '\r') continue;
     if (ch == '\n') return true;
-    line += static_cast<char>(ch);
+    line += ch;
     if (line.size() == kLongestLine) {
       // A full buffer: its own line end, if that comes next, belongs to it.
-      int next = std::fgetc(file);
-      while (next == '\r')
-        next = std::fgetc(file);
-      if (next != '\n' && next != EOF) std::ungetc(next, file);
+      while (!text.empty() && text.front() == '\r')
+        text.remove_prefix(1);
+      if (!text.empty() && text.front() == '\n') text.remove_prefix(1);
       return true;
     }
   }
@@ -85,29 +99,29 @@ void SaveConfigFile(Exchange& exchange, const Monitoring& monitor, const std::st
 }
 
 void LoadConfigFile(Exchange& exchange, Monitoring& monitor, const std::string& path) {
-  std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
+  std::optional<std::string> file =
+      path.empty() ? std::nullopt : ReadInputFile(path, kConfigFileBound);
+  if (!file) {
     exchange.Report(failure::kConfigOpenFailed);
     return;
   }
   monitor.status.PortConfig.clear();
   int accepted = 0;
+  std::string_view text = *file;
   std::string line;
-  while (ReadConfigLine(file, line)) {
+  while (ReadConfigLine(text, line)) {
     char code = 0;
     ConfigLine kind = ParseConfigLine(line, code);
     if (kind != ConfigLine::kValue) {
       Incorrect(exchange, kind == ConfigLine::kNoEquals ? failure::kConfigNoEquals
                                                         : failure::kConfigBadValue);
       RefreshAll(exchange, monitor);
-      std::fclose(file);
       return;
     }
     monitor.status.PortConfig += code;
     ++accepted;
   }
   PreselectPortLists(monitor);
-  std::fclose(file);
   if (accepted == kPortCount) {
     monitor.status.PortConfig = ConvertPortCodes(monitor.status.PortConfig, kDisplayToSwitch);
     int result = SendPortSettings(exchange, monitor.status);

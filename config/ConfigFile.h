@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -17,14 +16,18 @@ inline constexpr std::string_view kConfigFileFilter =
 // The path with the ".txt" extension forced on its file name: everything from the name's first
 // dot on is replaced, or ".txt" is appended. Folders keep their dots.
 std::string WithTxtExtension(std::string_view path);
+// The path names a file once the extension is forced: its file-name part holds something before
+// its first dot. "", ".", "dir/" and ".hidden" do not; they would all be saved as ".txt".
+bool NamesAFile(std::string_view path);
 
 // The bytes of a configuration file for PortConfig: "port1=5" and so on, each line ending in
 // CR CR LF.
 std::string ConfigFileText(std::string_view portConfig);
 
-// Reads one line of a configuration file: CR bytes dropped, a 0x1A byte ends the file, at most
-// 255 characters (a longer line goes on as the next one). False at the end of the file.
-bool ReadConfigLine(std::FILE* file, std::string& line);
+// Takes one line from the front of a configuration file's text: CR bytes dropped, a 0x1A byte
+// ends the file, at most 255 characters (a longer line goes on as the next one). False at the
+// end of the file.
+bool ReadConfigLine(std::string_view& text, std::string& line);
 
 // The display code a line carries: the digit '1' to '6' right after the first "=", not followed
 // by another digit. 0 for a line without "=" (kNoEquals) or with another value (kBadValue).
@@ -36,7 +39,8 @@ void FileSaveCommand(Exchange& exchange, Monitoring& monitor);
 void FileOpenCommand(Exchange& exchange, Monitoring& monitor);
 // Writes PortConfig to the file (its name given the ".txt" extension).
 void SaveConfigFile(Exchange& exchange, const Monitoring& monitor, const std::string& chosenPath);
-// Reads the file into PortConfig, sends it to the switch and refreshes.
+// Reads the file into PortConfig, sends it to the switch and refreshes. A file that cannot be
+// read whole (see InputFile; one past 64 KiB holds no configuration) fails to open.
 void LoadConfigFile(Exchange& exchange, Monitoring& monitor, const std::string& path);
 
 }  // namespace taviron

@@ -1,14 +1,12 @@
 #include "firmware/HexFile.h"
 
+#include <cstdio>
+
 namespace taviron {
 
 bool HexFile::Open(const std::string& path) {
   Close();
-  if (path.empty()) return false;
-  file_ = std::fopen(path.c_str(), "rb");
-  if (file_ == nullptr) return false;
-  // The lines are taken from buffer_; a second buffer inside the stream would only copy.
-  std::setvbuf(file_, nullptr, _IONBF, 0);
+  if (path.empty() || !file_.Open(path, kFirmwareFileBound)) return false;
   failed_ = false;
   pos_ = end_ = 0;
   return true;
@@ -17,24 +15,21 @@ bool HexFile::Open(const std::string& path) {
 void HexFile::Rewind() {
   pos_ = end_ = 0;
   failed_ = false;
-  if (file_ == nullptr) return;
-  if (std::fseek(file_, 0, SEEK_SET) != 0) failed_ = true;
-  std::clearerr(file_);
+  if (file_.IsOpen() && !file_.Rewind()) failed_ = true;
 }
 
 void HexFile::Close() {
-  if (file_ != nullptr) std::fclose(file_);
-  file_ = nullptr;
+  file_.Close();
   pos_ = end_ = 0;
 }
 
 int HexFile::Peek() {
   if (pos_ == end_) {
-    if (file_ == nullptr || failed_) return EOF;
+    if (!file_.IsOpen() || failed_) return EOF;
     pos_ = 0;
-    end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    end_ = file_.Read(buffer_.data(), buffer_.size());
     if (end_ == 0) {
-      if (std::ferror(file_)) failed_ = true;
+      if (file_.Failed()) failed_ = true;
       return EOF;
     }
   }

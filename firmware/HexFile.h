@@ -2,16 +2,22 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdio>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "base/InputFile.h"
 #include "firmware/IntelHex.h"
 
 namespace taviron {
 
 // A firmware file read line by line. Nothing is held beyond one line and a small read buffer,
 // so a file of any size costs the same memory.
+
+// The largest firmware file taken: the processor's whole 16 MiB address space in records of
+// 16 data bytes is less than 48 MiB of text.
+inline constexpr std::uint64_t kFirmwareFileBound = 64ull * 1024 * 1024;
+
 class HexFile {
  public:
   HexFile() = default;
@@ -19,9 +25,10 @@ class HexFile {
   HexFile(const HexFile&) = delete;
   HexFile& operator=(const HexFile&) = delete;
 
-  // Opens the file for reading; false when it cannot be opened, also for an empty name.
+  // Opens the file for reading; false when it cannot be opened, also for an empty name, and
+  // when it is no regular file or larger than kFirmwareFileBound (see InputFile).
   bool Open(const std::string& path);
-  bool IsOpen() const { return file_ != nullptr; }
+  bool IsOpen() const { return file_.IsOpen(); }
   // Back to the first line, reading the file afresh.
   void Rewind();
   void Close();
@@ -38,7 +45,7 @@ class HexFile {
   int Get();
   int Peek();
 
-  std::FILE* file_ = nullptr;
+  InputFile file_;
   bool failed_ = false;
   std::array<char, 4096> buffer_{};
   std::size_t pos_ = 0;

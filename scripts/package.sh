@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the default build (set up and built first where needed), then
+# Builds the Debian package from its own build (preset package: the programs keep their files
+# in the user's directories, never beside themselves; set up and built first where needed), then
 # checks it and fails on any error or warning: lintian, the desktop entry, the AppStream
 # metadata, the file list, and the packaged programs run against each other. The package is
 # left in build/package/; its path is the last line printed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$root/build
+build=$root/build-package
 
 tools=(dpkg-dev binutils man-db lintian desktop-file-utils appstream)
 missing=()
@@ -26,7 +27,8 @@ if ((${#missing[@]})); then
   fi
 fi
 
-"$root/scripts/setup.sh" default
+# Only what the package holds: the objects come from the default build's cache where ccache is.
+"$root/scripts/setup.sh" package taviron taviron-cli taviron-switchsim
 
 fail() {
   echo "package: $*" >&2
@@ -46,7 +48,7 @@ released=$(grep -o -m 1 '<release version="[^"]*"' "$metainfo" | cut -d '"' -f 2
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
 export SOURCE_DATE_EPOCH
 
-work=$build/package
+work=$root/build/package
 stage=$work/debian/taviron
 rm -rf "$work"
 mkdir -p "$work/debian"
@@ -132,6 +134,16 @@ status=$("$bin/taviron-cli" --port "$work/switch" --json status) ||
   fail "the packaged taviron-cli could not read the packaged simulator: $status"
 grep -q '"firmware_version": *"01.09"' <<<"$status" ||
   fail "unexpected status from the packaged programs: $status"
+# Run by root, which may write anywhere, the packaged tool keeps its settings in root's own
+# directories and writes nothing beside itself.
+home=$work/home
+mkdir -p "$home"
+HOME=$home XDG_CONFIG_HOME= "$bin/taviron-cli" --port "$work/switch" \
+  --maintenance-password qorplemt log on || fail "the packaged taviron-cli could not switch logging on"
+[[ $(ls "$bin") == $'taviron\ntaviron-cli\ntaviron-switchsim' ]] ||
+  fail "the packaged taviron-cli wrote beside itself: $(ls "$bin" | tr '\n' ' ')"
+grep -q '^Enable=1' "$home/.config/taviron/SWITCH.INI" ||
+  fail "the packaged taviron-cli did not keep its setting in the user's directory"
 kill "$simulator"
 wait "$simulator" || true
 trap - EXIT

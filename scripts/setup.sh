@@ -7,9 +7,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 preset=${1:-default}
 targets=("${@:2}")
 
+# The fonts are those the windows are drawn with: Arial's metrics (Liberation Sans) and the
+# Japanese of the file dialogs' filters. Qt's private headers let the window tests hear what the
+# windows tell a screen reader.
 packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation fonts-ipafont-gothic
+  qt6-base-private-dev
   libinih-dev libgtest-dev libgmock-dev libcli11-dev
   xvfb xauth openbox xdotool x11-utils sdcc srecord
 )

@@ -24,7 +24,7 @@ void Tpass_in::Button_okClick() {
   std::string typed = Typed().toStdString();
   Configurator& c = program_.core();
   program_.Run([&] { step = PassInOk(c.exchange, c.access, typed); });
-  Render(c.access.passIn);
+  Render(c.access.passIn, step == LoginStep::kStay);
   switch (step) {
     case LoginStep::kStay:
       EmptyEntry();

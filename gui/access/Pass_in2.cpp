@@ -28,7 +28,7 @@ void Tpass_in2::Button_okClick2() {
   std::string typed = Typed().toStdString();
   Configurator& c = program_.core();
   program_.Working([&] { step = PassIn2Ok(c.exchange, c.monitor, c.access, typed); });
-  Render(c.access.passIn2);
+  Render(c.access.passIn2, step == LoginStep::kStay);
   switch (step) {
     case LoginStep::kStay:
       EmptyEntry();

@@ -20,7 +20,7 @@ QtPasswordForm::QtPasswordForm(const char* statusName, const char* editName,
   setFont(QFont("Arial", 9));
   prompt_ = new QLabel(this);
   prompt_->setObjectName("Label1");
-  status_ = new QLabel(this);
+  status_ = new SpokenLabel(this);
   status_->setObjectName(statusName);
   entry_ = new QLineEdit(this);
   entry_->setObjectName(editName);
@@ -43,10 +43,10 @@ QtPasswordForm::QtPasswordForm(const char* statusName, const char* editName,
   prompt_->setMinimumWidth(240);
 }
 
-void QtPasswordForm::Render(const PasswordWindow& w) {
+void QtPasswordForm::Render(const PasswordWindow& w, bool repeat) {
   setWindowTitle(QString::fromStdString(w.caption));
   prompt_->setText(QString::fromStdString(w.prompt));
-  status_->setText(QString::fromStdString(w.status));
+  status_->Say(QString::fromStdString(w.status), repeat);
   entry_->setVisible(w.entryVisible);
   ok_->setVisible(w.entryVisible);
   cancel_->setVisible(w.entryVisible);

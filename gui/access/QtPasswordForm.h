@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "gui/common/QtSpokenLabel.h"
 #include "views/PasswordWindows.h"
 
 class QLabel;
@@ -19,14 +20,15 @@ class QtPasswordForm : public QDialog {
   // Names of the status label, the edit box and the failure-state button in this window.
   QtPasswordForm(const char* statusName, const char* editName, const char* failureOkName);
 
-  // Draws the core's state of the window.
-  void Render(const PasswordWindow& w);
+  // Draws the core's state of the window. A screen reader reads out a new status line, and
+  // with `repeat` the same one again (the switch refused the password once more).
+  void Render(const PasswordWindow& w, bool repeat = false);
   // Empties the edit box and puts the focus in it.
   void EmptyEntry();
   QString Typed() const;
 
   QLabel* prompt() const { return prompt_; }
-  QLabel* statusLine() const { return status_; }
+  SpokenLabel* statusLine() const { return status_; }
   QLineEdit* entry() const { return entry_; }
   QPushButton* okButton() const { return ok_; }
   QPushButton* cancelButton() const { return cancel_; }
@@ -34,7 +36,7 @@ class QtPasswordForm : public QDialog {
 
  private:
   QLabel* prompt_;
-  QLabel* status_;
+  SpokenLabel* status_;
   QLineEdit* entry_;
   QPushButton* ok_;
   QPushButton* cancel_;

@@ -10,6 +10,7 @@
 #include "access/Maintenance.h"
 #include "gui/common/QtDialogs.h"
 #include "gui/common/QtIcons.h"
+#include "gui/common/QtSpokenLabel.h"
 #include "gui/common/WindowHost.h"
 #include "program/Configurator.h"
 
@@ -24,7 +25,7 @@ Tsuper_pass_in::Tsuper_pass_in(WindowHost& program) : program_(program) {
   setFont(QFont("Arial", 9));
   label1_ = new QLabel(this);
   label1_->setObjectName("Label1");
-  label6_ = new QLabel(this);
+  label6_ = new SpokenLabel(this);
   label6_->setObjectName("Label6");
   edPass_ = new QLineEdit(this);
   edPass_->setObjectName("Ed_pass");
@@ -46,10 +47,10 @@ Tsuper_pass_in::Tsuper_pass_in(WindowHost& program) : program_(program) {
   label1_->setMinimumWidth(260);
 }
 
-void Tsuper_pass_in::Render() {
+void Tsuper_pass_in::Render(bool refused) {
   const MaintenanceWindow& w = program_.core().access.superPassIn;
   label1_->setText(QString::fromStdString(w.Label1));
-  label6_->setText(QString::fromStdString(w.Label6));
+  label6_->Say(QString::fromStdString(w.Label6), refused);
   if (edPass_->text().toStdString() != w.Ed_pass)
     edPass_->setText(QString::fromStdString(w.Ed_pass));
 }
@@ -66,7 +67,7 @@ void Tsuper_pass_in::Button_okClick() {
   Configurator& c = program_.core();
   program_.Working(
       [&] { admitted = SuperPassInOk(c.exchange, c.access, edPass_->text().toStdString()); });
-  Render();
+  Render(!admitted);
   if (admitted) {
     accept();
   } else {

@@ -8,6 +8,7 @@ class QPushButton;
 
 namespace taviron {
 
+class SpokenLabel;
 class WindowHost;
 
 // The maintenance password window, shown by the maintenance gate.
@@ -21,11 +22,13 @@ class Tsuper_pass_in : public QDialog {
   void Button_okClick();
 
  private:
-  void Render();
+  // Draws the core's state of the window; with `refused`, a screen reader reads out the status
+  // line even when the refusal is the same as the last.
+  void Render(bool refused = false);
 
   WindowHost& program_;
   QLabel* label1_;
-  QLabel* label6_;
+  SpokenLabel* label6_;
   QLineEdit* edPass_;
 };
 

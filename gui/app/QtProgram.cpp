@@ -317,6 +317,7 @@ std::string QtProgram::AskFile(bool save, std::string_view filter) {
   // a name that does not exist is reported when it is opened.
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  FitOnScreen(dialog);
   AwaitingOperator awaiting(*this, &dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().front().toStdString();

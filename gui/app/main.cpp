@@ -21,6 +21,10 @@
 
 namespace {
 
+// The build names the layout of the copy it makes: installed for the package, else portable.
+constexpr taviron::BuildLayout kLayout =
+    TAVIRON_INSTALLED_LAYOUT ? taviron::BuildLayout::kInstalled : taviron::BuildLayout::kPortable;
+
 // Shows an exception that reached the event loop instead of ending the program.
 class TavironApplication : public QApplication {
  public:
@@ -54,12 +58,16 @@ std::string HelpText(const taviron::ProgramFilePlaces& places) {
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::cout << HelpText(taviron::LocateProgramFiles());
+      std::cout << HelpText(taviron::LocateProgramFiles(kLayout));
       return 0;
     }
   }
   taviron::InstanceGuard guard("caldera_unit");
-  if (!guard.Acquired()) return 1;
+  if (!guard.Acquired()) {
+    // Another copy of this user's ends this one silently; anything else is said.
+    if (!guard.Refusal().empty()) std::cerr << guard.Refusal() << "\n";
+    return 1;
+  }
 
   TavironApplication app(argc, argv);
   // No display name: the platform would append it to every window's title, and each title is
@@ -71,7 +79,7 @@ int main(int argc, char** argv) {
   taviron::WatchCloseRequests();
 
   // An installed copy keeps its files in the user's directories, made before they are written.
-  taviron::ProgramFilePlaces places = taviron::LocateProgramFiles();
+  taviron::ProgramFilePlaces places = taviron::LocateProgramFiles(kLayout);
   taviron::MakeUserDirectory(places.settingsDirectory);
   taviron::MakeUserDirectory(places.logDirectory);
 

@@ -1,6 +1,8 @@
 #include "gui/common/QtDialogs.h"
 
 #include <QEventLoop>
+#include <QScreen>
+#include <QStyle>
 
 #include "gui/common/QtIcons.h"
 
@@ -29,6 +31,22 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, bool centred
     row->addWidget(button);
   if (centred) row->addStretch();
   return row;
+}
+
+void FitOnScreen(QWidget& window) {
+  const QWidget* near = window.parentWidget() != nullptr ? window.parentWidget() : &window;
+  const QScreen* screen = near->screen();
+  if (screen == nullptr) return;
+  // The window manager's frame is not known before the window is shown: a title bar and a
+  // border are reckoned at the style's sizes.
+  const QRect area = screen->availableGeometry();
+  const int border = window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  const QSize most(area.width() - 2 * border, area.height() - titleBar - 2 * border);
+  const QSize size = window.isVisible() ? window.size() : window.sizeHint();
+  if (size.width() > most.width() || size.height() > most.height()) {
+    window.resize(size.boundedTo(most));
+  }
 }
 
 int RunModal(QDialog& dialog) {

@@ -19,6 +19,11 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 // The row of buttons at the foot of a dialog: to the right, or centred.
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, bool centred = false);
 
+// Makes a window that would be larger than the free area of its screen (with a title bar) as
+// large as that area, so that none of its controls opens out of reach; a smaller one keeps its
+// size. The toolkit then places it within the area.
+void FitOnScreen(QWidget& window);
+
 // Shows the dialog modally until it is accepted or rejected. Unlike QDialog::exec, hiding the
 // dialog meanwhile (while it works) does not end it.
 int RunModal(QDialog& dialog);

@@ -1,10 +1,13 @@
 #include "gui/common/QtIcons.h"
 
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 
+#include <cmath>
 #include <functional>
 
 namespace taviron {
@@ -12,15 +15,55 @@ namespace {
 
 using Drawing = std::function<void(QPainter&, const QColor& ink, const QColor& accent)>;
 
-// Paints a drawing made on a 24 x 24 grid at whatever size and scale is asked.
+// The relative luminance of a colour and the contrast ratio of two, as accessibility guidelines
+// measure them.
+double Luminance(const QColor& c) {
+  auto channel = [](double v) {
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+QColor Mix(const QColor& from, const QColor& to, double share) {
+  auto channel = [share](double a, double b) { return a + (b - a) * share; };
+  return QColor::fromRgbF(static_cast<float>(channel(from.redF(), to.redF())),
+                          static_cast<float>(channel(from.greenF(), to.greenF())),
+                          static_cast<float>(channel(from.blueF(), to.blueF())));
+}
+
+// The accent as near its own colour as it can stay while it stands out from the background as
+// a drawing must (3:1); it gives way towards the ink.
+QColor Legible(const QColor& accent, const QColor& ink, const QColor& background) {
+  for (int step = 0; step <= 10; ++step) {
+    QColor c = Mix(accent, ink, step / 10.0);
+    if (ContrastRatio(c, background) >= 3.0) return c;
+  }
+  return ink;
+}
+
+// Paints a drawing made on a 24 x 24 grid at whatever size and scale is asked. A toolbar image
+// takes its ink from the desktop's palette, so that it stands out on a light theme and a dark one
+// alike; its greyed look lies between the ink and the background.
 class VectorIconEngine : public QIconEngine {
  public:
-  VectorIconEngine(Drawing drawing, bool greyed) : drawing_(std::move(drawing)), greyed_(greyed) {}
+  VectorIconEngine(Drawing drawing, bool greyed, bool fromPalette)
+      : drawing_(std::move(drawing)), greyed_(greyed), fromPalette_(fromPalette) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
-    bool grey = greyed_ || mode == QIcon::Disabled;
-    QColor ink = grey ? QColor(150, 150, 150) : QColor(40, 48, 60);
-    QColor accent = grey ? QColor(175, 175, 175) : accent_;
+    const bool grey = greyed_ || mode == QIcon::Disabled;
+    QColor ink(40, 48, 60);
+    QColor accent = accent_;
+    QColor background(240, 240, 240);
+    if (fromPalette_) {
+      const QPalette palette = QGuiApplication::palette();
+      background = palette.color(QPalette::Active, QPalette::Window);
+      ink = Mix(palette.color(QPalette::Active, QPalette::WindowText), background, 0.15);
+      accent = Legible(accent_, ink, background);
+    }
+    if (grey) {
+      accent = Mix(ink, background, 0.7);
+      ink = Mix(ink, background, 0.6);
+    }
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->translate(rect.topLeft());
@@ -52,6 +95,7 @@ class VectorIconEngine : public QIconEngine {
  private:
   Drawing drawing_;
   bool greyed_;
+  bool fromPalette_;
   QColor accent_{0, 120, 215};
 };
 
@@ -215,13 +259,18 @@ struct ImageRow {
   QColor accent;
 };
 
-QIcon Make(const Drawing& drawing, bool greyed, QColor accent) {
-  auto* engine = new VectorIconEngine(drawing, greyed);
+QIcon Make(const Drawing& drawing, bool greyed, QColor accent, bool fromPalette = true) {
+  auto* engine = new VectorIconEngine(drawing, greyed, fromPalette);
   engine->setAccent(accent);
   return QIcon(engine);
 }
 
 }  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 QIcon ToolbarImage(int index) {
   static const QColor green(0, 150, 70), red(210, 50, 40), blue(0, 110, 200), orange(220, 120, 0),
@@ -251,7 +300,8 @@ QIcon ToolbarImage(int index) {
 }
 
 QIcon ProgramIcon() {
-  return Make(Program, false, QColor(240, 170, 0));
+  // The program's own colours, the same on every desktop.
+  return Make(Program, false, QColor(240, 170, 0), false);
 }
 
 }  // namespace taviron

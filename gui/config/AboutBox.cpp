@@ -8,6 +8,7 @@
 
 #include "gui/common/QtDialogs.h"
 #include "gui/common/QtIcons.h"
+#include "views/AccessibleNames.h"
 
 namespace taviron {
 
@@ -20,6 +21,7 @@ TAboutBox::TAboutBox() {
   auto* icon = new QLabel(panel);
   icon->setObjectName("ProgramIcon");
   icon->setPixmap(ProgramIcon().pixmap(64, 64));
+  icon->setAccessibleName(QString::fromUtf8(kProgramPictureName));
   auto* iconLayout = new QHBoxLayout(panel);
   iconLayout->addWidget(icon);
   auto* text = new QVBoxLayout;

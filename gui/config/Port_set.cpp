@@ -12,6 +12,7 @@
 #include "gui/common/QtNamedList.h"
 #include "gui/common/WindowHost.h"
 #include "program/Configurator.h"
+#include "views/AccessibleNames.h"
 
 namespace taviron {
 
@@ -22,7 +23,7 @@ Tport_set::Tport_set(WindowHost& program) : program_(program) {
   grid->addWidget(new QLabel("Speed/Duplex", this), 0, 1);
   for (int n = 0; n < 8; ++n) {
     grid->addWidget(new QLabel(QString("#%1").arg(n + 1), this), n + 1, 0);
-    auto* list = new NamedList(QString("Port #%1 speed and duplex").arg(n + 1), this);
+    auto* list = new NamedList(QString::fromStdString(PortListName(n + 1)), this);
     list->setObjectName(QString("Cmb_port%1").arg(n + 1));
     list->addItems(
         {"10Mbps/half", "10Mbps/full", "100Mbps/half", "100Mbps/full", "Auto", "Disable"});

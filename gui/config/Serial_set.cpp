@@ -11,6 +11,7 @@
 #include "gui/common/QtNamedList.h"
 #include "gui/common/WindowHost.h"
 #include "program/Configurator.h"
+#include "views/AccessibleNames.h"
 
 namespace taviron {
 
@@ -18,12 +19,12 @@ Tserial_set::Tserial_set(WindowHost& program) : program_(program) {
   PrepareDialog(*this, "serial_set", "COM Port Setting");
   auto* label = new QLabel("COM &Port", this);
   label->setObjectName("Label1");
-  comboBox1_ = new NamedList("COM Port", this);
+  comboBox1_ = new NamedList(QString::fromUtf8(kComPortListName), this);
   comboBox1_->setObjectName("ComboBox1");
   label->setBuddy(comboBox1_);
   auto* deviceLabel = new QLabel("&Device", this);
   deviceLabel->setObjectName("Label2");
-  deviceList_ = new NamedList("Device of the COM port", this);
+  deviceList_ = new NamedList(QString::fromUtf8(kComDeviceListName), this);
   deviceList_->setObjectName("Cmb_device");
   deviceList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   deviceLabel->setBuddy(deviceList_);

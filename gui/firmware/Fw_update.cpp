@@ -13,8 +13,10 @@
 
 #include "firmware/FirmwareUpload.h"
 #include "gui/common/QtDialogs.h"
+#include "gui/common/QtSpokenLabel.h"
 #include "gui/common/WindowHost.h"
 #include "program/Configurator.h"
+#include "views/AccessibleNames.h"
 
 namespace taviron {
 namespace {
@@ -39,13 +41,15 @@ Tfw_update::Tfw_update(WindowHost& program) : program_(program) {
   progressBar1_->setObjectName("ProgressBar1");
   progressBar1_->setRange(0, kProgressMaximum);
   progressBar1_->setTextVisible(false);
+  progressBar1_->setAccessibleName(QString::fromUtf8(kUploadProgressName));
   lbPer_ = new QLabel("0", this);
   lbPer_->setObjectName("Lb_per");
   lbPer_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   lbPer_->setMinimumWidth(30);
   auto* percent = new QLabel("%", this);
   percent->setObjectName("Label4");
-  lbUpdate_ = new QLabel(this);
+  // The upload's progress and outcome are read out as they change: an upload takes minutes.
+  lbUpdate_ = new SpokenLabel(this);
   lbUpdate_->setObjectName("Lb_update");
   lbUpdate_->setMinimumHeight(20);
   upload_ = MakeButton(this, "Button_ok", "&Upload");
@@ -82,7 +86,7 @@ void Tfw_update::Render() {
   }
   progressBar1_->setValue(std::clamp(w.ProgressBar1, 0, kProgressMaximum));
   lbPer_->setText(QString::fromStdString(w.Lb_per));
-  lbUpdate_->setText(QString::fromStdString(w.Lb_update));
+  lbUpdate_->Say(QString::fromStdString(w.Lb_update));
   // While an upload runs nothing can start it again or close the dialog.
   bool enabled = w.buttonsEnabled && !w.uploading;
   open_->setEnabled(enabled);

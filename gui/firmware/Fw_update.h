@@ -9,6 +9,7 @@ class QPushButton;
 
 namespace taviron {
 
+class SpokenLabel;
 class WindowHost;
 
 // The firmware upgrade dialog: choose an Intel HEX file and upload it through the processor's
@@ -36,7 +37,7 @@ class Tfw_update : public QDialog {
   QPushButton* open_;
   QProgressBar* progressBar1_;
   QLabel* lbPer_;
-  QLabel* lbUpdate_;
+  SpokenLabel* lbUpdate_;
   QPushButton* upload_;
   QPushButton* cancel_;
   QPushButton* close_;

@@ -6,15 +6,18 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
 #include "gui/common/QtIcons.h"
+#include "gui/common/QtSpokenLabel.h"
 #include "gui/common/WindowHost.h"
 #include "program/Configurator.h"
 #include "program/MenuActions.h"
+#include "views/AccessibleNames.h"
 
 namespace taviron {
 namespace {
@@ -22,6 +25,11 @@ namespace {
 constexpr int kDesignedWidth = 391;
 constexpr int kDesignedHeight = 561;
 constexpr int kPortRowTops[kPortCount] = {49, 71, 93, 115, 138, 160, 184, 208};
+// The area below the toolbar holds the two group boxes and their margins: left 40, top 16, as
+// wide as the boxes and their right margin, and as high as the boxes with the top margin again
+// below them.
+constexpr int kContentWidth = 40 + 305 + 8;
+constexpr int kContentHeight = 184 + 241 + 16;
 
 QString Text(const std::string& text) {
   QString s = QString::fromStdString(text);
@@ -61,7 +69,7 @@ TForm_MainWindow::TForm_MainWindow(WindowHost& program) : program_(program) {
   BuildMenus();
   BuildToolbar();
   BuildInformation();
-  status_ = new QLabel(this);
+  status_ = new SpokenLabel(this);
   status_->setObjectName("StatusBar1");
   statusBar()->addWidget(status_, 1);
   statusBar()->setSizeGripEnabled(false);
@@ -126,7 +134,8 @@ void TForm_MainWindow::BuildMenus() {
 }
 
 void TForm_MainWindow::BuildToolbar() {
-  QToolBar* toolbar = addToolBar("ToolBar1");
+  // Its title is the name a screen reader gives it.
+  QToolBar* toolbar = addToolBar(QString::fromUtf8(kToolbarName));
   toolbar->setObjectName("ToolBar1");
   toolbar->setMovable(false);
   toolbar->setFloatable(false);
@@ -160,9 +169,17 @@ void TForm_MainWindow::BuildToolbar() {
 }
 
 void TForm_MainWindow::BuildInformation() {
-  auto* central = new QWidget(this);
+  // The designed content fills the window where it fits, and scrolls where the window is smaller,
+  // as on a small screen at a large scale.
+  auto* scroller = new QScrollArea(this);
+  scroller->setObjectName("ScrollBox1");
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  auto* central = new QWidget;
   central->setObjectName("Central");
-  setCentralWidget(central);
+  central->setMinimumSize(kContentWidth, kContentHeight);
+  scroller->setWidget(central);
+  setCentralWidget(scroller);
 
   auto* info = new QGroupBox("Ethernet Switch Information", central);
   info->setObjectName("GroupBox1");
@@ -238,7 +255,7 @@ void TForm_MainWindow::Render() {
     findChild<QLabel*>(QString("Lb_link%1").arg(n + 1))->setText(Text(v.Lb_link[n]));
     findChild<QLabel*>(QString("Lb_dup%1").arg(n + 1))->setText(Text(v.Lb_dup[n]));
   }
-  status_->setText(Text(v.statusText));
+  status_->Say(Text(v.statusText));
 
   for (int i = 0; i < kCommandCount; ++i) {
     const CommandLook& look = v.commands[i];
@@ -279,6 +296,9 @@ void TForm_MainWindow::KeepOnScreen() {
   const QRect area = display->availableGeometry();
   WindowBounds placed = PlacedWithin({frame.top(), frame.left(), frame.width(), frame.height()},
                                      {area.top(), area.left(), area.width(), area.height()});
+  if (placed.width != frame.width() || placed.height != frame.height()) {
+    resize(size() - QSize(frame.width() - placed.width, frame.height() - placed.height));
+  }
   if (placed.left != frame.left() || placed.top != frame.top()) {
     move(pos() + QPoint(placed.left - frame.left(), placed.top - frame.top()));
   }

@@ -14,6 +14,7 @@ class QMenu;
 namespace taviron {
 
 class Configurator;
+class SpokenLabel;
 class WindowHost;
 
 // The main window: the switch's information, its eight ports, the connection state in the
@@ -68,7 +69,8 @@ class TForm_MainWindow : public QMainWindow {
   void BuildMenus();
   void BuildToolbar();
   void BuildInformation();
-  // Moves the window as little as needed for all of it to lie on the available screen.
+  // Moves the window as little as needed for all of it to lie on the available screen, and makes
+  // it smaller where it is larger than the screen (its content then scrolls).
   void KeepOnScreen();
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                    void (TForm_MainWindow::*handler)());
@@ -84,7 +86,7 @@ class TForm_MainWindow : public QMainWindow {
   QMenu* settingMenu_ = nullptr;
   QMenu* maintenanceMenu_ = nullptr;
   std::array<QAction*, kCommandCount> buttons_{};
-  QLabel* status_ = nullptr;
+  SpokenLabel* status_ = nullptr;
 };
 
 }  // namespace taviron

@@ -15,13 +15,19 @@ HeldLogFile::~HeldLogFile() {
 
 bool HeldLogFile::Open(const std::filesystem::path& path) {
   Close();
-  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  // Never through a link, whose target could be anyone's file; never waiting for a FIFO's
+  // reader. Only a regular file is a log.
+  int fd =
+      ::open(path.c_str(),
+             O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
   if (fd < 0) return false;
+  struct stat st {};
   // flock holds against every other opener that asks for it, root included.
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     ::close(fd);
     return false;
   }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   held_ = fd;
   return true;
 }

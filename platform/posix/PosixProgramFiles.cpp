@@ -44,9 +44,9 @@ std::filesystem::path ExecutableDirectory() {
 ProgramFileFacts ProgramFileFactsOfThisSystem() {
   ProgramFileFacts facts;
   facts.executableDirectory = ExecutableDirectory();
-  facts.directoryWritable = ::access(facts.executableDirectory.c_str(), W_OK) == 0;
   std::error_code ec;
-  facts.settingsBeside = std::filesystem::exists(facts.executableDirectory / kSettingsFileName, ec);
+  facts.settingsBeside =
+      std::filesystem::is_regular_file(facts.executableDirectory / kSettingsFileName, ec);
   facts.configHome = Environment("XDG_CONFIG_HOME");
   facts.stateHome = Environment("XDG_STATE_HOME");
   facts.home = HomeDirectory();

@@ -85,6 +85,7 @@ bool PosixSerialPort::Open(std::string_view deviceName) {
     return Fail(refused);
   }
   ::ioctl(fd, TIOCEXCL);
+  haveFoundLine_ = ::tcgetattr(fd, &foundLine_) == 0;
   fd_ = fd;
   device_ = device;
   timeouts_ = CommTimeouts{};
@@ -239,7 +240,10 @@ bool PosixSerialPort::ReleaseFlowControl() {
 
 void PosixSerialPort::Close() {
   if (fd_ < 0) return;
-  // The exclusive mode belongs to this opening; a later opener must not inherit it.
+  // The line as it was found: raw mode without echo belongs to this opening, as does the
+  // exclusive mode; a later opener must inherit neither.
+  if (haveFoundLine_) ::tcsetattr(fd_, TCSANOW, &foundLine_);
+  haveFoundLine_ = false;
   ::ioctl(fd_, TIOCNXCL);
   ::flock(fd_, LOCK_UN);
   ::close(fd_);

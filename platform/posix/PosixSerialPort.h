@@ -1,5 +1,7 @@
 #pragma once
 
+#include <termios.h>
+
 #include <cstdint>
 #include <string>
 
@@ -11,7 +13,9 @@ struct ComPortAssignments;
 
 // A serial device through termios: COM names resolve to devices (ComPortDevice), access is
 // exclusive (flock, which also holds against root, and TIOCEXCL), time-outs are kept with
-// poll, and line errors come from the driver's error counters where the device has them.
+// poll, and line errors come from the driver's error counters where the device has them. The
+// line settings found at the opening are put back at the closing, so the next program on the
+// device (a serial terminal) finds them as they were.
 class PosixSerialPort : public SerialPort {
  public:
   PosixSerialPort() = default;
@@ -56,6 +60,8 @@ class PosixSerialPort : public SerialPort {
   CommTimeouts timeouts_;
   bool haveCounters_ = false;
   ErrorCounters counters_;
+  bool haveFoundLine_ = false;
+  termios foundLine_{};
 };
 
 }  // namespace taviron

@@ -11,6 +11,13 @@ HANDLE AsHandle(std::intptr_t held) {
   return reinterpret_cast<HANDLE>(held);
 }
 
+// A file on a disk that is neither a directory nor a link: not a device, a pipe or a console.
+bool PlainFile(HANDLE h) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  return ::GetFileType(h) == FILE_TYPE_DISK && ::GetFileInformationByHandle(h, &info) &&
+         (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+}
+
 }  // namespace
 
 HeldLogFile::~HeldLogFile() {
@@ -26,10 +33,16 @@ bool HeldLogFile::Open(const std::filesystem::path& path) {
     return false;
   }
   // Append access writes every piece at the end; share mode 0 keeps every other opener out,
-  // readers included, until the file is closed.
-  HANDLE h = ::CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES, 0, nullptr,
-                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // readers included, until the file is closed. A link (a reparse point) is opened as itself,
+  // never followed to a target that could be anyone's file, and then refused.
+  HANDLE h =
+      ::CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES, 0, nullptr, OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
+  if (!PlainFile(h)) {
+    ::CloseHandle(h);
+    return false;
+  }
   held_ = reinterpret_cast<std::intptr_t>(h);
   return true;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/InstanceGuard.h"
+#include "platform/win32/Win32ErrorText.h"
 
 namespace taviron {
 
@@ -10,15 +11,19 @@ InstanceGuard::InstanceGuard(std::string_view name) {
   std::string mutexName(name);
   ::SetLastError(ERROR_SUCCESS);
   HANDLE mutex = ::CreateMutexA(nullptr, TRUE, mutexName.c_str());
-  // Any error counts as another copy: the name exists already (ERROR_ALREADY_EXISTS, the
-  // mutex then is the other copy's and not owned here) or it names something else.
+  // Any error ends this copy: the name exists already (ERROR_ALREADY_EXISTS, the mutex then is
+  // the other copy's and not owned here), or it names something else. Only the first is
+  // another copy of the program, to be left without a word.
   DWORD error = ::GetLastError();
-  if (mutex == nullptr) return;
-  if (error != ERROR_SUCCESS) {
-    ::CloseHandle(mutex);
+  if (mutex != nullptr && error == ERROR_SUCCESS) {
+    held_ = reinterpret_cast<std::intptr_t>(mutex);
     return;
   }
-  held_ = reinterpret_cast<std::intptr_t>(mutex);
+  if (mutex != nullptr) ::CloseHandle(mutex);
+  if (error != ERROR_ALREADY_EXISTS) {
+    refusal_ = "The single-instance lock cannot be taken: the mutex " + mutexName + " (" +
+               SystemErrorText(error) + ").";
+  }
 }
 
 InstanceGuard::~InstanceGuard() {

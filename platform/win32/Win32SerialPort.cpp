@@ -36,12 +36,20 @@ DWORD ToWindowsPurge(unsigned what) {
 
 }  // namespace
 
+struct Win32SerialPort::FoundLine {
+  DCB dcb{};
+  bool haveTimeouts = false;
+  COMMTIMEOUTS timeouts{};
+};
+
 std::unique_ptr<SerialPort> NewSystemSerialPort(const ComPortAssignments*) {
   // Every COM name reaches its own port on Windows; there is nothing to assign.
   return std::make_unique<Win32SerialPort>();
 }
 
 void LeadComNames(SerialPort&, const ComPortAssignments*) {}
+
+Win32SerialPort::Win32SerialPort() = default;
 
 Win32SerialPort::~Win32SerialPort() {
   Close();
@@ -85,6 +93,9 @@ bool Win32SerialPort::Open(std::string_view deviceName) {
   }
   handle_ = h;
   device_ = device;
+  found_ = std::make_unique<FoundLine>();
+  found_->dcb = dcb;
+  found_->haveTimeouts = ::GetCommTimeouts(h, &found_->timeouts) != 0;
   // The preparation of every opening; a step the driver refuses shows in the first exchange.
   ::SetCommMask(h, EV_RXCHAR);
   ::SetupComm(h, kQueueSize, kQueueSize);
@@ -175,8 +186,15 @@ bool Win32SerialPort::ReleaseFlowControl() {
 
 void Win32SerialPort::Close() {
   if (handle_ == nullptr) return;
-  ::SetCommMask(AsHandle(handle_), 0);
-  ::CloseHandle(AsHandle(handle_));
+  HANDLE h = AsHandle(handle_);
+  // The line as it was found: this opening's settings are not the next program's.
+  if (found_) {
+    ::SetCommState(h, &found_->dcb);
+    if (found_->haveTimeouts) ::SetCommTimeouts(h, &found_->timeouts);
+    found_.reset();
+  }
+  ::SetCommMask(h, 0);
+  ::CloseHandle(h);
   handle_ = nullptr;
 }
 

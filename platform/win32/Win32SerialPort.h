@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "base/SerialPort.h"
@@ -10,10 +11,12 @@ namespace taviron {
 // A COM port through the Windows serial communications calls: "COM1" to "COM256" open as
 // \\.\COMn, without sharing and without overlapped I/O, so the driver's own time-outs pace every
 // read and write. The last system error is kept with its text, so that a caller can tell the
-// operator why a port did not open (absent, held by another program, not a serial device).
+// operator why a port did not open (absent, held by another program, not a serial device). The
+// line state and time-outs found at the opening are put back at the closing, so the next program
+// on the port finds them as they were.
 class Win32SerialPort : public SerialPort {
  public:
-  Win32SerialPort() = default;
+  Win32SerialPort();
   ~Win32SerialPort() override;
   Win32SerialPort(const Win32SerialPort&) = delete;
   Win32SerialPort& operator=(const Win32SerialPort&) = delete;
@@ -42,7 +45,10 @@ class Win32SerialPort : public SerialPort {
   bool Fail();
   bool Fail(std::uint32_t code);
 
+  struct FoundLine;  // the line state and time-outs of the port when it was opened
+
   void* handle_ = nullptr;  // the port's HANDLE while open
+  std::unique_ptr<FoundLine> found_;
   std::uint32_t lastError_ = 0;
   std::string device_;
 };

@@ -71,7 +71,7 @@ class PlacementTest : public ::testing::TestWithParam<PlacementCase> {};
 // A screen of 1280 by 720 with a panel of 40 at its top: the free area starts at 40.
 constexpr WindowBounds kArea{40, 0, 1280, 680};
 
-TEST_P(PlacementTest, TheWindowOpensWhollyOnTheScreenAndKeepsItsSize) {
+TEST_P(PlacementTest, TheWindowOpensWhollyOnTheScreen) {
   EXPECT_EQ(PlacedWithin(GetParam().saved, kArea), GetParam().placed) << GetParam().name;
 }
 
@@ -87,9 +87,10 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{
             "left of a screen it no longer has", {100, -2000, 391, 561}, {100, 0, 391, 561}},
         PlacementCase{"wholly off to the right", {3000, 5000, 391, 561}, {159, 889, 391, 561}},
-        PlacementCase{"larger than the screen keeps its corner in it",
-                      {300, 300, 1400, 900},
-                      {40, 0, 1400, 900}}),
+        PlacementCase{"larger than the screen fills it", {300, 300, 1400, 900}, {40, 0, 1280, 680}},
+        PlacementCase{"higher than the screen, as at scale 2, keeps its width and left",
+                      {100, 200, 391, 1122},
+                      {40, 200, 391, 680}}),
     [](const auto& info) { return CaseName(info.param.name); });
 
 TEST(SettingsTest, MissingFileGivesTheDefaults) {

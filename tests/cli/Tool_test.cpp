@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
 #include <sstream>
 
-#include "cli/StatusReport.h"
+#include "cli/JsonText.h"
 #include "sim/ModelPort.h"
 #include "sim/SwitchModel.h"
 #include "sim/VirtualClock.h"
@@ -70,7 +72,9 @@ TEST(ToolTest, AFailedQueryIsALineOnStandardErrorAndExitOne) {
   h.model.faults.only = "fwv";
   h.model.faults.silent = true;
   EXPECT_EQ(h.tool->Status(), 1);
-  EXPECT_EQ(h.err.str(), "10230102 Failed to obtain the Firmware version.\n");
+  EXPECT_EQ(h.err.str(),
+            "10230102 Failed to obtain the Firmware version.\n"
+            "Shown as unknown: firmware_version.\n");
   EXPECT_NE(h.out.str().find("Switch Version     --.--"), std::string::npos);
 }
 
@@ -264,12 +268,83 @@ TEST(ToolTest, AVersionCutShortIsAFailureNotAValue) {
   EXPECT_NE(h.err.str().find("10230103 Failed to obtain the Firmware version."), std::string::npos);
 }
 
-TEST(ToolTest, BytesFromTheSwitchReachTheTerminalEscaped) {
-  ToolHarness h;
-  h.model.faults.replies["fwv"] = "\r\n[\x1b[2J]";
-  EXPECT_EQ(h.tool->Status(), 0);
-  EXPECT_EQ(h.out.str().find('\x1b'), std::string::npos);
-  EXPECT_NE(h.out.str().find("Switch Version     \\x1B[2J]\n"), std::string::npos) << h.out.str();
+TEST(ToolTest, WhatTheSwitchSentReachesTheTerminalEscapedAndJsonAsAscii) {
+  struct Case {
+    const char* name;
+    void (*set)(sim::SwitchModel& model);
+    const char* text;  // a line of the text output
+    const char* json;  // a piece of the JSON output
+    int status;
+    const char* err;
+  } cases[] = {
+      {"bytes 0x80 to 0xFF",
+       [](sim::SwitchModel& m) {
+         m.faults.replies["fwv"] =
+             "\r\n[\xe9\x85.\xff"
+             "9]";
+       },
+       "Switch Version     \\xE9\\x85.\\xFF9\n",
+       "{\"firmware_version\":\"\\u00e9\\u0085.\\u00ff9\"", 0, ""},
+      {"terminal controls",
+       [](sim::SwitchModel& m) { m.faults.replies["fwv"] = "\r\n[\x1b[2J\\]"; },
+       "Switch Version     \\x1B[2J\\\\\n", "{\"firmware_version\":\"\\u001b[2J\\\\\"", 0, ""},
+      {"a relay state the program does not know", [](sim::SwitchModel& m) { m.state.relay = '9'; },
+       "Relay Status       ----\n", "\"relay\":null,", 1, "Shown as unknown: relay.\n"},
+      {"port codes the program does not know",
+       [](sim::SwitchModel& m) { m.state.portModes = "99999999"; }, "#8    Communication Error",
+       "{\"port\":8,\"speed\":null,\"duplex\":null,\"error\":\"\"}", 1,
+       "Shown as unknown: port1, port2, port3, port4, port5, port6, port7, port8.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ToolHarness text;
+    c.set(text.model);
+    EXPECT_EQ(text.tool->Status(), c.status);
+    EXPECT_NE(text.out.str().find(c.text), std::string::npos) << text.out.str();
+    EXPECT_EQ(text.err.str(), c.err);
+    cli::ToolOptions options;
+    options.json = true;
+    ToolHarness json(options);
+    c.set(json.model);
+    EXPECT_EQ(json.tool->Status(), c.status);
+    const std::string out = json.out.str();
+    EXPECT_NE(out.find(c.json), std::string::npos) << out;
+    for (unsigned char ch : out + text.out.str())
+      EXPECT_TRUE(ch == '\n' || (ch >= 0x20 && ch < 0x7F)) << static_cast<int>(ch);
+  }
+}
+
+TEST(ToolTest, ArgumentsNoWindowWouldTakeAreWrongUsageBeforeAnythingIsSent) {
+  const std::string longPassword(30, 'p');  // the password windows take 29 at most
+  struct Case {
+    const char* name;
+    int (*run)(cli::Tool& tool);
+    std::optional<std::string> password = std::nullopt;
+    std::optional<std::string> maintenancePassword = std::nullopt;
+  } cases[] = {
+      {"interval nan", [](cli::Tool& t) { return t.Watch(std::nan(""), [] { return true; }); }},
+      {"interval inf", [](cli::Tool& t) { return t.Watch(HUGE_VAL, [] { return true; }); }},
+      {"interval past a day", [](cli::Tool& t) { return t.Watch(1e300, [] { return true; }); }},
+      {"interval 0", [](cli::Tool& t) { return t.Watch(0, [] { return true; }); }},
+      {"user password of 30", [](cli::Tool& t) { return t.Status(); }, longPassword},
+      {"maintenance password of 30", [](cli::Tool& t) { return t.Relay(false); }, std::nullopt,
+       longPassword},
+      {"save as ''", [](cli::Tool& t) { return t.ConfigSave(""); }},
+      {"save as .", [](cli::Tool& t) { return t.ConfigSave("."); }},
+      {"save as DIR/", [](cli::Tool& t) { return t.ConfigSave("site/"); }},
+      {"save as .hidden", [](cli::Tool& t) { return t.ConfigSave("site/.hidden"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    cli::ToolOptions options;
+    options.password = c.password;
+    options.maintenancePassword = c.maintenancePassword;
+    ToolHarness h(options);
+    EXPECT_EQ(c.run(*h.tool), 2);
+    EXPECT_TRUE(h.model.Lines().empty());
+    EXPECT_FALSE(h.port.IsOpen());
+    EXPECT_NE(h.err.str(), "");
+  }
 }
 
 TEST(ToolTest, APasswordWithALineEndIsRefusedBeforeAnythingIsSent) {
@@ -350,8 +425,10 @@ TEST(FailuresTest, ExitStatusByTheKindOfFailure) {
   }
 }
 
-TEST(StatusReportTest, JsonStringsAreEscaped) {
-  EXPECT_EQ(cli::JsonString("a\"b\\c\r\n"), "\"a\\\"b\\\\c\\u000d\\u000a\"");
+TEST(JsonTextTest, EveryByteOutsidePrintableAsciiIsEscaped) {
+  EXPECT_EQ(cli::JsonString("a\"b\\c\r\n\x7f\x80\xff~"),
+            "\"a\\\"b\\\\c\\u000d\\u000a\\u007f\\u0080\\u00ff~\"");
+  EXPECT_EQ(cli::JsonValue(std::nullopt), "null");
 }
 
 }  // namespace

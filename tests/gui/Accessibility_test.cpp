@@ -2,25 +2,38 @@
 // interface.
 #include <gtest/gtest.h>
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
+#include <tuple>
+#include <vector>
 
 #include "gui/access/Pass_in.h"
 #include "gui/access/Pass_in2.h"
 #include "gui/access/Pass_set.h"
 #include "gui/access/Super_pass_in.h"
+#include "gui/config/AboutBox.h"
 #include "gui/config/Mac_set.h"
 #include "gui/config/Port_set.h"
 #include "gui/config/Serial_set.h"
 #include "gui/firmware/Fw_update.h"
 #include "tests/gui/OperatorHands.h"
 #include "tests/gui/WindowHarness.h"
+#include "views/AccessibleNames.h"
 
 namespace taviron::test {
 namespace {
@@ -29,6 +42,56 @@ QString Said(QObject* object, QAccessible::Text what = QAccessible::Name) {
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
   return face == nullptr ? QString("<none>") : face->text(what);
 }
+
+// What the windows tell a screen reader while it lives, as the bridge to the desktop's
+// accessibility bus receives it: {event, object, text} for a list's text going in and out, the
+// item that takes the focus, and a notification read out wherever the focus is.
+class Told {
+ public:
+  using Event = std::tuple<QAccessible::Event, QObject*, QString>;
+  Told() {
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(&Record);
+    current_ = this;
+  }
+  ~Told() {
+    current_ = nullptr;
+    QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+  }
+  std::vector<Event> Of(const QObject* object) const {
+    std::vector<Event> told;
+    std::copy_if(events.begin(), events.end(), std::back_inserter(told),
+                 [object](const Event& e) { return std::get<1>(e) == object; });
+    return told;
+  }
+  std::vector<QString> Spoken() const {
+    std::vector<QString> texts;
+    for (const auto& [type, object, text] : events)
+      if (type == QAccessible::ObjectShow) texts.push_back(text);
+    return texts;
+  }
+  std::vector<Event> events;
+
+ private:
+  static void Record(QAccessibleEvent* e) {
+    QAccessibleInterface* face = e->accessibleInterface();
+    if (current_ == nullptr || face == nullptr) return;
+    QString text = face->text(QAccessible::Name);
+    if (e->type() == QAccessible::TextInserted) {
+      text = static_cast<QAccessibleTextInsertEvent*>(e)->textInserted();
+    } else if (e->type() == QAccessible::TextRemoved) {
+      text = static_cast<QAccessibleTextRemoveEvent*>(e)->textRemoved();
+    } else if (e->type() == QAccessible::ObjectShow) {
+      // A notification without text says nothing.
+      if (face->role() != QAccessible::Notification || text.isEmpty()) return;
+    } else if (e->type() != QAccessible::Focus) {
+      return;
+    }
+    current_->events.emplace_back(e->type(), e->object(), text);
+  }
+  static inline Told* current_ = nullptr;
+};
 
 TEST(AccessibilityTest, EveryEditBoxAndListSaysWhatItIs) {
   WindowHarness h;
@@ -71,17 +134,45 @@ TEST(AccessibilityTest, EveryEditBoxAndListSaysWhatItIs) {
   EXPECT_EQ(inputs, 8 + 8 + 6);
 }
 
-TEST(AccessibilityTest, APortListIsAnnouncedByItsPortAndTellsItsItemAsItsValue) {
+TEST(AccessibilityTest, EveryListIsReadAsItsNameAndItsItemAndTellsEachChange) {
   WindowHarness h;
   h.Start();
-  QComboBox* list = h.program->portSet().List(3);
-  list->setCurrentIndex(4);
-  EXPECT_EQ(Said(list), "Port #3 speed and duplex");
-  EXPECT_EQ(Said(list, QAccessible::Value), "Auto");
-  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(list);
-  EXPECT_EQ(face->role(), QAccessible::ComboBox);
-  ASSERT_EQ(face->childCount(), 1);  // the list of items, as a screen reader browses it
-  EXPECT_EQ(face->child(0)->object(), static_cast<QObject*>(list->view()));
+  h.program->serialSet().LookForDevicesIn({h.dir / "sys", h.dir / "dev"});  // none: one item
+  h.program->serialSet().FormShow();
+  std::vector<std::pair<QComboBox*, std::string>> lists;
+  for (int port = 1; port <= 8; ++port)
+    lists.emplace_back(h.program->portSet().List(port), PortListName(port));
+  lists.emplace_back(h.program->serialSet().list(), kComPortListName);
+  lists.emplace_back(h.program->serialSet().deviceList(), kComDeviceListName);
+  Told told;
+  for (const auto& [list, name] : lists) {
+    SCOPED_TRACE(name);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(list);
+    ASSERT_NE(face->textInterface(), nullptr);
+    list->setCurrentIndex(0);
+    const QString first = list->itemText(0), second = list->itemText(1);
+    EXPECT_EQ(face->role(), QAccessible::ComboBox);
+    EXPECT_EQ(face->text(QAccessible::Name).toStdString(), name);
+    EXPECT_EQ(face->text(QAccessible::Value), first);
+    EXPECT_EQ(face->textInterface()->text(0, -1), first);
+    if (list->count() < 2) continue;
+    // Down chooses the next item: the list reads it now and tells it, the old item giving way;
+    // in the list it opens it is the selected item.
+    told.events.clear();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(face->textInterface()->text(0, face->textInterface()->characterCount()), second);
+    EXPECT_EQ(told.Of(list), (std::vector<Told::Event>{{QAccessible::TextInserted, list, second},
+                                                       {QAccessible::TextRemoved, list, first}}));
+    EXPECT_TRUE(face->child(0)->child(1)->state().selected);
+    EXPECT_FALSE(face->child(0)->child(0)->state().selected);
+    // Opened, it tells last the item that has its focus.
+    told.events.clear();
+    list->showPopup();
+    h.Settle();
+    ASSERT_FALSE(told.Of(list->view()).empty());
+    EXPECT_EQ(told.Of(list->view()).back(), Told::Event(QAccessible::Focus, list->view(), second));
+    list->hidePopup();
+  }
 }
 
 TEST(AccessibilityTest, EmptyValuesOfTheMainWindowAreNotReadAsTheirGroupsTitle) {
@@ -102,6 +193,52 @@ TEST(AccessibilityTest, EmptyValuesOfTheMainWindowAreNotReadAsTheirGroupsTitle) 
   EXPECT_EQ(Said(h.main().findChild<QLabel*>("Lb_dup3"), QAccessible::Description),
             "Port #3 duplex");
   EXPECT_EQ(Said(h.main().findChild<QLabel*>("Lb_link3")), "Auto");
+}
+
+TEST(AccessibilityTest, TheToolbarTheUploadProgressAndTheAboutPictureSayWhatTheyAre) {
+  WindowHarness h;
+  h.Start();
+  const std::tuple<QObject*, std::string_view, QAccessible::Role> kCases[] = {
+      {h.main().findChild<QToolBar*>("ToolBar1"), kToolbarName, QAccessible::ToolBar},
+      {h.program->fwUpdate().findChild<QProgressBar*>(), kUploadProgressName,
+       QAccessible::ProgressBar},
+      {h.program->aboutBox().findChild<QLabel*>("ProgramIcon"), kProgramPictureName,
+       QAccessible::Graphic},
+  };
+  for (const auto& [object, name, role] : kCases) {
+    EXPECT_EQ(Said(object).toStdString(), name);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(object)->role(), role) << name;
+  }
+}
+
+// Read out when they change, wherever the focus is.
+TEST(AccessibilityTest, TheLinkStateAndEveryRefusedPasswordAreReadOut) {
+  WindowHarness h;
+  h.model.state.userPassword = "pw";
+  h.Start();
+  Told told;
+  for (const char* typed : {"bad", "worse", "pw"}) {
+    QTest::keyClicks(h.program->passIn().entry(), typed);
+    QTest::keyClick(h.program->passIn().entry(), Qt::Key_Return);
+    h.Settle();
+  }
+  h.Trigger(h.main().ToolButton(2));  // Disconnect
+  h.Trigger(h.main().ToolButton(1));  // Connect
+  h.Trigger(h.main().ToolButton(4));  // Refresh: still connected, nothing new
+  h.Then([&h] {
+    auto& gate = h.program->superPassIn();
+    for (const char* typed : {"bad", "worse"}) {
+      QTest::keyClicks(gate.findChild<QLineEdit*>("Ed_pass"), typed);
+      QTest::keyClick(gate.findChild<QLineEdit*>("Ed_pass"), Qt::Key_Return);
+    }
+    gate.reject();
+  });
+  h.Trigger(h.main().MenuItem("N23"));
+  EXPECT_EQ(told.Spoken(),
+            (std::vector<QString>{"Please retype the password.", "Please retype the password.",
+                                  "Connected", "Disconnect", "Connected",
+                                  "Please retype maintenance password.",
+                                  "Please retype maintenance password."}));
 }
 
 }  // namespace

@@ -1,8 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+
+#include <string>
 
 #include "gui/access/Pass_in.h"
+#include "gui/common/QtIcons.h"
 #include "link/LinkState.h"
 #include "session/Startup.h"
 #include "tests/gui/WindowHarness.h"
@@ -76,6 +86,67 @@ TEST(MainWindowTest, AClosedLogInWindowLeavesTheSavedBoundsAsTheyWere) {
   h.Settle();
   std::string ini = ReadFile(h.dir / "SWITCH.INI");
   EXPECT_NE(ini.find("Top=50\nLeft=60\nWidth=300\nHeight=400\n"), std::string::npos) << ini;
+}
+
+// The share of what the image draws on the background that stands out from it by the ratio.
+double ShareStandingOut(const QIcon& image, const QColor& background, double ratio) {
+  QImage canvas(48, 48, QImage::Format_RGB32);
+  canvas.fill(background);
+  QPainter painter(&canvas);
+  image.paint(&painter, canvas.rect());
+  int drawn = 0, standing = 0;
+  for (int y = 0; y < canvas.height(); ++y) {
+    for (int x = 0; x < canvas.width(); ++x) {
+      const QColor seen = canvas.pixelColor(x, y);
+      drawn += seen != background;
+      standing += seen != background && ContrastRatio(seen, background) >= ratio;
+    }
+  }
+  return drawn == 0 ? 0.0 : static_cast<double>(standing) / drawn;
+}
+
+TEST(MainWindowTest, ToolbarImagesStandOutOnALightAndADarkDesktop) {
+  const QPalette light = QApplication::style()->standardPalette();
+  QPalette dark = light;
+  dark.setColor(QPalette::Window, QColor(53, 53, 53));
+  dark.setColor(QPalette::WindowText, Qt::white);
+  const QPalette before = QApplication::palette();
+  // Each button's enabled look, then its greyed look.
+  const int kImages[][2] = {{45, 51}, {47, 52}, {60, 53}, {50, 54},
+                            {48, 55}, {49, 56}, {46, 57}, {58, 59}};
+  for (const auto& [theme, palette] : {std::pair{"light", light}, std::pair{"dark", dark}}) {
+    QApplication::setPalette(palette);
+    const QColor background = palette.color(QPalette::Window);
+    for (const auto& [enabled, greyed] : kImages) {
+      SCOPED_TRACE(std::string(theme) + " desktop, images " + std::to_string(enabled) + " and " +
+                   std::to_string(greyed));
+      // The enabled look stands out as a drawing must (3:1); the greyed one is plainly there,
+      // yet subdued.
+      EXPECT_GE(ShareStandingOut(ToolbarImage(enabled), background, 3.0), 0.5);
+      EXPECT_GE(ShareStandingOut(ToolbarImage(greyed), background, 1.5), 0.5);
+      EXPECT_LT(ShareStandingOut(ToolbarImage(greyed), background, 3.0), 0.5);
+    }
+  }
+  QApplication::setPalette(before);
+}
+
+TEST(MainWindowTest, WhereTheMainWindowIsSmallerThanDesignedItsContentScrolls) {
+  WindowHarness h;
+  h.Start();
+  auto* content = h.main().findChild<QScrollArea*>("ScrollBox1");
+  ASSERT_NE(content, nullptr);
+  EXPECT_EQ(content->verticalScrollBar()->maximum(), 0);  // as designed, all of it shows
+  // As high as a screen of 768 at twice the scale: the status bar stays, the last port is
+  // scrolled to (up and down only).
+  h.main().resize(h.main().width(), 360);
+  h.Settle();
+  EXPECT_EQ(content->horizontalScrollBar()->maximum(), 0);
+  EXPECT_TRUE(h.main().rect().contains(h.main().statusBar()->geometry()));
+  QLabel* lastPort = h.main().findChild<QLabel*>("Lb_link8");
+  content->ensureWidgetVisible(lastPort);
+  EXPECT_GT(content->verticalScrollBar()->value(), 0);
+  EXPECT_TRUE(content->viewport()->rect().contains(
+      QRect(lastPort->mapTo(content->viewport(), QPoint(0, 0)), lastPort->size())));
 }
 
 }  // namespace

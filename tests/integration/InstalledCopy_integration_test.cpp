@@ -1,5 +1,5 @@
-// The real taviron-cli as an installed copy and as a portable one, and a port that will not
-// open, as an operator meets them.
+// The real taviron-cli as the package builds it and as built from source, and a port that will
+// not open, as an operator meets them.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,34 +32,64 @@ bool Has(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-TEST(InstalledCopyTest, ACopyTheUserCannotWriteKeepsItsFilesInTheUsersDirectories) {
+// A directory laid out as the system's: the package's build of taviron-cli in usr/bin, and a
+// home of the ordinary user's own.
+struct InstalledTree {
+  InstalledTree() {
+    fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::group_read |
+                                    fs::perms::group_exec | fs::perms::others_read |
+                                    fs::perms::others_exec);
+    fs::create_directories(dir / "usr/bin");
+    fs::copy_file(BinaryPath("taviron-cli-installed"), dir / "usr/bin/taviron-cli");
+    fs::create_directories(dir / "home");
+  }
+  std::string Cli() const { return (dir / "usr/bin/taviron-cli").string(); }
+  std::map<std::string, std::string> Env() const { return {{"HOME", (dir / "home").string()}}; }
+  // What lies beside the executable.
+  std::string Beside() const {
+    std::string names;
+    for (const auto& entry : fs::directory_iterator(dir / "usr/bin"))
+      names += entry.path().filename().string() + "\n";
+    return names;
+  }
+  TempDir dir;
+};
+
+TEST(InstalledCopyTest, ThePackagesBuildKeepsItsFilesInTheUsersDirectories) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to run the copy as another user";
   if (::access("/usr/bin/setpriv", X_OK) != 0) GTEST_SKIP() << "no setpriv";
-  TempDir dir;
-  fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                  fs::perms::others_read | fs::perms::others_exec);
-  // Installed: a directory of root's that an ordinary user cannot write.
-  fs::create_directories(dir / "usr/bin");
-  fs::copy_file(BinaryPath("taviron-cli"), dir / "usr/bin/taviron-cli");
-  fs::create_directories(dir / "home/cfg/taviron");
-  WriteFile(dir / "home/cfg/taviron/COMPORTS.INI", "[Ports]\nCOM1=/dev/ttyACM9\n");
-  ASSERT_EQ(::chown((dir / "home").c_str(), 65534, 65534), 0);
-  const std::map<std::string, std::string> env{{"HOME", (dir / "home").string()},
-                                               {"XDG_CONFIG_HOME", (dir / "home/cfg").string()}};
+  InstalledTree tree;
+  fs::create_directories(tree.dir / "home/cfg/taviron");
+  WriteFile(tree.dir / "home/cfg/taviron/COMPORTS.INI", "[Ports]\nCOM1=/dev/ttyACM9\n");
+  ASSERT_EQ(::chown((tree.dir / "home").c_str(), 65534, 65534), 0);
+  std::map<std::string, std::string> env = tree.Env();
+  env["XDG_CONFIG_HOME"] = (tree.dir / "home/cfg").string();
   const std::vector<std::string> asNobody{"/usr/bin/setpriv", "--reuid=65534", "--regid=65534",
-                                          "--clear-groups", (dir / "usr/bin/taviron-cli").string()};
+                                          "--clear-groups", tree.Cli()};
   std::vector<std::string> help = asNobody;
   help.push_back("--help");
-  EXPECT_TRUE(Has(Outcome(help, env), (dir / "home/cfg/taviron/SWITCH.INI").string()));
+  EXPECT_TRUE(Has(Outcome(help, env), (tree.dir / "home/cfg/taviron/SWITCH.INI").string()));
   std::vector<std::string> devices = asNobody;
   devices.push_back("devices");
   const std::string listed = Outcome(devices, env);
   EXPECT_TRUE(Has(listed, "  COM1 (/dev/ttyACM9, not connected)\n")) << listed;
   EXPECT_TRUE(Has(listed, "exit 0")) << listed;
 
-  // Portable: the same copy beside a SWITCH.INI of its own keeps its files there.
-  WriteFile(dir / "usr/bin/SWITCH.INI", "");
-  EXPECT_TRUE(Has(Outcome(help, env), (dir / "usr/bin/SWITCH.INI").string()));
+  // Made portable on purpose: a SWITCH.INI beside it keeps its files there.
+  WriteFile(tree.dir / "usr/bin/SWITCH.INI", "");
+  EXPECT_TRUE(Has(Outcome(help, env), (tree.dir / "usr/bin/SWITCH.INI").string()));
+}
+
+TEST(InstalledCopyTest, RootsRunOfThePackagesBuildWritesNothingBesideIt) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root";
+  InstalledTree tree;
+  SwitchSim sim;
+  const std::string out = Outcome(
+      {tree.Cli(), "--port", sim.Device(), "--maintenance-password", "qorplemt", "log", "on"},
+      tree.Env());
+  EXPECT_EQ(out, "exit 0\n");
+  EXPECT_EQ(tree.Beside(), "taviron-cli\n");
+  EXPECT_TRUE(Has(ReadFile(tree.dir / "home/.config/taviron/SWITCH.INI"), "[Log]\nEnable=1\n"));
 }
 
 TEST(InstalledCopyTest, APortThatWillNotOpenSaysWhichDeviceAndWhy) {

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -40,6 +41,31 @@ TEST_F(PosixSerialPortTest, ASecondOpenerIsRefusedUntilThePortIsClosed) {
   EXPECT_FALSE(second.Open(pty.path()));
   port.Close();
   EXPECT_TRUE(second.Open(pty.path()));
+}
+
+TEST(PosixSerialPortCloseTest, TheLineIsLeftAsItWasFound) {
+  PtyPair pty;  // a fresh pseudo-terminal: cooked, with echo, as a serial terminal leaves it
+  int device = ::open(pty.path().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(device, 0);
+  termios found{};
+  ASSERT_EQ(::tcgetattr(device, &found), 0);
+  found.c_cflag = (found.c_cflag & ~CSIZE) | CS7 | PARENB;
+  ::cfsetspeed(&found, B9600);
+  ASSERT_EQ(::tcsetattr(device, TCSANOW, &found), 0);
+  ASSERT_EQ(::tcgetattr(device, &found), 0);
+  PosixSerialPort port;
+  ASSERT_TRUE(port.Open(pty.path()));
+  ASSERT_TRUE(port.SetLine());
+  EXPECT_TRUE(port.ReleaseFlowControl());
+  port.Close();
+  termios after{};
+  ASSERT_EQ(::tcgetattr(device, &after), 0);
+  ::close(device);
+  EXPECT_EQ(after.c_iflag, found.c_iflag);
+  EXPECT_EQ(after.c_oflag, found.c_oflag);
+  EXPECT_EQ(after.c_cflag, found.c_cflag);
+  EXPECT_EQ(after.c_lflag, found.c_lflag);
+  EXPECT_EQ(::cfgetospeed(&after), ::cfgetospeed(&found));
 }
 
 TEST_F(PosixSerialPortTest, RawLineNeitherTranslatesNorEchoes) {

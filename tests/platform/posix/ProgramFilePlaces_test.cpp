@@ -28,7 +28,7 @@ ProgramFileFacts With(ProgramFileFacts f, void (*change)(ProgramFileFacts&)) {
   return f;
 }
 
-TEST(ProgramFilePlacesTest, APortableCopyKeepsItsFilesBesideItAndAnInstalledOneInTheUsers) {
+TEST(ProgramFilePlacesTest, APortableBuildKeepsItsFilesBesideItAndAnInstalledOneInTheUsers) {
   const PlaceCase cases[] = {
       {"installed, no variables",
        Installed(),
@@ -50,8 +50,8 @@ TEST(ProgramFilePlacesTest, APortableCopyKeepsItsFilesBesideItAndAnInstalledOneI
       {"installed, no home: beside, failing as before",
        With(Installed(), [](ProgramFileFacts& f) { f.home.clear(); }),
        {"/usr/bin", "/usr/bin", true}},
-      {"a writable directory is portable",
-       With(Installed(), [](ProgramFileFacts& f) { f.directoryWritable = true; }),
+      {"a portable build keeps its files beside it, wherever it lies",
+       With(Installed(), [](ProgramFileFacts& f) { f.layout = BuildLayout::kPortable; }),
        {"/usr/bin", "/usr/bin", false}},
       {"SWITCH.INI beside makes it portable",
        With(Installed(), [](ProgramFileFacts& f) { f.settingsBeside = true; }),

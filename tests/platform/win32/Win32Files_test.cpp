@@ -7,6 +7,7 @@
 
 #include "base/ErrorLog.h"
 #include "base/HeldLogFile.h"
+#include "base/InputFile.h"
 #include "base/ReplaceFile.h"
 #include "sim/VirtualClock.h"
 #include "tests/support/TempDir.h"
@@ -66,6 +67,17 @@ TEST(Win32HeldLogFileTest, AReadOnlyLogCannotBeTaken) {
   EXPECT_EQ(errorLog.CanWriteFile(kLogFile), 0);
   MakeWritable(dir / "LOG.TXT");
   EXPECT_EQ(errorLog.CanWriteFile(kLogFile), 1);
+}
+
+TEST(Win32InputFileTest, OnlyARegularFileWithinItsBoundIsRead) {
+  TempDir dir;
+  WriteFile(dir / "SWITCH.INI", "[Serial]\r\nPort=2\r\n");
+  std::filesystem::create_directory(dir / "folder");
+  EXPECT_EQ(ReadInputFile(dir / "SWITCH.INI", 64), "[Serial]\r\nPort=2\r\n");
+  EXPECT_FALSE(ReadInputFile(dir / "SWITCH.INI", 8));    // past its bound
+  EXPECT_FALSE(ReadInputFile(dir / "folder", 64));       // a directory
+  EXPECT_FALSE(ReadInputFile("NUL", 64));                // a device
+  EXPECT_FALSE(ReadInputFile(dir / "missing.ini", 64));  // nothing there
 }
 
 }  // namespace

@@ -134,5 +134,41 @@ TEST_F(LivePortTest, TheClosingStepsSucceedAndFreeThePortForTheNextOpener) {
   EXPECT_TRUE(next.SetLine()) << next.LastErrorText();
 }
 
+// The port's line state as another program set it, read or written through a handle of its own.
+bool LineState(const std::string& device, DCB& dcb, bool write) {
+  HANDLE h = ::CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  dcb.DCBlength = sizeof dcb;
+  bool ok = write ? ::SetCommState(h, &dcb) : ::GetCommState(h, &dcb);
+  ::CloseHandle(h);
+  return ok;
+}
+
+TEST_F(LivePortTest, TheLineIsLeftAsItWasFound) {
+  const std::string device = port_.DevicePath();
+  port_.Close();
+  DCB before{};
+  ASSERT_TRUE(LineState(device, before, false));
+  DCB other = before;
+  other.BaudRate = CBR_9600;
+  other.ByteSize = 7;
+  other.Parity = EVENPARITY;
+  ASSERT_TRUE(LineState(device, other, true));
+  ASSERT_TRUE(LineState(device, other, false));
+  Win32SerialPort port;
+  ASSERT_TRUE(port.Open(name_)) << port.LastErrorText();
+  ASSERT_TRUE(port.SetLine());
+  EXPECT_TRUE(port.ReleaseFlowControl());
+  port.Close();
+  DCB after{};
+  ASSERT_TRUE(LineState(device, after, false));
+  LineState(device, before, true);
+  EXPECT_EQ(after.BaudRate, other.BaudRate);
+  EXPECT_EQ(after.ByteSize, other.ByteSize);
+  EXPECT_EQ(after.Parity, other.Parity);
+  EXPECT_EQ(after.fRtsControl, other.fRtsControl);
+}
+
 }  // namespace
 }  // namespace taviron::test
