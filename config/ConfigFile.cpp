@@ -16,7 +16,7 @@ namespace {
 constexpr std::size_t kLongestLine = 255;
 constexpr char kEndOfFileByte = 0x1A;
 // Eight lines of a few bytes each; this leaves room for any hand-written file.
-constexpr std::uint64_t kConfigFileBound = 64 * 1024;
+constexpr std::uint64_t kConfigFileBound = 64ull * 1024;
 
 // Where the file-name part of the path begins: after its last backslash or slash.
 std::size_t FileNameStart(std::string_view path) {
