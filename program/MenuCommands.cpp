@@ -1,13 +1,6 @@
 #include "program/MenuCommands.h"
 
-#include "config/ConfigFile.h"
-#include "config/DefaultSetting.h"
-#include "config/MacAddress.h"
-#include "config/PortSetting.h"
-#include "config/SurgeCounterClear.h"
-#include "monitor/MainDisplay.h"
 #include "program/MenuActions.h"
-#include "session/ConnectionLifecycle.h"
 
 namespace taviron {
 
@@ -21,7 +14,7 @@ void RunMenuCommand(Configurator& c, MenuCommand command) {
     case MenuCommand::kFileSave:
       return FileSaveCommand(c);
     case MenuCommand::kRefresh:
-      return RefreshAndCheck(c);
+      return RefreshCommand(c);
     case MenuCommand::kPortSetting:
       return PortSettingCommand(c);
     case MenuCommand::kDefaultSetting:
@@ -31,9 +24,9 @@ void RunMenuCommand(Configurator& c, MenuCommand command) {
     case MenuCommand::kReset:
       return ResetCommand(c);
     case MenuCommand::kConnect:
-      return ConnectSwitch(c);
+      return ConnectCommand(c);
     case MenuCommand::kDisconnect:
-      return DisconnectSwitch(c);
+      return DisconnectCommand(c);
     case MenuCommand::kComPortSetting:
       return ComPortSettingCommand(c);
     case MenuCommand::kEnableGetError:

@@ -10,7 +10,7 @@ namespace taviron {
 
 Tpass_in::Tpass_in(Win32Host& host)
     : PasswordForm(host, kPassInForm, nullptr, "Label6", "Ed_pass", "Button_ngok") {
-  Render(host_.core().passIn);
+  Render(host_.core().access.passIn);
 }
 
 void Tpass_in::Clicked(std::string_view button) {
@@ -23,8 +23,9 @@ void Tpass_in::Clicked(std::string_view button) {
 void Tpass_in::Button_okClick() {
   LoginStep step = LoginStep::kStay;
   const std::string typed = Typed();
-  host_.runner().Run([&] { step = PassInOk(host_.core(), typed); });
-  Render(host_.core().passIn);
+  Configurator& c = host_.core();
+  host_.runner().Run([&] { step = PassInOk(c.exchange, c.access, typed); });
+  Render(host_.core().access.passIn);
   switch (step) {
     case LoginStep::kStay:
       EmptyEntry();
@@ -40,7 +41,8 @@ void Tpass_in::Button_okClick() {
 }
 
 void Tpass_in::Button_canselClick() {
-  host_.runner().Run([this] { PassInCancel(host_.core()); });
+  Configurator& c = host_.core();
+  host_.runner().Run([&c] { PassInCancel(c.exchange, c.monitor); });
   host_.CloseLogInWindow();
 }
 

@@ -12,8 +12,8 @@ Tpass_in2::Tpass_in2(Win32Host& host, HWND owner)
     : PasswordForm(host, kPassIn2Form, owner, "Label2", "Ed_pass2", "Button_ngok2") {}
 
 int Tpass_in2::Exec() {
-  PassIn2Show(host_.core());
-  Render(host_.core().passIn2);
+  PassIn2Show(host_.core().access);
+  Render(host_.core().access.passIn2);
   EmptyEntry();
   return RunModal();
 }
@@ -27,8 +27,9 @@ void Tpass_in2::Clicked(std::string_view button) {
 void Tpass_in2::Button_okClick2() {
   LoginStep step = LoginStep::kStay;
   const std::string typed = Typed();
-  host_.runner().Working([&] { step = PassIn2Ok(host_.core(), typed); });
-  Render(host_.core().passIn2);
+  Configurator& c = host_.core();
+  host_.runner().Working([&] { step = PassIn2Ok(c.exchange, c.monitor, c.access, typed); });
+  Render(host_.core().access.passIn2);
   switch (step) {
     case LoginStep::kStay:
       EmptyEntry();
@@ -45,7 +46,8 @@ void Tpass_in2::Button_okClick2() {
 }
 
 void Tpass_in2::Button_canselClick2() {
-  host_.runner().Working([this] { PassIn2Cancel(host_.core()); });
+  Configurator& c = host_.core();
+  host_.runner().Working([&c] { PassIn2Cancel(c.exchange, c.monitor); });
   End(kCancel);
 }
 

@@ -28,7 +28,8 @@ void Tpass_set::Button_okClick() {
   bool changed = false;
   const std::string first = Text("Ed_pass1");
   const std::string second = Text("Ed_pass2");
-  host_.runner().Working([&] { changed = PassSetOk(host_.core(), first, second); });
+  Configurator& c = host_.core();
+  host_.runner().Working([&] { changed = PassSetOk(c.exchange, c.access, first, second); });
   if (changed) {
     End(kOk);
   } else {

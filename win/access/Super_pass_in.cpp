@@ -12,7 +12,7 @@ Tsuper_pass_in::Tsuper_pass_in(Win32Host& host, HWND owner)
     : Win32Form(host, kSuperPassInForm, owner) {}
 
 void Tsuper_pass_in::Render() {
-  const MaintenanceWindow& w = host_.core().superPassIn;
+  const MaintenanceWindow& w = host_.core().access.superPassIn;
   SetText("Label1", w.Label1);
   SetText("Label6", w.Label6);
   // The box keeps what was typed until a connection empties it.
@@ -20,7 +20,7 @@ void Tsuper_pass_in::Render() {
 }
 
 int Tsuper_pass_in::Exec() {
-  SuperPassInShow(host_.core());
+  SuperPassInShow(host_.core().access);
   Render();
   Focus("Ed_pass");
   return RunModal();
@@ -34,7 +34,8 @@ void Tsuper_pass_in::Clicked(std::string_view button) {
 void Tsuper_pass_in::Button_okClick() {
   bool admitted = false;
   const std::string typed = Text("Ed_pass");
-  host_.runner().Working([&] { admitted = SuperPassInOk(host_.core(), typed); });
+  Configurator& c = host_.core();
+  host_.runner().Working([&] { admitted = SuperPassInOk(c.exchange, c.access, typed); });
   Render();
   if (admitted) {
     End(kOk);

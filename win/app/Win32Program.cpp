@@ -109,7 +109,7 @@ void Win32Program::Create() {
 
 bool Win32Program::Start() {
   if (closed_) return false;
-  if (LoginNeeded(core_)) {
+  if (LoginNeeded(core_.access)) {
     passIn_->ShowAlone();
   } else {
     ShowMainWindow();
@@ -124,7 +124,7 @@ void Win32Program::ShowMainWindow() {
 void Win32Program::CloseLogInWindow() {
   // The log-in window is the program's first window: with it the program ends.
   if (passIn_) passIn_->Hide();
-  core_.log.ReleaseStream();
+  core_.exchange.log.ReleaseStream();
   ::PostQuitMessage(0);
 }
 

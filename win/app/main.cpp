@@ -47,7 +47,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   int exitCode = 0;
   {
     taviron::Win32Program program(instance, *port, clock, places);
-    taviron::LeadComNames(*port, &program.core().comPorts);
+    taviron::LeadComNames(*port, &program.core().session.comPorts);
     program.Create();
     if (program.Start()) {
       MSG msg;

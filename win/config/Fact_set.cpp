@@ -11,7 +11,7 @@ namespace taviron {
 Tfact_set::Tfact_set(Win32Host& host, HWND owner) : Win32Form(host, kFactSetForm, owner) {}
 
 void Tfact_set::Render() {
-  const DefaultSettingWindow& w = host_.core().factSet;
+  const DefaultSettingWindow& w = host_.core().defaultSetting.factSet;
   SetText("Label1", w.Label1);
   SetText("Label4", w.Label4);
   SetVisible("Button_ok", w.buttonsVisible);
@@ -19,7 +19,7 @@ void Tfact_set::Render() {
 }
 
 void Tfact_set::FormShow() {
-  FactSetShow(host_.core());
+  FactSetShow(host_.core().defaultSetting);
   Render();
   Focus("Button_ok");
 }
@@ -30,7 +30,8 @@ void Tfact_set::Clicked(std::string_view button) {
 }
 
 void Tfact_set::Button_okClick() {
-  host_.runner().Working([this] { FactSetYes(host_.core()); });
+  Configurator& c = host_.core();
+  host_.runner().Working([&c] { FactSetYes(c.exchange, c.monitor, c.access, c.defaultSetting); });
   Render();
   End(kOk);
 }

@@ -20,13 +20,13 @@ std::string BoxOf(std::size_t n) {
 Tmac_set::Tmac_set(Win32Host& host, HWND owner) : Win32Form(host, kMacSetForm, owner) {}
 
 void Tmac_set::Render() {
-  const MacAddressWindow& w = host_.core().macSet;
+  const MacAddressWindow& w = host_.core().macAddress.macSet;
   for (std::size_t n = 0; n < w.Ed_mac.size(); ++n)
     SetText(BoxOf(n), w.Ed_mac[n]);
 }
 
 void Tmac_set::FormShow() {
-  MacSetShow(host_.core());
+  MacSetShow(host_.core().exchange, host_.core().macAddress);
   Render();
   Focus("Ed_mac1");
 }
@@ -37,11 +37,12 @@ void Tmac_set::Clicked(std::string_view button) {
 }
 
 void Tmac_set::Button_okClick() {
-  MacAddressWindow& w = host_.core().macSet;
+  MacAddressWindow& w = host_.core().macAddress.macSet;
   for (std::size_t n = 0; n < w.Ed_mac.size(); ++n)
     w.Ed_mac[n] = Text(BoxOf(n));
   bool done = false;
-  host_.runner().Working([&] { done = MacSetOk(host_.core()); });
+  Configurator& c = host_.core();
+  host_.runner().Working([&] { done = MacSetOk(c.exchange, c.macAddress); });
   Render();
   if (done) {
     End(kOk);

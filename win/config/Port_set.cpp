@@ -20,21 +20,21 @@ std::string ListOf(std::size_t port) {
 Tport_set::Tport_set(Win32Host& host, HWND owner) : Win32Form(host, kPortSetForm, owner) {}
 
 void Tport_set::Render() {
-  const PortSelection& selection = host_.core().portSelection;
+  const PortSelection& selection = host_.core().monitor.portSelection;
   for (std::size_t n = 0; n < selection.size(); ++n) {
     if (Selected(ListOf(n)) != selection[n]) Select(ListOf(n), selection[n]);
   }
 }
 
 void Tport_set::FormShow() {
-  PortSetShow(host_.core());
+  PortSetShow(host_.core().monitor);
   Render();
   Focus("Cmb_port1");
 }
 
 void Tport_set::Picked(std::string_view list) {
   for (std::size_t n = 0; n < kPortCount; ++n) {
-    if (list == ListOf(n)) host_.core().portSelection[n] = Selected(list);
+    if (list == ListOf(n)) host_.core().monitor.portSelection[n] = Selected(list);
   }
 }
 
@@ -47,7 +47,8 @@ void Tport_set::Button_okClick() {
   // The dialog steps aside while the ports are sent, and comes back when the switch refused.
   Hide();
   bool done = false;
-  host_.runner().Working([&] { done = PortSetOk(host_.core()); });
+  Configurator& c = host_.core();
+  host_.runner().Working([&] { done = PortSetOk(c.exchange, c.monitor, c.portSetting); });
   Render();
   if (done) {
     End(kOk);

@@ -13,9 +13,9 @@ Tserial_set::Tserial_set(Win32Host& host, HWND owner) : Win32Form(host, kSerialS
 void Tserial_set::FormShow() {
   // The devices are looked up each time: an adapter may have been plugged in meanwhile.
   devices_ = FindSerialDevices();
-  pending_ = host_.core().comPorts;
+  pending_ = host_.core().session.comPorts;
   SetItems("ComboBox1", ComPortChoices(devices_, pending_));
-  Select("ComboBox1", SerialSetShow(host_.core()));
+  Select("ComboBox1", SerialSetShow(host_.core().exchange.link));
   ShowDevicesOfSelectedPort();
   Focus("ComboBox1");
 }
@@ -54,7 +54,8 @@ void Tserial_set::Clicked(std::string_view button) {
 
 void Tserial_set::Button_okClick() {
   const int selected = Selected("ComboBox1");
-  host_.runner().Working([&] { SerialSetChange(host_.core(), selected, pending_); });
+  Configurator& c = host_.core();
+  host_.runner().Working([&] { SerialSetChange(c.exchange, c.session, selected, pending_); });
   End(kOk);
 }
 

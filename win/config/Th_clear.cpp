@@ -16,7 +16,8 @@ void Tth_clear::Clicked(std::string_view button) {
 }
 
 void Tth_clear::Button_okClick() {
-  host_.runner().Working([this] { ThClearYes(host_.core()); });
+  Configurator& c = host_.core();
+  host_.runner().Working([&c] { ThClearYes(c.exchange, c.surgeClear); });
   End(kOk);
 }
 

@@ -38,7 +38,7 @@ void Tfw_update::Render() {
 }
 
 void Tfw_update::FormShow() {
-  FwUpdateShow(host_.core());
+  FwUpdateShow(host_.core().exchange, host_.core().fwUpdate);
   Render();
   Focus("Button_ok");
 }
@@ -50,14 +50,16 @@ void Tfw_update::Clicked(std::string_view button) {
 }
 
 void Tfw_update::hexfile_open_click() {
-  const std::string chosen = host_.core().frontend.AskFileToOpen(kHexFileFilter);
-  FwUpdateOpenFile(host_.core(),
+  Configurator& c = host_.core();
+  const std::string chosen = c.exchange.frontend().AskFileToOpen(kHexFileFilter);
+  FwUpdateOpenFile(c.exchange, c.fwUpdate,
                    chosen.empty() ? std::nullopt : std::optional<std::string>(chosen));
   Render();
 }
 
 void Tfw_update::Button_okClick() {
-  host_.runner().Working([this] { FwUpdateUpload(host_.core()); });
+  Configurator& c = host_.core();
+  host_.runner().Working([&c] { FwUpdateUpload(c.exchange, c.monitor, c.access, c.fwUpdate); });
   Render();
 }
 

@@ -8,6 +8,7 @@
 #include "monitor/MainDisplay.h"
 #include "program/CommandRunner.h"
 #include "program/Configurator.h"
+#include "program/MenuActions.h"
 #include "program/MenuCommands.h"
 #include "session/Startup.h"
 #include "views/AccessibleNames.h"
@@ -103,7 +104,7 @@ TForm_MainWindow::TForm_MainWindow(Win32Host& host) : host_(host) {
   dpi_ = DpiOf(window_);
   Build();
   // The start-up sequence belongs to the window's creation.
-  RunStartup(host_.core());
+  MainWindowCreated(host_.core());
   Render();
 }
 
@@ -309,7 +310,7 @@ void TForm_MainWindow::Place() {
 }
 
 void TForm_MainWindow::Render() {
-  const MainView& v = host_.core().view;
+  const MainView& v = host_.core().monitor.view;
   auto show = [](Value& value, const std::string& text) {
     std::wstring wide = Wide(text);
     if (wide == value.shown) return;
@@ -356,7 +357,7 @@ void TForm_MainWindow::Render() {
 void TForm_MainWindow::ShowAtSavedBounds() {
   // The saved bounds are pixels at 96 dots per inch, as the window is designed: on a monitor of
   // another scale the window keeps its size to the eye.
-  const WindowBounds& saved = host_.core().mainWindowBounds;
+  const WindowBounds& saved = host_.core().session.mainWindowBounds;
   const int width = std::min(Scaled(saved.width, dpi_), Scaled(kMainDesignedWidth, dpi_));
   const int height = std::min(Scaled(saved.height, dpi_), Scaled(kMainDesignedHeight, dpi_));
   const int left = Scaled(saved.left, dpi_);
@@ -379,7 +380,7 @@ void TForm_MainWindow::ShowAtSavedBounds() {
 
 WindowBounds TForm_MainWindow::CurrentBounds() const {
   // A window that was never shown has no place of its own: the saved one stays.
-  if (!shownOnce_) return host_.core().mainWindowBounds;
+  if (!shownOnce_) return host_.core().session.mainWindowBounds;
   RECT r{};
   if (::IsIconic(window_)) {
     WINDOWPLACEMENT placement{};
@@ -402,7 +403,7 @@ void TForm_MainWindow::Shutdown() {
   if (shutdownDone_) return;
   shutdownDone_ = true;
   const WindowBounds bounds = CurrentBounds();
-  host_.runner().Run([&] { RunShutdown(host_.core(), bounds); });
+  host_.runner().Run([&] { MainWindowClosed(host_.core(), bounds); });
 }
 
 void TForm_MainWindow::Chosen(MenuCommand command) {
@@ -430,7 +431,7 @@ LRESULT TForm_MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!IsCommandId(id)) break;
       const MenuCommand command = CommandOfId(id);
       // A shortcut runs its command only while its menu item can be chosen.
-      if (HIWORD(wParam) == 1 && !MenuCommandEnabled(host_.core().view, command)) return 0;
+      if (HIWORD(wParam) == 1 && !MenuCommandEnabled(host_.core().monitor.view, command)) return 0;
       Chosen(command);
       return 0;
     }
@@ -453,10 +454,10 @@ LRESULT TForm_MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) != WA_INACTIVE) ::PostMessageW(window_, kFormActivateMessage, 0, 0);
       break;
     case kFormShowMessage:
-      runner.RunWhenIdle([this] { FormShow(host_.core()); });
+      runner.RunWhenIdle([this] { MainWindowShown(host_.core()); });
       return 0;
     case kFormActivateMessage:
-      runner.RunWhenIdle([this] { FormActivate(host_.core()); });
+      runner.RunWhenIdle([this] { MainWindowActivated(host_.core()); });
       return 0;
     case WM_TIMER:
       // A close asked for from the console (Ctrl+C and the like) is looked at here.
