@@ -173,6 +173,12 @@ void Win32Program::MessageBox(std::string_view text, std::string_view caption) {
   ::MessageBoxW(BoxOwner(), Wide(text).c_str(), Wide(caption).c_str(), MB_OK);
 }
 
+bool Win32Program::AskYesNo(std::string_view text, std::string_view caption) {
+  if (runner_.ClosePending()) return false;  // ending: nothing is done that was not agreed to
+  CommandRunner::Awaiting awaiting(runner_, &kSystemWindow);
+  return ::MessageBoxW(BoxOwner(), Wide(text).c_str(), Wide(caption).c_str(), MB_YESNO) == IDYES;
+}
+
 void Win32Program::MainViewChanged() {
   if (mainWindow_) mainWindow_->Render();
 }
