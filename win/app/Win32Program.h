@@ -56,9 +56,7 @@ class Win32Program : public Frontend, public Win32Host {
 
   // Frontend.
   void MessageBox(std::string_view text, std::string_view caption) override;
-  // A question with Yes and No buttons; true for Yes. The front end's question, ready for the
-  // core's: it overrides once the core asks it.
-  bool AskYesNo(std::string_view text, std::string_view caption);
+  bool AskYesNo(std::string_view text, std::string_view caption) override;
   void MainViewChanged() override;
   void ProcessMessages() override;
   void ShowReLogin() override;

@@ -16,9 +16,7 @@
 
 namespace taviron {
 
-Tfw_update::Tfw_update(Win32Host& host, HWND owner) : Win32Form(host, kFwUpdateForm, owner) {
-  ::SendMessageW(Control("ProgressBar1"), PBM_SETRANGE32, 0, kFirmwareProgressMaximum);
-}
+Tfw_update::Tfw_update(Win32Host& host, HWND owner) : Win32Form(host, kFwUpdateForm, owner) {}
 
 void Tfw_update::Render() {
   const FirmwareWindow& w = host_.core().fwUpdate;
@@ -28,7 +26,10 @@ void Tfw_update::Render() {
     shownFile_ = w.Ed_file;
     ::SetWindowTextW(Control("Ed_file"), WidePath(w.Ed_file).c_str());
   }
-  SetProgress("ProgressBar1", std::clamp(w.ProgressBar1, 0, kFirmwareProgressMaximum));
+  // The bar ends at the chosen file's records.
+  const int maximum = std::max(w.progressMaximum, 1);
+  ::SendMessageW(Control("ProgressBar1"), PBM_SETRANGE32, 0, maximum);
+  SetProgress("ProgressBar1", std::clamp(w.ProgressBar1, 0, maximum));
   SetText("Lb_per", w.Lb_per);
   SetText("Lb_update", w.Lb_update);
   // While an upload runs nothing can start it again or close the dialog.

@@ -12,6 +12,7 @@
 #include "program/MenuCommands.h"
 #include "session/Startup.h"
 #include "views/AccessibleNames.h"
+#include "views/MainLayout.h"
 #include "win/common/CommandIds.h"
 #include "win/common/ControlNames.h"
 #include "win/common/Dpi.h"
@@ -309,8 +310,26 @@ void TForm_MainWindow::Place() {
   ::InvalidateRect(window_, nullptr, TRUE);
 }
 
+namespace {
+
+// Where the keyboard was before the main window got it: the window that lost it. A system box
+// (a message box, the file dialog) has the dialog class; the program's dialogs have their own.
+ActivatedFrom ActivatedFromWindow(HWND before) {
+  DWORD process = 0;
+  if (before == nullptr || ::GetWindowThreadProcessId(before, &process) == 0 ||
+      process != ::GetCurrentProcessId())
+    return ActivatedFrom::kElsewhere;
+  wchar_t name[64] = {};
+  ::GetClassNameW(before, name, 64);
+  return std::wstring_view(name) == L"#32770" ? ActivatedFrom::kProgramBox
+                                              : ActivatedFrom::kProgramDialog;
+}
+
+}  // namespace
+
 void TForm_MainWindow::Render() {
-  const MainView& v = host_.core().monitor.view;
+  // While a sequence runs, its commands are drawn unavailable; the end of it draws the layout.
+  const MainView v = AsShown(host_.core().monitor.view, host_.runner().Busy());
   auto show = [](Value& value, const std::string& text) {
     std::wstring wide = Wide(text);
     if (wide == value.shown) return;
@@ -412,7 +431,11 @@ void TForm_MainWindow::Chosen(MenuCommand command) {
     return;
   }
   // Each sequence is handed the part of the program's state it works on.
-  host_.runner().Run([&] { RunMenuCommand(host_.core(), command); });
+  host_.runner().Run([&] {
+    Render();
+    RunMenuCommand(host_.core(), command);
+  });
+  Render();
 }
 
 LRESULT CALLBACK TForm_MainWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -451,7 +474,19 @@ LRESULT TForm_MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam) ::PostMessageW(window_, kFormShowMessage, 0, 0);
       break;
     case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) ::PostMessageW(window_, kFormActivateMessage, 0, 0);
+      if (LOWORD(wParam) != WA_INACTIVE) {
+        const bool first = !activatedOnce_;
+        activatedOnce_ = true;
+        if (RunsActivationHandler(first, ActivatedFromWindow(reinterpret_cast<HWND>(lParam))))
+          ::PostMessageW(window_, kFormActivateMessage, 0, 0);
+      }
+      break;
+    case WM_SETCURSOR:
+      // The wait cursor over the window while a sequence runs.
+      if (runner.Busy() && LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
       break;
     case kFormShowMessage:
       runner.RunWhenIdle([this] { MainWindowShown(host_.core()); });

@@ -64,6 +64,7 @@ class TForm_MainWindow {
   int dpi_ = 96;
   bool shutdownDone_ = false;
   bool shownOnce_ = false;
+  bool activatedOnce_ = false;
 
   // Each control with its designed place, to be placed again at another scale.
   struct Placed {
