@@ -15,6 +15,9 @@ void ApplyLayout(MainView& view, bool connected);
 // The status bar text of the link state and the layout that goes with it; false (the view
 // unchanged) for a value that is no link state.
 bool ApplyLinkState(MainView& view, int linkState);
+// A switch in its ROM loader: the Maintenance menu opens for Firmware Upgrade (and the log
+// switches), while the items that need the running firmware stay off.
+void OfferRestoration(MainView& view);
 // "ON", "OFF", or "----" for a relay state that was not obtained.
 std::string_view RelayText(std::string_view relayState);
 // Every port row before its mode is known: "Communication Error" and no duplex.
