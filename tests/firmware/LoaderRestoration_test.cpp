@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ struct RecognitionCase {
   bool inLoader;
   bool askedForLoader = true;  // the greeting found no bracketed mode
 };
+
+void PrintTo(const RecognitionCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class RecognitionTest : public ::testing::TestWithParam<RecognitionCase> {};
 
@@ -112,6 +117,10 @@ struct StrandedCase {
   std::string name;
   std::function<void(Harness&)> strand;
 };
+
+void PrintTo(const StrandedCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class RestorationTest : public ::testing::TestWithParam<StrandedCase> {};
 
