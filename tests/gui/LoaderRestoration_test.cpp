@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -44,14 +45,15 @@ TEST(LoaderRestorationTest, TheBoxSaysWhatToDoAndFirmwareUpgradeRestoresTheSwitc
           })
         .At("Firmware Upgrade", [](QWidget& w) { Click(w, "hexfile_open"); })
         .At("Open",
-            [&file](QWidget&) {
+            [&file](QWidget& w) {
               TypeText(file);
-              // Escape closes the completion list that typing may open, and no more.
-              if (QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; },
-                                  500)) {
-                PressKey(Qt::Key_Escape);
+              // Return opens the file; Escape first closes a completion list, which typing
+              // may open at any moment while the dialog reads the folder.
+              QPointer<QWidget> dialog(&w);
+              for (int i = 0; i < 10 && dialog && dialog->isVisible(); ++i) {
+                QTest::qWait(100);
+                PressKey(QApplication::activePopupWidget() ? Qt::Key_Escape : Qt::Key_Return);
               }
-              PressKey(Qt::Key_Return);
             })
         .At("Firmware Upgrade", [](QWidget& w) { Click(w, "Button_ok"); })
         .At("Firmware Upgrade", [](QWidget& w) {
