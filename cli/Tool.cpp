@@ -65,7 +65,7 @@ std::string Now() {
 }  // namespace
 
 std::optional<std::string> PasswordRefusal(std::string_view password) {
-  if (HoldsControlCharacters(password)) return std::string(kControlCharactersRefused);
+  if (HoldsUnsendableCharacters(password)) return std::string(kUnsendableCharactersRefused);
   if (password.size() > static_cast<std::size_t>(kPasswordMaxLength)) {
     return "A password has at most " + std::to_string(kPasswordMaxLength) +
            " characters, as the password windows take.";
@@ -283,7 +283,7 @@ int Tool::PortsSet(const std::vector<std::string>& assignments) {
   });
 }
 
-int Tool::ConfigSave(const std::string& file) {
+int Tool::ConfigSave(const std::string& file, bool replace) {
   if (!NamesAFile(file)) {
     return Usage("Cannot save as '" + file +
                  "': give a file name, such as site-a (saved as site-a.txt).");
@@ -302,7 +302,14 @@ int Tool::ConfigSave(const std::string& file) {
       failures_.Add("The mode of port " + unread + " could not be read: nothing was saved.");
       return;
     }
+    frontend_.answerYes = replace;
+    frontend_.declined.clear();
     SaveConfigFile(core_.exchange, core_.monitor, file);
+    if (!frontend_.declined.empty()) {
+      failures_.Add(WithTxtExtension(file) + " exists: nothing was saved (--force replaces it).",
+                    3);
+      return;
+    }
     if (!failures_.Any()) out_ << WithTxtExtension(file) << "\n";
   });
 }
@@ -330,8 +337,8 @@ int Tool::PasswordChange(std::optional<std::string> newPassword) {
   } else {
     confirmation = *newPassword;
   }
-  if (HoldsControlCharacters(*newPassword) || HoldsControlCharacters(confirmation)) {
-    return Usage(std::string(kControlCharactersRefused));
+  if (HoldsUnsendableCharacters(*newPassword) || HoldsUnsendableCharacters(confirmation)) {
+    return Usage(std::string(kUnsendableCharactersRefused));
   }
   if (newPassword->size() > static_cast<std::size_t>(kUserPasswordMaxLength)) {
     return Usage("A user password has at most 8 characters.");
@@ -411,7 +418,7 @@ void Tool::ShowUploadProgress() {
   const FirmwareWindow& w = core_.fwUpdate;
   if (w.Lb_per == shownPercent_ && w.Lb_update == shownText_) return;
   if (ErrorIsTerminal()) {
-    int filled = std::clamp(w.ProgressBar1 * 40 / kProgressRecords, 0, 40);
+    int filled = std::clamp(w.ProgressBar1 * 40 / std::max(w.progressMaximum, 1), 0, 40);
     err_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
          << std::string(static_cast<std::size_t>(40 - filled), ' ') << "] " << w.Lb_per << "% "
          << w.Lb_update << "\x1b[K";
