@@ -94,10 +94,12 @@ inline constexpr MenuItemDesign kMaintenanceMenu[] = {
      &MainView::menuDisableGetError},
     {"", "-", MenuCommand::kNone},
     {"FW1", "&Firmware Upgrade...", MenuCommand::kFirmwareUpgrade},
-    {"N17", "&Clear Surge Counter...", MenuCommand::kClearSurgeCounter},
-    {"N27", "Relay O&N", MenuCommand::kRelayOn},
-    {"N26", "Relay &OFF", MenuCommand::kRelayOff},
-    {"MAC1", "&MAC Address...", MenuCommand::kMacAddress},
+    {"N17", "&Clear Surge Counter...", MenuCommand::kClearSurgeCounter, Shortcut::kNone,
+     &MainView::menuFirmwareItems},
+    {"N27", "Relay O&N", MenuCommand::kRelayOn, Shortcut::kNone, &MainView::menuFirmwareItems},
+    {"N26", "Relay &OFF", MenuCommand::kRelayOff, Shortcut::kNone, &MainView::menuFirmwareItems},
+    {"MAC1", "&MAC Address...", MenuCommand::kMacAddress, Shortcut::kNone,
+     &MainView::menuFirmwareItems},
 };
 inline constexpr MenuItemDesign kHelpMenu[] = {
     {"N19", "&TAVIRON Version", MenuCommand::kAbout},
