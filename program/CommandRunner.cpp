@@ -5,8 +5,10 @@ namespace taviron {
 bool CommandRunner::Run(const std::function<void()>& command) {
   if (depth_ > 0) return false;
   ++depth_;
+  if (busyChanged) busyChanged(true);
   command();
   --depth_;
+  if (busyChanged) busyChanged(false);
   AfterCommand();
   return true;
 }

@@ -22,6 +22,9 @@ class CommandRunner {
   // Dismisses the box or dialog the running sequence waits on; called when a close is asked for
   // during a sequence, and again by the front end until the sequence has ended.
   std::function<void()> dismissAwaited;
+  // Told when a command starts (true) and when it has ended (false), so that the windows show
+  // the commands unavailable exactly while one runs.
+  std::function<void(bool busy)> busyChanged;
 
   // Runs an operator command. Refused (false) while another one runs.
   bool Run(const std::function<void()>& command);

@@ -19,6 +19,7 @@ struct RunnerTest : ::testing::Test {
 };
 
 TEST_F(RunnerTest, OneCommandAtATimeAndStepsWaitForIt) {
+  runner.busyChanged = [this](bool busy) { done.push_back(busy ? "busy" : "idle"); };
   const bool ran = runner.Run([this] {
     EXPECT_FALSE(runner.Run([this] { done.push_back("second"); }));
     runner.RunWhenIdle([this] { done.push_back("shown"); });
@@ -26,7 +27,8 @@ TEST_F(RunnerTest, OneCommandAtATimeAndStepsWaitForIt) {
     done.push_back("first");
   });
   EXPECT_TRUE(ran);
-  EXPECT_EQ(done, (std::vector<std::string>{"first", "shown", "activated"}));
+  EXPECT_EQ(done, (std::vector<std::string>{"busy", "first", "idle", "busy", "shown", "idle",
+                                            "busy", "activated", "idle"}));
   EXPECT_FALSE(runner.Busy());
 }
 

@@ -57,6 +57,9 @@ Win32Program::Win32Program(HINSTANCE instance, SerialPort& port, Clock& clock,
     }
     if (mainWindow_) mainWindow_->Close();
   };
+  runner_.busyChanged = [this](bool) {
+    if (mainWindow_) mainWindow_->Render();
+  };
   runner_.dismissAwaited = [this] {
     DismissAwaited();
     // A sequence may show another box after the one dismissed; it is dismissed in its turn.
