@@ -27,7 +27,13 @@ if ((${#missing[@]})); then
   fi
 fi
 
-# Only what the package holds: the objects come from the default build's cache where ccache is.
+# Only what the package holds, built with the distribution's flags as a Debian build would be:
+# fortified functions, the stack protector, read-only relocations bound at start (all of
+# dpkg-buildflags' hardening, as the package's rules would ask for it).
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+for flags in CPPFLAGS CXXFLAGS LDFLAGS; do
+  export "$flags=$(cd "$root" && dpkg-buildflags --get "$flags")"
+done
 "$root/scripts/setup.sh" package taviron taviron-cli taviron-switchsim
 
 fail() {
@@ -102,8 +108,14 @@ if [[ $actual != "$expected" ]]; then
 fi
 
 echo "package: lintian"
-lintian --fail-on error,warning --display-info --pedantic "$deb" ||
+lintian_report=$work/lintian.txt
+lintian --fail-on error,warning --display-info --pedantic "$deb" >"$lintian_report" || {
+  cat "$lintian_report" >&2
   fail "lintian found errors or warnings"
+}
+cat "$lintian_report"
+# The programs are hardened as the distribution builds its own: no hardening tag at any level.
+! grep -q 'hardening-' "$lintian_report" || fail "lintian found programs built without hardening"
 
 echo "package: desktop entry"
 desktop=$unpacked/usr/share/applications/taviron.desktop
