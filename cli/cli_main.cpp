@@ -11,6 +11,7 @@
 #include "base/ErrorLog.h"
 #include "base/ProgramFiles.h"
 #include "base/SystemSerialPort.h"
+#include "base/Version.h"
 #include "cli/Tool.h"
 
 // The build names the layout of the copy it makes: installed for the package, else portable.
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
       "Exit status: 0 success, 1 the switch refused or the link failed, 2 wrong usage, "
       "3 a file could not be read, written or was refused."};
   app.require_subcommand(1);
+  app.set_version_flag("--version", "taviron-cli " + std::string(ProgramVersion()),
+                       "print the version and exit");
   // Operators type the options where they think of them: after the command too.
   app.fallthrough();
   cli::ToolOptions options;
@@ -114,6 +117,8 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     app.exit(e);

@@ -41,15 +41,13 @@ fail() {
   exit 1
 }
 
-# One version in three places; a release changes all of them together.
+# The version is the build's (CMakeLists.txt's project()); the manual pages and the AppStream
+# release are written from it. The changelog is written by hand: its newest entry must name it.
 changelog=$root/packaging/debian/changelog
-metainfo=$root/packaging/org.example.taviron.metainfo.xml
-version=$(dpkg-parsechangelog -l "$changelog" -S Version)
-project=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
-released=$(grep -o -m 1 '<release version="[^"]*"' "$metainfo" | cut -d '"' -f 2)
-[[ $version == "$project" && $version == "$released" ]] ||
-  fail "version $project in CMakeLists.txt, $version in packaging/debian/changelog and" \
-    "$released in the metainfo's newest release must agree"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+logged=$(dpkg-parsechangelog -l "$changelog" -S Version)
+[[ $logged == "$version" ]] ||
+  fail "version $version in CMakeLists.txt but $logged in packaging/debian/changelog's newest entry"
 # Every file gets the date of the newest changelog entry, so the same tree gives the same bytes.
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
 export SOURCE_DATE_EPOCH
@@ -138,6 +136,16 @@ echo "package: packaged programs"
 bin=$unpacked/usr/bin
 "$bin/taviron-cli" --help >/dev/null
 "$bin/taviron-switchsim" --help >/dev/null
+# Every program and manual page names the package's version.
+for program in taviron taviron-cli taviron-switchsim; do
+  said=$("$bin/$program" --version) || fail "$program --version failed"
+  [[ $said == "$program $version" ]] || fail "$program --version says '$said', not $version"
+  zgrep -q "^\.TH .* \"TAVIRON $version\"" "$unpacked/usr/share/man/man1/$program.1.gz" ||
+    fail "the manual page of $program does not name version $version"
+done
+grep -q "<release version=\"$version\"" \
+  "$unpacked/usr/share/metainfo/org.example.taviron.metainfo.xml" ||
+  fail "the AppStream metadata's newest release is not $version"
 "$bin/taviron-switchsim" --link "$work/switch" </dev/null >"$work/switchsim.log" 2>&1 &
 simulator=$!
 trap 'kill "$simulator" 2>/dev/null || true' EXIT

@@ -15,6 +15,7 @@
 #include "base/InstanceGuard.h"
 #include "base/ProgramFiles.h"
 #include "base/SystemSerialPort.h"
+#include "base/Version.h"
 #include "gui/app/QtProgram.h"
 #include "gui/common/QtClock.h"
 #include "gui/common/QtIcons.h"
@@ -44,6 +45,7 @@ class TavironApplication : public QApplication {
 // What the program is and where this copy keeps its files.
 std::string HelpText(const taviron::ProgramFilePlaces& places) {
   return "Usage: taviron [-platform NAME] [Qt's other options]\n"
+         "       taviron --help | --version\n"
          "The configurator of the 8-port Ethernet switch with surge protector.\n\nFiles:\n  " +
          (places.settingsDirectory / taviron::kSettingsFileName).string() +
          "  the window's place, the COM port and whether errors are logged\n  " +
@@ -59,6 +61,10 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       std::cout << HelpText(taviron::LocateProgramFiles(kLayout));
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::cout << "taviron " << taviron::ProgramVersion() << "\n";
       return 0;
     }
   }
