@@ -11,13 +11,13 @@ std::string DeviceListText(const std::vector<SerialDevice>& devices,
   if (devices.empty()) text += "  none found\n";
   for (const SerialDevice& device : devices) {
     // A USB device names itself: its words are shown escaped.
-    text += "  " + Printable(SerialDeviceText(device));
-    if (!device.stablePath.empty()) text += "  " + Printable(device.stablePath);
+    text += "  " + PrintableName(SerialDeviceText(device));
+    if (!device.stablePath.empty()) text += "  " + PrintableName(device.stablePath);
     text += "\n";
   }
   text += "COM ports:\n";
   for (const std::string& choice : ComPortChoices(devices, assigned))
-    text += "  " + Printable(choice) + "\n";
+    text += "  " + PrintableName(choice) + "\n";
   return text;
 }
 
