@@ -13,9 +13,9 @@ constexpr std::string_view kRetype = "Please retype the password.";
 constexpr std::string_view kFailedLabel = "Failed to Start TAVIRON.";
 constexpr std::string_view kFailureCaption = "TAVIRON Starting Failure";
 
-void Remember(const Access& c, const std::string& typed) {
-  c.LoggedIn = typed.empty() ? 0 : 1;
-  c.LoginPassword = typed;
+void Remember(Access& access, const std::string& typed) {
+  access.LoggedIn = typed.empty() ? 0 : 1;
+  access.LoginPassword = typed;
 }
 
 void Reject(PasswordWindow& w) {
@@ -24,9 +24,9 @@ void Reject(PasswordWindow& w) {
 }
 
 // The failure state: port closed, the window's labels say so and only its lone OK is left.
-void EnterFailureState(const Access& c, PasswordWindow& w, bool reLogin) {
-  c.link.CloseConnection();
-  c.link.LinkState = kLinkDisconnect;
+void EnterFailureState(Exchange& exchange, PasswordWindow& w, bool reLogin) {
+  exchange.link.CloseConnection();
+  exchange.link.LinkState = kLinkDisconnect;
   if (reLogin) {
     w.prompt = kFailedLabel;
     w.status.clear();
@@ -37,7 +37,7 @@ void EnterFailureState(const Access& c, PasswordWindow& w, bool reLogin) {
   w.caption = kFailureCaption;
   w.entryVisible = false;
   w.failureOkVisible = true;
-  c.Report(failure::kLoginFailed);
+  exchange.Report(failure::kLoginFailed);
 }
 
 // A password that cannot go to the switch as one line is refused in the window itself, as a
@@ -51,60 +51,61 @@ bool RefusedUnsent(PasswordWindow& w, const std::string& typed) {
 
 }  // namespace
 
-bool LoginNeeded(const Access& c) {
-  return c.NoLoginNeeded != 1;
+bool LoginNeeded(const Access& access) {
+  return access.NoLoginNeeded != 1;
 }
 
-LoginStep PassInOk(const Access& c, const std::string& typed) {
-  if (RefusedUnsent(c.passIn, typed)) return LoginStep::kStay;
-  switch (SendPasswordLine(c.link, typed)) {
+LoginStep PassInOk(Exchange& exchange, Access& access, const std::string& typed) {
+  if (RefusedUnsent(access.passIn, typed)) return LoginStep::kStay;
+  switch (SendPasswordLine(exchange.link, typed)) {
     case PasswordVerdict::kAccepted:
-      Remember(c, typed);
+      Remember(access, typed);
       return LoginStep::kAccepted;
     case PasswordVerdict::kRejected:
-      Reject(c.passIn);
+      Reject(access.passIn);
       return LoginStep::kStay;
     default:
-      c.LoggedIn = 0;
-      EnterFailureState(c, c.passIn, false);
+      access.LoggedIn = 0;
+      EnterFailureState(exchange, access.passIn, false);
       return LoginStep::kFailureShown;
   }
 }
 
-void PassInCancel(const Access& c) {
-  c.link.CloseConnection();
-  c.link.LinkState = kLinkDisconnect;
-  ShowLinkState(c);
+void PassInCancel(Exchange& exchange, Monitoring& monitor) {
+  exchange.link.CloseConnection();
+  exchange.link.LinkState = kLinkDisconnect;
+  ShowLinkState(exchange, monitor);
 }
 
-void PassIn2Show(const Access& c) {
-  c.passIn2 = PasswordWindow{};
+void PassIn2Show(Access& access) {
+  access.passIn2 = PasswordWindow{};
 }
 
-LoginStep PassIn2Ok(const Access& c, const std::string& typed) {
-  if (RefusedUnsent(c.passIn2, typed)) return LoginStep::kStay;
-  switch (SendPasswordLine(c.link, typed)) {
+LoginStep PassIn2Ok(Exchange& exchange, Monitoring& monitor, Access& access,
+                    const std::string& typed) {
+  if (RefusedUnsent(access.passIn2, typed)) return LoginStep::kStay;
+  switch (SendPasswordLine(exchange.link, typed)) {
     case PasswordVerdict::kAccepted:
-      Remember(c, typed);
+      Remember(access, typed);
       return LoginStep::kAccepted;
     case PasswordVerdict::kRejected:
-      Reject(c.passIn2);
+      Reject(access.passIn2);
       return LoginStep::kStay;
     case PasswordVerdict::kNotSent:
-      EnterFailureState(c, c.passIn2, true);
+      EnterFailureState(exchange, access.passIn2, true);
       return LoginStep::kFailureShown;
     default:
       // No verdict: the link is given up and the program ends, without a record.
-      PassIn2Cancel(c);
+      PassIn2Cancel(exchange, monitor);
       return LoginStep::kClosed;
   }
 }
 
-void PassIn2Cancel(const Access& c) {
-  c.link.CloseConnection();
-  c.link.LinkState = kLinkDisconnect;
-  ShowLinkState(c);
-  c.frontend.CloseMainWindow();
+void PassIn2Cancel(Exchange& exchange, Monitoring& monitor) {
+  exchange.link.CloseConnection();
+  exchange.link.LinkState = kLinkDisconnect;
+  ShowLinkState(exchange, monitor);
+  exchange.frontend().CloseMainWindow();
 }
 
 }  // namespace taviron

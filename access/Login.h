@@ -3,6 +3,8 @@
 #include <string>
 
 #include "access/Access.h"
+#include "link/Exchange.h"
+#include "monitor/Monitoring.h"
 
 namespace taviron {
 
@@ -15,18 +17,19 @@ enum class LoginStep {
 };
 
 // Tpass_in, the first window: whether it must ask at all.
-bool LoginNeeded(const Access& c);
+bool LoginNeeded(const Access& access);
 // OK of Tpass_in with the typed text.
-LoginStep PassInOk(const Access& c, const std::string& typed);
+LoginStep PassInOk(Exchange& exchange, Access& access, const std::string& typed);
 // Cancel of Tpass_in: the port is closed and the program ends.
-void PassInCancel(const Access& c);
+void PassInCancel(Exchange& exchange, Monitoring& monitor);
 
 // Tpass_in2, shown by the connect sequence: back to its first look.
-void PassIn2Show(const Access& c);
+void PassIn2Show(Access& access);
 // OK of Tpass_in2 with the typed text.
-LoginStep PassIn2Ok(const Access& c, const std::string& typed);
+LoginStep PassIn2Ok(Exchange& exchange, Monitoring& monitor, Access& access,
+                    const std::string& typed);
 // Cancel of Tpass_in2: the port is closed and the main window closes.
-void PassIn2Cancel(const Access& c);
+void PassIn2Cancel(Exchange& exchange, Monitoring& monitor);
 
 // The longest password the command buffer holds.
 inline constexpr int kPasswordMaxLength = 29;

@@ -14,45 +14,45 @@ constexpr std::string_view kRetype = "Please retype maintenance password.";
 
 }  // namespace
 
-bool MaintenanceGate(const Access& c) {
-  if (c.LoginPassword == kMaintenancePassword || c.MaintenanceAdmitted == 1) return true;
-  c.frontend.ShowMaintenancePassword();
-  return c.MaintenanceAdmitted == 1;
+bool MaintenanceGate(Exchange& exchange, Access& access) {
+  if (access.LoginPassword == kMaintenancePassword || access.MaintenanceAdmitted == 1) return true;
+  exchange.frontend().ShowMaintenancePassword();
+  return access.MaintenanceAdmitted == 1;
 }
 
-void SuperPassInShow(const Access& c) {
-  c.superPassIn.Label1 = kPrompt;
-  c.superPassIn.Label6.clear();
+void SuperPassInShow(Access& access) {
+  access.superPassIn.Label1 = kPrompt;
+  access.superPassIn.Label6.clear();
 }
 
-bool SuperPassInOk(const Access& c, const std::string& typed) {
-  c.superPassIn.Ed_pass = typed;
+bool SuperPassInOk(Exchange& exchange, Access& access, const std::string& typed) {
+  access.superPassIn.Ed_pass = typed;
   if (HoldsControlCharacters(typed)) {
-    c.superPassIn.Label1 = kControlCharactersRefused;
-    c.superPassIn.Label6 = kRetype;
+    access.superPassIn.Label1 = kControlCharactersRefused;
+    access.superPassIn.Label6 = kRetype;
     return false;
   }
   if (typed != kMaintenancePassword) {
-    c.superPassIn.Label1 = kIncorrect;
-    c.superPassIn.Label6 = kRetype;
-    c.Report(failure::kMaintenanceWrong);
+    access.superPassIn.Label1 = kIncorrect;
+    access.superPassIn.Label6 = kRetype;
+    exchange.Report(failure::kMaintenanceWrong);
     return false;
   }
-  Transfer t(c.link, 36);
+  Transfer t(exchange.link, 36);
   if (!t.Send(command::kMaintenanceLogin.text)) {
-    c.Report(failure::kMaintenanceNotSent);
+    exchange.Report(failure::kMaintenanceNotSent);
     return false;
   }
-  c.clock.Sleep(command::kMaintenanceLogin.pause);
+  exchange.clock().Sleep(command::kMaintenanceLogin.pause);
   if (!t.Receive(command::kMaintenanceLogin.replyBytes)) {
-    c.Report(failure::kMaintenanceNoReply);
+    exchange.Report(failure::kMaintenanceNoReply);
     return false;
   }
   if (t.ByteAt(command::kMaintenanceLogin.verdictIndex) != '0') {
-    c.Report(failure::kMaintenanceNotConfirmed);
+    exchange.Report(failure::kMaintenanceNotConfirmed);
     return false;
   }
-  c.MaintenanceAdmitted = 1;
+  access.MaintenanceAdmitted = 1;
   return true;
 }
 

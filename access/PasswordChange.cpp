@@ -12,35 +12,36 @@ constexpr std::string_view kChanged = "User password was changed.";
 constexpr std::string_view kChangedCaption = "Changed User Password";
 
 // Asks the switch; true when it took the password.
-bool Change(const Access& c, const std::string& password) {
+bool Change(Exchange& exchange, const std::string& password) {
   std::string line(command::kPasswordChange.text);
   if (!password.empty()) line += " " + password;
   line += kLineEnd;
-  Transfer t(c.link);
+  Transfer t(exchange.link);
   if (!t.Send(line)) return false;
-  c.clock.Sleep(command::kPasswordChange.pause);
+  exchange.clock().Sleep(command::kPasswordChange.pause);
   if (!t.Receive(command::kPasswordChange.replyBytes)) return false;
   return t.ByteAt(command::kPasswordChange.verdictIndex) == '0';
 }
 
 }  // namespace
 
-bool PassSetOk(const Access& c, const std::string& newPassword, const std::string& confirmation) {
+bool PassSetOk(Exchange& exchange, Access& access, const std::string& newPassword,
+               const std::string& confirmation) {
   if (HoldsControlCharacters(newPassword) || HoldsControlCharacters(confirmation)) {
     // Refused before anything is sent: the dialog shows again for another try.
-    c.Report(failure::kPasswordControlCharacters);
+    exchange.Report(failure::kPasswordControlCharacters);
     return false;
   }
   bool accepted = newPassword != kMaintenancePassword && confirmation == newPassword &&
                   newPassword.size() <= static_cast<std::size_t>(kUserPasswordMaxLength) &&
-                  Change(c, newPassword);
+                  Change(exchange, newPassword);
   if (accepted) {
-    c.LoginPassword = newPassword;
-    c.LoggedIn = 1;
-    c.frontend.MessageBox(kChanged, kChangedCaption);
+    access.LoginPassword = newPassword;
+    access.LoggedIn = 1;
+    exchange.frontend().MessageBox(kChanged, kChangedCaption);
     return true;
   }
-  c.Report(failure::kPasswordChangeRefused);
+  exchange.Report(failure::kPasswordChangeRefused);
   return false;
 }
 

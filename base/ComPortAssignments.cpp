@@ -10,7 +10,7 @@ namespace taviron {
 namespace {
 
 // Six device paths; a file past this bound holds none that the window wrote.
-constexpr std::uint64_t kComPortsFileBound = 64 * 1024;
+constexpr std::uint64_t kComPortsFileBound = 64ull * 1024;
 
 constexpr std::string_view kSection = "Ports";
 

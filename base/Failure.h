@@ -23,15 +23,17 @@ enum class BoxOrder {
   kBetweenCodeAndMessage,  // the code, then the box, then the message
 };
 
-// One failure point: what the operator is shown, what the log keeps, and how it counts.
+// One failure point: what the operator is shown, what the log keeps, and how it counts. The
+// table (base/FailureTable.h) names the fields each entry sets; the others keep these defaults,
+// except the kind, which every entry names (the build stops on an entry without it).
 struct Failure {
-  std::uint32_t code;    // the eight digits in the log; 0: nothing is logged
-  std::string_view box;  // the message box's text; empty: no box
-  std::string_view caption;
+  std::uint32_t code = 0;     // the eight digits in the log; 0: nothing is logged
+  std::string_view box = {};  // the message box's text; empty: no box
+  std::string_view caption = {};
   // The log message after the code; it carries its own line end unless the line-error text of
   // the last exchange (which brings one) follows it.
-  std::string_view log;
-  bool withCommError;
+  std::string_view log = {};
+  bool withCommError = false;
   FailureKind kind;
   BoxOrder order = BoxOrder::kBeforeRecord;
 };

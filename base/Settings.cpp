@@ -14,7 +14,7 @@ namespace taviron {
 namespace {
 
 // Six keys take a few dozen bytes; a file that someone grew past this holds no settings of ours.
-constexpr std::uint64_t kSettingsFileBound = 64 * 1024;
+constexpr std::uint64_t kSettingsFileBound = 64ull * 1024;
 
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))

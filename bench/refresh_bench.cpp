@@ -43,11 +43,11 @@ int main(int argc, char** argv) {
   QtClock clock;
   bench::QuietFrontend frontend;
   Configurator c(port, clock, frontend, dir);
-  if (!c.link.OpenConnection(sim.Device()) || !c.link.SetupConnection()) {
+  if (!c.exchange.link.OpenConnection(sim.Device()) || !c.exchange.link.SetupConnection()) {
     std::fprintf(stderr, "cannot open %s\n", sim.Device().c_str());
     return 1;
   }
-  c.link.LinkState = kLinkConnected;
+  c.exchange.link.LinkState = kLinkConnected;
 
   // A 10 ms timer stands for the window's painting: the gap between its turns is how long the
   // event loop went without running.
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     tick.start(10);
     QElapsedTimer timer;
     timer.start();
-    RefreshAll(c);
+    RefreshAll(c.exchange, c.monitor);
     qint64 measured = timer.elapsed();
     tick.stop();
     double ratio = static_cast<double>(measured) / static_cast<double>(floor);
@@ -81,13 +81,13 @@ int main(int argc, char** argv) {
     worstGap = std::max(worstGap, longestGap);
     std::printf("%6d %12lld %10lld %8.4f %16lld\n", round, static_cast<long long>(measured),
                 static_cast<long long>(floor), ratio, static_cast<long long>(longestGap));
-    if (c.link.LinkState != kLinkConnected)
-      std::printf("  (the refresh failed: state %d)\n", c.link.LinkState);
+    if (c.exchange.link.LinkState != kLinkConnected)
+      std::printf("  (the refresh failed: state %d)\n", c.exchange.link.LinkState);
   }
   std::printf("mean ratio %.4f, worst ratio %.4f (target: within 1.03)\n", total / rounds, worst);
   std::printf("longest event-loop gap %lld ms (target: under 50 ms)\n",
               static_cast<long long>(worstGap));
-  c.link.CloseConnection();
+  c.exchange.link.CloseConnection();
   std::filesystem::remove_all(dir);
   return 0;
 }

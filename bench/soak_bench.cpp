@@ -82,15 +82,17 @@ int main(int argc, char** argv) {
   bench::QuietFrontend frontend;
   Configurator c(port, clock, frontend, dir);
   std::map<std::string, long> failures;
-  c.log.onFailure = [&](const FailureEvent& f) { ++failures[CodeText(f.code).substr(0, 8)]; };
+  c.exchange.log.onFailure = [&](const FailureEvent& f) {
+    ++failures[CodeText(f.code).substr(0, 8)];
+  };
   const long rssStart = ResidentKb();
 
   // The floor: clean refreshes, as fast as this machine runs them.
-  ConnectSwitch(c);
+  ConnectSwitch(c.exchange, c.monitor, c.access);
   constexpr int kFloorRounds = 500;
   auto started = std::chrono::steady_clock::now();
   for (int i = 0; i < kFloorRounds; ++i) {
-    RefreshAll(c);
+    RefreshAll(c.exchange, c.monitor);
     port.ClearEvents();
     clock.ClearSleeps();
   }
@@ -111,11 +113,11 @@ int main(int argc, char** argv) {
     switch (rng() % 3) {
       case 0:
         kind = "refresh";
-        RefreshAll(c);
+        RefreshAll(c.exchange, c.monitor);
         break;
       case 1:
         kind = "connect";
-        ConnectSwitch(c);
+        ConnectSwitch(c.exchange, c.monitor, c.access);
         break;
       default:
         kind = "reset";
@@ -123,8 +125,8 @@ int main(int argc, char** argv) {
         break;
     }
     ++runs[kind];
-    if (c.view.statusText == "Connected") ++connected[kind];
-    const int state = c.link.LinkState;
+    if (c.monitor.view.statusText == "Connected") ++connected[kind];
+    const int state = c.exchange.link.LinkState;
     const bool closedState = state == kLinkDisconnect || state == kLinkConnectingFailure;
     if (state < kLinkDisconnect || state > kLinkFirmwareUpdateFailure ||
         (closedState && port.IsOpen()) || (state == kLinkConnected && !port.IsOpen())) {

@@ -170,8 +170,8 @@ int CheckChild(const char* path) {
   std::size_t before = heapNow;
   heapPeak = heapNow;
   HexFile file;
-  std::uint32_t code = CheckWholeFile(file, path);
-  std::printf("%u %zu\n", code, heapPeak - before);
+  const Failure* refused = CheckWholeFile(file, path);
+  std::printf("%u %zu\n", refused ? refused->code : 0u, heapPeak - before);
   return 0;
 }
 int HoldChild(const char* path) {
@@ -274,15 +274,15 @@ int main(int argc, char** argv) {
     CountingClock clock;
     BenchFrontend frontend;
     Configurator c(port, clock, frontend, dir);
-    if (!c.link.OpenConfiguredPort() || !c.link.SetupConnection()) {
+    if (!c.exchange.link.OpenConfiguredPort() || !c.exchange.link.SetupConnection()) {
       std::fprintf(stderr, "cannot open %s\n", sim.Device().c_str());
       return 1;
     }
-    c.link.LinkState = kLinkConnected;
-    FwUpdateOpenFile(c, firmware.string());
+    c.exchange.link.LinkState = kLinkConnected;
+    FwUpdateOpenFile(c.exchange, c.fwUpdate, firmware.string());
 
     auto start = std::chrono::steady_clock::now();
-    FwUpdateUpload(c);
+    FwUpdateUpload(c.exchange, c.monitor, c.access, c.fwUpdate);
     const double measured = Seconds(std::chrono::steady_clock::now() - start) * 1000.0;
 
     const TimeMs waits = UploadWaits(records);
@@ -290,8 +290,9 @@ int main(int argc, char** argv) {
     const double floor = static_cast<double>(waits) + sent;
     std::printf("firmware upload over a pseudo-terminal at %d baud: %ld records, %ju bytes\n",
                 kBaud, records, static_cast<std::uintmax_t>(std::filesystem::file_size(firmware)));
-    if (frontend.boxes > 0 || c.link.LinkState != kLinkConnected)
-      std::printf("  (the upload failed, state %d: %s)\n", c.link.LinkState, frontend.last.c_str());
+    if (frontend.boxes > 0 || c.exchange.link.LinkState != kLinkConnected)
+      std::printf("  (the upload failed, state %d: %s)\n", c.exchange.link.LinkState,
+                  frontend.last.c_str());
     std::printf("  measured           %10.0f ms\n", measured);
     std::printf(
         "  floor              %10.0f ms = fixed waits %lld ms + %llu bytes sent, %.0f ms "
@@ -308,7 +309,7 @@ int main(int argc, char** argv) {
         "time and takes what has come, so they add nothing to the floor\n",
         static_cast<unsigned long long>(port.bytesRead),
         LineMs(static_cast<double>(port.bytesRead)));
-    c.link.CloseConnection();
+    c.exchange.link.CloseConnection();
     ::unsetenv("TAVIRON_COM1");
   }
 

@@ -13,7 +13,7 @@ FirmwareFileReport CheckFirmwareFile(const std::string& path) {
   FirmwareFileReport report;
   HexFile file;
   report.refusal = CheckWholeFile(file, path);
-  if (report.refusal != 0) return report;
+  if (report.refusal != nullptr) return report;
   file.Rewind();
   std::uint32_t upper = 0;
   bool anyData = false;
@@ -23,12 +23,10 @@ FirmwareFileReport CheckFirmwareFile(const std::string& path) {
     HexRecord record;
     RecordCheck check = CheckRecord(text, record);
     RecordKind kind = check == RecordCheck::kGood ? ClassifyRecord(record) : RecordKind::kBadType;
-    std::uint32_t code = check != RecordCheck::kGood ? SendingCode(check)
-                         : (kind == RecordKind::kBadType || kind == RecordKind::kBadAddress)
-                             ? SendingCode(kind)
-                             : 0;
-    if (code != 0) {
-      report.refusal = code;
+    const taviron::Failure* refused =
+        check != RecordCheck::kGood ? SendingFailure(check) : SendingFailure(kind);
+    if (refused != nullptr) {
+      report.refusal = refused;
       report.refusedLine = line;
       return report;
     }
@@ -59,7 +57,7 @@ std::string FirmwareReportText(const FirmwareFileReport& report) {
                 "records: %ld (%ld data)\ndata bytes: %ld\naddresses: %08X-%08X\n", report.records,
                 report.dataRecords, report.dataBytes, report.lowest, report.highest);
   std::string out = text;
-  if (report.refusal == 0) {
+  if (report.refusal == nullptr) {
     out += report.endRecord ? "end record: yes\n" : "end record: none (sent up to the last line)\n";
   }
   return out;

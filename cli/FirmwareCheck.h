@@ -3,13 +3,15 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Failure.h"
+
 namespace taviron::cli {
 
 // What a firmware file holds, as the upload would send it.
 struct FirmwareFileReport {
-  std::uint32_t refusal = 0;  // the code of the first refusal, 0 when the file would be sent
-  int refusedLine = 0;        // its line (1 = first), 0 when the file as a whole was refused
-  long records = 0;           // records sent: data, address and the end record
+  const taviron::Failure* refusal = nullptr;  // the first refusal; none when the file goes
+  int refusedLine = 0;  // its line (1 = first), 0 when the file as a whole was refused
+  long records = 0;     // records sent: data, address and the end record
   long dataRecords = 0;
   long dataBytes = 0;
   std::uint32_t lowest = 0;  // addresses the data covers, extended linear address included

@@ -62,7 +62,7 @@ std::optional<std::string> Known(const std::string& value, bool unknown) {
 }  // namespace
 
 std::vector<std::pair<std::string, std::string>> StatusValues(const Configurator& c) {
-  const MainView& v = c.view;
+  const MainView& v = c.monitor.view;
   std::vector<std::pair<std::string, std::string>> values{
       {"firmware_version", v.Lb_fw_ver},         {"discharge_element", Trimmed(v.Lb_th_count)},
       {"switch_status", v.Lb_fw_state},          {"error_code", v.Lb_err_code},
@@ -78,7 +78,7 @@ std::vector<std::pair<std::string, std::string>> StatusValues(const Configurator
 }
 
 std::string StatusText(const Configurator& c) {
-  const MainView& v = c.view;
+  const MainView& v = c.monitor.view;
   // Values from the switch go to the terminal escaped.
   auto shown = [](const std::string& value) { return Printable(value); };
   std::string text;
@@ -101,7 +101,7 @@ std::string StatusText(const Configurator& c) {
 }
 
 std::string StatusJson(const Configurator& c) {
-  const MainView& v = c.view;
+  const MainView& v = c.monitor.view;
   const bool statusUnknown = SwitchStatusUnknown(v);
   std::string json = "{";
   json += "\"firmware_version\":" + JsonValue(Known(v.Lb_fw_ver, FirmwareVersionUnknown(v)));
@@ -110,34 +110,34 @@ std::string StatusJson(const Configurator& c) {
   json += ",\"switch_status\":" + JsonValue(Known(v.Lb_fw_state, statusUnknown));
   json += ",\"error_code\":" + JsonValue(Known(v.Lb_err_code, statusUnknown));
   json += ",\"error_message\":" + JsonValue(Known(OneLine(v.Lb_err_mes1), statusUnknown));
-  json += ",\"relay\":" + JsonValue(Known(v.Lb_relay, RelayUnknown(c.status)));
+  json += ",\"relay\":" + JsonValue(Known(v.Lb_relay, RelayUnknown(c.monitor.status)));
   // Per port, the mode and the port's error apart (the window shows one in place of the other).
   json += ",\"ports\":[";
   for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount); ++n) {
-    const PortMode* mode = ModeOf(c.status, n);
+    const PortMode* mode = ModeOf(c.monitor.status, n);
     auto part = [mode](std::string_view PortMode::*field) {
       return JsonValue(mode ? std::optional<std::string>(mode->*field) : std::nullopt);
     };
     if (n > 0) json += ",";
     json += "{\"port\":" + std::to_string(n + 1) + ",\"speed\":" + part(&PortMode::speed) +
             ",\"duplex\":" + part(&PortMode::duplex) +
-            ",\"error\":" + JsonValue(ErrorOf(c.status, n)) + "}";
+            ",\"error\":" + JsonValue(ErrorOf(c.monitor.status, n)) + "}";
   }
   json += "],\"link\":" + JsonString(v.statusText) + "}";
   return json;
 }
 
 std::vector<std::string> UnknownValues(const Configurator& c) {
-  const MainView& v = c.view;
+  const MainView& v = c.monitor.view;
   std::vector<std::string> names;
   if (FirmwareVersionUnknown(v)) names.emplace_back("firmware_version");
   if (DischargeElementUnknown(v)) names.emplace_back("discharge_element");
   if (SwitchStatusUnknown(v)) names.emplace_back("switch_status");
-  if (RelayUnknown(c.status)) names.emplace_back("relay");
+  if (RelayUnknown(c.monitor.status)) names.emplace_back("relay");
   for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount); ++n) {
     // A port's error, when the switch reports one, is shown in place of its mode.
-    const std::optional<std::string> error = ErrorOf(c.status, n);
-    if (ModeOf(c.status, n) == nullptr && (!error || error->empty())) {
+    const std::optional<std::string> error = ErrorOf(c.monitor.status, n);
+    if (ModeOf(c.monitor.status, n) == nullptr && (!error || error->empty())) {
       names.push_back("port" + std::to_string(n + 1));
     }
   }

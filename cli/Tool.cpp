@@ -28,7 +28,6 @@
 #include "config/SurgeCounterClear.h"
 #include "firmware/FirmwareUpload.h"
 #include "firmware/LoaderDialogue.h"
-#include "firmware/UploadErrors.h"
 #include "link/StatusTables.h"
 #include "monitor/MainDisplay.h"
 #include "monitor/StatusQueries.h"
@@ -97,11 +96,12 @@ Tool::Tool(SerialPort& port, Clock& clock, ToolOptions options, std::ostream& ou
       err_(err),
       core_(port, clock, frontend_,
             options_.logDirectory.empty() ? options_.settingsDirectory : options_.logDirectory) {
-  failures_.Listen(core_.log);
+  failures_.Listen(core_.exchange.log);
   failures_.ExplainPortOpenings([this] {
-    return ExplainPortOpenFailure(core_.link.Port(), core_.link.ConfiguredPortName());
+    return ExplainPortOpenFailure(core_.exchange.link.Port(),
+                                  core_.exchange.link.ConfiguredPortName());
   });
-  core_.link.UsePortName(options_.port);
+  core_.exchange.link.UsePortName(options_.port);
   frontend_.onMaintenancePassword = [this] { AnswerMaintenancePassword(); };
 }
 
@@ -112,17 +112,17 @@ int Tool::Usage(const std::string& message) {
 
 bool Tool::Connect() {
   if (!options_.logDirectory.empty()) {
-    if (core_.log.CanWriteFile(kLogFile) != 1) {
-      failures_.Add("Failed to write the error log file. (" + core_.log.LogPath().string() + ")",
-                    3);
+    if (core_.exchange.log.CanWriteFile(kLogFile) != 1) {
+      failures_.Add(
+          "Failed to write the error log file. (" + core_.exchange.log.LogPath().string() + ")", 3);
       return false;
     }
-    core_.log.LogEnabled = 1;
-    core_.log.OpenErrLog();
+    core_.exchange.log.LogEnabled = 1;
+    core_.exchange.log.OpenErrLog();
   }
-  StartConnection(core_, options_.port);
-  if (core_.SwitchAnswered != 1) return false;
-  if (core_.SwitchMode != '1') return true;
+  StartConnection(core_.exchange, core_.access, options_.port);
+  if (core_.exchange.link.SwitchAnswered != 1) return false;
+  if (core_.exchange.link.SwitchMode != '1') return true;
   std::optional<std::string> password = options_.password;
   if (!password) password = AskSecret("Password for the switch on " + options_.port + ": ");
   if (!password) {
@@ -135,7 +135,7 @@ bool Tool::Connect() {
     failures_.Add(*refusal, 2);
     return false;
   }
-  switch (PassInOk(core_, *password)) {
+  switch (PassInOk(core_.exchange, core_.access, *password)) {
     case LoginStep::kAccepted:
       return true;
     case LoginStep::kStay:
@@ -147,7 +147,7 @@ bool Tool::Connect() {
 }
 
 int Tool::Finish() {
-  EndConnection(core_);
+  EndConnection(core_.exchange);
   err_ << failures_.Lines();
   err_.flush();
   return failures_.ExitStatus();
@@ -175,12 +175,12 @@ void Tool::AnswerMaintenancePassword() {
     failures_.Add(*refusal, 2);
     return;
   }
-  SuperPassInOk(core_, *password);
+  SuperPassInOk(core_.exchange, core_.access, *password);
 }
 
 int Tool::Status() {
   return Connected([this] {
-    RefreshAll(core_);
+    RefreshAll(core_.exchange, core_.monitor);
     out_ << (options_.json ? StatusJson(core_) + "\n" : StatusText(core_));
     // A placeholder is no value: the status failed, whether or not a failure was recorded.
     std::vector<std::string> unknown = UnknownValues(core_);
@@ -205,7 +205,7 @@ int Tool::Watch(double intervalSeconds, const std::function<bool()>& keepGoing) 
   return Connected([&] {
     std::vector<std::pair<std::string, std::string>> last;
     while (keepGoing()) {
-      RefreshAll(core_);
+      RefreshAll(core_.exchange, core_.monitor);
       std::vector<std::pair<std::string, std::string>> now = StatusValues(core_);
       std::string stamp = Now();
       if (options_.json) {
@@ -232,11 +232,11 @@ int Tool::Watch(double intervalSeconds, const std::function<bool()>& keepGoing) 
 
 int Tool::PortsShow() {
   return Connected([this] {
-    GetPortConfig(core_);
-    if (core_.status.PortConfig == kNoPortConfig) return;
+    GetPortConfig(core_.exchange, core_.monitor.status);
+    if (core_.monitor.status.PortConfig == kNoPortConfig) return;
     for (int n = 0; n < kPortCount; ++n) {
-      out_ << n + 1 << "=" << PortModeName(core_.status.PortConfig[static_cast<std::size_t>(n)])
-           << "\n";
+      out_ << n + 1 << "="
+           << PortModeName(core_.monitor.status.PortConfig[static_cast<std::size_t>(n)]) << "\n";
     }
   });
 }
@@ -246,7 +246,7 @@ int Tool::PortsSet(const std::vector<std::string>& assignments) {
   for (const std::string& a : assignments) {
     std::size_t eq = a.find('=');
     int port = eq == 1 ? a[0] - '0' : 0;
-    char code = eq == std::string::npos ? 0 : PortModeCode(a.substr(eq + 1));
+    char code = eq == std::string::npos ? '\0' : PortModeCode(a.substr(eq + 1));
     if (port < 1 || port > kPortCount || code == 0) {
       return Usage("Cannot read '" + a +
                    "': give PORT=MODE, PORT 1 to 8, MODE one of auto, "
@@ -256,17 +256,17 @@ int Tool::PortsSet(const std::vector<std::string>& assignments) {
   }
   return Connected([&] {
     // Every port not named keeps the mode the switch reports for it now.
-    GetPortConfig(core_);
+    GetPortConfig(core_.exchange, core_.monitor.status);
     for (std::size_t n = 0; n < wanted.size(); ++n) {
-      char code = wanted[n] != 0 ? wanted[n] : core_.status.PortConfig[n];
+      char code = wanted[n] != 0 ? wanted[n] : core_.monitor.status.PortConfig[n];
       if (code < '1' || code > '6') {
         failures_.Add("The mode of port #" + std::to_string(n + 1) +
                       " could not be read: name it too.");
         return;
       }
-      core_.portSelection[n] = code - '1';
+      core_.monitor.portSelection[n] = code - '1';
     }
-    PortSetOk(core_);
+    PortSetOk(core_.exchange, core_.monitor, core_.portSetting);
   });
 }
 
@@ -276,12 +276,12 @@ int Tool::ConfigSave(const std::string& file) {
                  "': give a file name, such as site-a (saved as site-a.txt).");
   }
   return Connected([&] {
-    GetPortConfig(core_);
-    if (core_.status.PortConfig == kNoPortConfig) return;  // nothing worth a file
+    GetPortConfig(core_.exchange, core_.monitor.status);
+    if (core_.monitor.status.PortConfig == kNoPortConfig) return;  // nothing worth a file
     // A file with ports not read would be refused when loaded: nothing is saved then.
     std::string unread;
-    for (std::size_t n = 0; n < core_.status.PortConfig.size(); ++n) {
-      if (core_.status.PortConfig[n] < '1' || core_.status.PortConfig[n] > '6') {
+    for (std::size_t n = 0; n < core_.monitor.status.PortConfig.size(); ++n) {
+      if (core_.monitor.status.PortConfig[n] < '1' || core_.monitor.status.PortConfig[n] > '6') {
         unread += (unread.empty() ? "#" : ", #") + std::to_string(n + 1);
       }
     }
@@ -289,21 +289,22 @@ int Tool::ConfigSave(const std::string& file) {
       failures_.Add("The mode of port " + unread + " could not be read: nothing was saved.");
       return;
     }
-    SaveConfigFile(core_, file);
+    SaveConfigFile(core_.exchange, core_.monitor, file);
     if (!failures_.Any()) out_ << WithTxtExtension(file) << "\n";
   });
 }
 
 int Tool::ConfigLoad(const std::string& file) {
-  return Connected([&] { LoadConfigFile(core_, file); });
+  return Connected([&] { LoadConfigFile(core_.exchange, core_.monitor, file); });
 }
 
 int Tool::Defaults() {
-  return Connected([this] { FactSetYes(core_); });
+  return Connected(
+      [this] { FactSetYes(core_.exchange, core_.monitor, core_.access, core_.defaultSetting); });
 }
 
 int Tool::Reset() {
-  return Connected([this] { ResetSwitch(core_); });
+  return Connected([this] { ResetSwitch(core_.exchange, core_.monitor, core_.access); });
 }
 
 int Tool::PasswordChange(std::optional<std::string> newPassword) {
@@ -322,14 +323,14 @@ int Tool::PasswordChange(std::optional<std::string> newPassword) {
   if (newPassword->size() > static_cast<std::size_t>(kUserPasswordMaxLength)) {
     return Usage("A user password has at most 8 characters.");
   }
-  return Connected([&] { PassSetOk(core_, *newPassword, confirmation); });
+  return Connected([&] { PassSetOk(core_.exchange, core_.access, *newPassword, confirmation); });
 }
 
 int Tool::MacShow() {
   return Connected([this] {
-    MacSetShow(core_);
+    MacSetShow(core_.exchange, core_.macAddress);
     if (failures_.Any()) return;
-    const auto& boxes = core_.macSet.Ed_mac;
+    const auto& boxes = core_.macAddress.macSet.Ed_mac;
     for (std::size_t i = 0; i < boxes.size(); ++i)
       out_ << (i ? " " : "") << Printable(boxes[i]);
     out_ << "\n";
@@ -339,28 +340,28 @@ int Tool::MacShow() {
 int Tool::MacSet(const std::vector<std::string>& pairs) {
   if (pairs.size() != 6) return Usage("Give the address as six pairs: XX XX XX XX XX XX.");
   return Connected([&] {
-    if (!MaintenanceGate(core_)) return;
-    std::copy(pairs.begin(), pairs.end(), core_.macSet.Ed_mac.begin());
-    MacSetOk(core_);
+    if (!MaintenanceGate(core_.exchange, core_.access)) return;
+    std::copy(pairs.begin(), pairs.end(), core_.macAddress.macSet.Ed_mac.begin());
+    MacSetOk(core_.exchange, core_.macAddress);
   });
 }
 
 int Tool::SurgeClear() {
   return Connected([this] {
-    if (MaintenanceGate(core_)) ThClearYes(core_);
+    if (MaintenanceGate(core_.exchange, core_.access)) ThClearYes(core_.exchange, core_.surgeClear);
   });
 }
 
 int Tool::Relay(bool on) {
   return Connected([&] {
-    if (!MaintenanceGate(core_)) return;
-    SetRelayState(core_, on ? "1" : "0");
+    if (!MaintenanceGate(core_.exchange, core_.access)) return;
+    SetRelayState(core_.exchange, core_.monitor.status, on ? "1" : "0");
   });
 }
 
 int Tool::Log(bool on) {
   return Connected([&] {
-    if (!MaintenanceGate(core_)) return;
+    if (!MaintenanceGate(core_.exchange, core_.access)) return;
     // The program's own logging switch, in its settings file.
     std::filesystem::path file = options_.settingsDirectory / kSettingsFileName;
     Settings settings = LoadSettings(file);
@@ -379,19 +380,17 @@ int Tool::Devices() {
 
 int Tool::FirmwareCheck(const std::string& file) {
   FirmwareFileReport report = CheckFirmwareFile(file);
-  if (report.refusal != 0 && report.refusedLine == 0) {
-    const taviron::Failure* error = FindUploadError(report.refusal);
-    err_ << report.refusal << " " << (error ? std::string(error->box) : "") << "\n";
+  if (report.refusal != nullptr && report.refusedLine == 0) {
+    err_ << report.refusal->code << " " << report.refusal->box << "\n";
     return 3;
   }
   out_ << file << "\n" << FirmwareReportText(report);
-  if (report.refusal == 0) return 0;
-  const taviron::Failure* error = FindUploadError(report.refusal);
-  std::string message = error ? std::string(error->log) : std::string();
+  if (report.refusal == nullptr) return 0;
+  std::string message(report.refusal->log);
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
     message.pop_back();
   }
-  err_ << report.refusal << " " << message << " (line " << report.refusedLine << ")\n";
+  err_ << report.refusal->code << " " << message << " (line " << report.refusedLine << ")\n";
   return 3;
 }
 
@@ -415,10 +414,10 @@ void Tool::ShowUploadProgress() {
 
 int Tool::FirmwareUpload(const std::string& file) {
   return Connected([&] {
-    if (!MaintenanceGate(core_)) return;
-    FwUpdateOpenFile(core_, file);
+    if (!MaintenanceGate(core_.exchange, core_.access)) return;
+    FwUpdateOpenFile(core_.exchange, core_.fwUpdate, file);
     frontend_.onProgress = [this] { ShowUploadProgress(); };
-    FwUpdateUpload(core_);
+    FwUpdateUpload(core_.exchange, core_.monitor, core_.access, core_.fwUpdate);
     frontend_.onProgress = nullptr;
     if (ErrorIsTerminal()) err_ << "\n";
   });

@@ -18,6 +18,8 @@
 constexpr taviron::BuildLayout kLayout =
     TAVIRON_INSTALLED_LAYOUT ? taviron::BuildLayout::kInstalled : taviron::BuildLayout::kPortable;
 
+// CLI11 throws only when the option table below is malformed, which the first run shows.
+// NOLINTNEXTLINE(bugprone-exception-escape)
 int main(int argc, char** argv) {
   using namespace taviron;
   CLI::App app{

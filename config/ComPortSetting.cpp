@@ -58,6 +58,7 @@ std::string ComPortChoice(int comIndex, const std::vector<SerialDevice>& devices
 std::vector<std::string> ComPortChoices(const std::vector<SerialDevice>& devices,
                                         const ComPortAssignments& assigned) {
   std::vector<std::string> items;
+  items.reserve(kComPortCount);
   for (int i = 0; i < kComPortCount; ++i)
     items.push_back(ComPortChoice(i, devices, assigned));
   return items;
@@ -101,26 +102,27 @@ int DeviceChoiceIndex(const std::vector<DeviceChoice>& choices, int comIndex,
   return -1;
 }
 
-int SerialSetShow(const Exchange& c) {
-  return c.link.ComPortIndex < kComPortCount ? c.link.ComPortIndex : -1;
+int SerialSetShow(const SwitchLink& link) {
+  return link.ComPortIndex < kComPortCount ? link.ComPortIndex : -1;
 }
 
-void SerialSetChange(const Exchange& c, int selectedItem) {
+void SerialSetChange(SwitchLink& link, int selectedItem) {
   if (selectedItem >= 0 && selectedItem < kComPortCount) {
-    c.link.ComPortIndex = static_cast<std::uint8_t>(selectedItem);
+    link.ComPortIndex = static_cast<std::uint8_t>(selectedItem);
   }
 }
 
-void SerialSetChange(const ComPortSettingState& c, int selectedItem,
+void SerialSetChange(Exchange& exchange, Session& session, int selectedItem,
                      const ComPortAssignments& assignments) {
-  SerialSetChange(static_cast<const Exchange&>(c), selectedItem);
-  if (assignments == c.comPorts) return;
-  c.comPorts = assignments;
-  if (!SaveComPortAssignments(c.ComPortsPath(), assignments)) {
-    c.frontend.MessageBox("Failed to write " + c.ComPortsPath().string() +
-                              ".\r\n\r\nThe devices chosen for the COM ports hold until the "
-                              "program ends.",
-                          "Writing Error");
+  SerialSetChange(exchange.link, selectedItem);
+  if (assignments == session.comPorts) return;
+  session.comPorts = assignments;
+  if (!SaveComPortAssignments(session.ComPortsPath(), assignments)) {
+    exchange.frontend().MessageBox(
+        "Failed to write " + session.ComPortsPath().string() +
+            ".\r\n\r\nThe devices chosen for the COM ports hold until the "
+            "program ends.",
+        "Writing Error");
   }
 }
 

@@ -7,17 +7,10 @@
 #include "base/ComPortAssignments.h"
 #include "base/SerialDevices.h"
 #include "link/Exchange.h"
+#include "link/SwitchLink.h"
+#include "session/Session.h"
 
 namespace taviron {
-
-// What the COM Port Setting dialog works on: the chosen name (in the link), the devices the
-// names are pointed at, and where those are kept.
-struct ComPortSettingState : Exchange {
-  ComPortAssignments& comPorts;
-  const std::filesystem::path& settingsDirectory;
-
-  std::filesystem::path ComPortsPath() const { return settingsDirectory / kComPortsFileName; }
-};
 
 // How a device is named to the operator: its device file, with maker and model for a USB
 // device, for example "/dev/ttyUSB0 (FTDI FT232R USB UART)".
@@ -50,14 +43,17 @@ std::vector<DeviceChoice> DeviceChoices(int comIndex, const std::vector<SerialDe
 int DeviceChoiceIndex(const std::vector<DeviceChoice>& choices, int comIndex,
                       const ComPortAssignments& assigned);
 
+// What the COM Port Setting dialog works on: the chosen name (the link's ComPortIndex), and
+// the devices the names are pointed at with the file that keeps them (the session's).
+//
 // The item the list selects when shown: ComPortIndex, or -1 (none) when it is out of range.
-int SerialSetShow(const Exchange& c);
+int SerialSetShow(const SwitchLink& link);
 // "Change": the selected item becomes ComPortIndex; with no selection it stays.
-void SerialSetChange(const Exchange& c, int selectedItem);
+void SerialSetChange(SwitchLink& link, int selectedItem);
 // "Change" with the devices the names were pointed at: they take effect at the next opening,
 // and when they changed they are written to COMPORTS.INI at once. A file that cannot be
 // written is reported in a box; the choice still holds for this run.
-void SerialSetChange(const ComPortSettingState& c, int selectedItem,
+void SerialSetChange(Exchange& exchange, Session& session, int selectedItem,
                      const ComPortAssignments& assignments);
 
 }  // namespace taviron

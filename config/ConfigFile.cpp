@@ -16,7 +16,7 @@ namespace {
 constexpr std::size_t kLongestLine = 255;
 constexpr char kEndOfFileByte = 0x1A;
 // Eight lines of a few bytes each; this leaves room for any hand-written file.
-constexpr std::uint64_t kConfigFileBound = 64 * 1024;
+constexpr std::uint64_t kConfigFileBound = 64ull * 1024;
 
 // Where the file-name part of the path begins: after its last backslash or slash.
 std::size_t FileNameStart(std::string_view path) {
@@ -24,8 +24,8 @@ std::size_t FileNameStart(std::string_view path) {
   return slash == std::string_view::npos ? 0 : slash + 1;
 }
 
-void Incorrect(const Monitoring& c, const Failure& failure) {
-  c.Report(failure);
+void Incorrect(Exchange& exchange, const Failure& failure) {
+  exchange.Report(failure);
 }
 
 }  // namespace
@@ -82,30 +82,30 @@ ConfigLine ParseConfigLine(std::string_view line, char& code) {
   return ConfigLine::kValue;
 }
 
-void FileSaveCommand(const Monitoring& c) {
-  std::string path = c.frontend.AskFileToSave(kConfigFileFilter);
-  if (!path.empty()) SaveConfigFile(c, path);
+void FileSaveCommand(Exchange& exchange, Monitoring& monitor) {
+  std::string path = exchange.frontend().AskFileToSave(kConfigFileFilter);
+  if (!path.empty()) SaveConfigFile(exchange, monitor, path);
 }
 
-void FileOpenCommand(const Monitoring& c) {
-  std::string path = c.frontend.AskFileToOpen(kConfigFileFilter);
-  if (!path.empty()) LoadConfigFile(c, path);
+void FileOpenCommand(Exchange& exchange, Monitoring& monitor) {
+  std::string path = exchange.frontend().AskFileToOpen(kConfigFileFilter);
+  if (!path.empty()) LoadConfigFile(exchange, monitor, path);
 }
 
-void SaveConfigFile(const Monitoring& c, const std::string& chosenPath) {
-  if (!ReplaceFile(WithTxtExtension(chosenPath), ConfigFileText(c.status.PortConfig))) {
-    c.Report(failure::kConfigSaveFailed);
+void SaveConfigFile(Exchange& exchange, const Monitoring& monitor, const std::string& chosenPath) {
+  if (!ReplaceFile(WithTxtExtension(chosenPath), ConfigFileText(monitor.status.PortConfig))) {
+    exchange.Report(failure::kConfigSaveFailed);
   }
 }
 
-void LoadConfigFile(const Monitoring& c, const std::string& path) {
+void LoadConfigFile(Exchange& exchange, Monitoring& monitor, const std::string& path) {
   std::optional<std::string> file =
       path.empty() ? std::nullopt : ReadInputFile(path, kConfigFileBound);
   if (!file) {
-    c.Report(failure::kConfigOpenFailed);
+    exchange.Report(failure::kConfigOpenFailed);
     return;
   }
-  c.status.PortConfig.clear();
+  monitor.status.PortConfig.clear();
   int accepted = 0;
   std::string_view text = *file;
   std::string line;
@@ -113,26 +113,26 @@ void LoadConfigFile(const Monitoring& c, const std::string& path) {
     char code = 0;
     ConfigLine kind = ParseConfigLine(line, code);
     if (kind != ConfigLine::kValue) {
-      Incorrect(
-          c, kind == ConfigLine::kNoEquals ? failure::kConfigNoEquals : failure::kConfigBadValue);
-      RefreshAll(c);
+      Incorrect(exchange, kind == ConfigLine::kNoEquals ? failure::kConfigNoEquals
+                                                        : failure::kConfigBadValue);
+      RefreshAll(exchange, monitor);
       return;
     }
-    c.status.PortConfig += code;
+    monitor.status.PortConfig += code;
     ++accepted;
   }
-  PreselectPortLists(c);
+  PreselectPortLists(monitor);
   if (accepted == kPortCount) {
-    c.status.PortConfig = ConvertPortCodes(c.status.PortConfig, kDisplayToSwitch);
-    int result = SendPortSettings(c);
-    c.status.PortConfig = ConvertPortCodes(c.status.PortConfig, kSwitchToDisplay);
+    monitor.status.PortConfig = ConvertPortCodes(monitor.status.PortConfig, kDisplayToSwitch);
+    int result = SendPortSettings(exchange, monitor.status);
+    monitor.status.PortConfig = ConvertPortCodes(monitor.status.PortConfig, kSwitchToDisplay);
     if (result != 0) {
-      c.Report(failure::kConfigNotSet);
+      exchange.Report(failure::kConfigNotSet);
     }
   } else {
-    Incorrect(c, failure::kConfigLineCount);
+    Incorrect(exchange, failure::kConfigLineCount);
   }
-  RefreshAll(c);
+  RefreshAll(exchange, monitor);
 }
 
 }  // namespace taviron

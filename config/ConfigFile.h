@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "link/Exchange.h"
 #include "monitor/Monitoring.h"
 
 namespace taviron {
@@ -34,12 +35,12 @@ enum class ConfigLine { kValue, kNoEquals, kBadValue };
 ConfigLine ParseConfigLine(std::string_view line, char& code);
 
 // File > Save and File > Open: ask for the file, then write or load it.
-void FileSaveCommand(const Monitoring& c);
-void FileOpenCommand(const Monitoring& c);
+void FileSaveCommand(Exchange& exchange, Monitoring& monitor);
+void FileOpenCommand(Exchange& exchange, Monitoring& monitor);
 // Writes PortConfig to the file (its name given the ".txt" extension).
-void SaveConfigFile(const Monitoring& c, const std::string& chosenPath);
+void SaveConfigFile(Exchange& exchange, const Monitoring& monitor, const std::string& chosenPath);
 // Reads the file into PortConfig, sends it to the switch and refreshes. A file that cannot be
 // read whole (see InputFile; one past 64 KiB holds no configuration) fails to open.
-void LoadConfigFile(const Monitoring& c, const std::string& path);
+void LoadConfigFile(Exchange& exchange, Monitoring& monitor, const std::string& path);
 
 }  // namespace taviron

@@ -14,39 +14,42 @@ constexpr std::string_view kWorking = "Default Setting......";
 constexpr std::string_view kDone = "Default setting was finished.";
 constexpr std::string_view kDoneCaption = "Finished Default Setting";
 
-void Fail(const DefaultSettingState& c, const Failure& failure) {
-  c.Report(failure);
+void Fail(Exchange& exchange, const Failure& failure) {
+  exchange.Report(failure);
 }
 
 }  // namespace
 
-void DefaultSettingCommand(const DefaultSettingState& c) {
-  c.DefaultSetDone = 0;
-  c.frontend.ShowDialog(Dialog::kDefaultSetting);
-  if (c.DefaultSetDone == 1) RefreshAll(c);
+void DefaultSettingCommand(Exchange& exchange, Monitoring& monitor,
+                           DefaultSettingState& defaultSetting) {
+  defaultSetting.DefaultSetDone = 0;
+  exchange.frontend().ShowDialog(Dialog::kDefaultSetting);
+  if (defaultSetting.DefaultSetDone == 1) RefreshAll(exchange, monitor);
 }
 
-void FactSetShow(const DefaultSettingState& c) {
-  c.factSet.Label1 = kQuestion;
-  c.factSet.Label4.clear();
-  c.factSet.buttonsVisible = true;
+void FactSetShow(DefaultSettingState& defaultSetting) {
+  defaultSetting.factSet.Label1 = kQuestion;
+  defaultSetting.factSet.Label4.clear();
+  defaultSetting.factSet.buttonsVisible = true;
 }
 
-void FactSetYes(const DefaultSettingState& c) {
-  c.factSet.Label1.clear();
-  c.factSet.Label4 = kWorking;
-  c.frontend.ProcessMessages();  // the new text shows before the long wait
-  c.factSet.buttonsVisible = false;
-  c.frontend.DialogChanged(Dialog::kDefaultSetting);  // and the buttons go at once
-  Transfer t(c.link);
-  if (!t.Send(command::kFactoryDefault.text)) return Fail(c, failure::kDefaultNotSent);
-  c.clock.Sleep(command::kFactoryDefault.pause);
-  if (!t.Receive(command::kFactoryDefault.replyBytes)) return Fail(c, failure::kDefaultNoReply);
+void FactSetYes(Exchange& exchange, Monitoring& monitor, Access& access,
+                DefaultSettingState& defaultSetting) {
+  defaultSetting.factSet.Label1.clear();
+  defaultSetting.factSet.Label4 = kWorking;
+  exchange.frontend().ProcessMessages();  // the new text shows before the long wait
+  defaultSetting.factSet.buttonsVisible = false;
+  exchange.frontend().DialogChanged(Dialog::kDefaultSetting);  // and the buttons go at once
+  Transfer t(exchange.link);
+  if (!t.Send(command::kFactoryDefault.text)) return Fail(exchange, failure::kDefaultNotSent);
+  exchange.clock().Sleep(command::kFactoryDefault.pause);
+  if (!t.Receive(command::kFactoryDefault.replyBytes))
+    return Fail(exchange, failure::kDefaultNoReply);
   if (t.ByteAt(command::kFactoryDefault.verdictIndex) != '0')
-    return Fail(c, failure::kDefaultRefused);
-  ResetSwitch(c);
-  c.DefaultSetDone = 1;
-  c.frontend.MessageBox(kDone, kDoneCaption);
+    return Fail(exchange, failure::kDefaultRefused);
+  ResetSwitch(exchange, monitor, access);
+  defaultSetting.DefaultSetDone = 1;
+  exchange.frontend().MessageBox(kDone, kDoneCaption);
 }
 
 }  // namespace taviron

@@ -42,37 +42,37 @@ bool ParseMacReply(std::string_view reply, std::array<std::string, 6>& pairs) {
   return true;
 }
 
-void MacAddressCommand(const MacAddressState& c) {
-  if (!MaintenanceGate(c)) return;
-  c.MacSetDone = 0;
-  c.frontend.ShowDialog(Dialog::kMacAddress);
+void MacAddressCommand(Exchange& exchange, Access& access, MacAddressState& macAddress) {
+  if (!MaintenanceGate(exchange, access)) return;
+  macAddress.MacSetDone = 0;
+  exchange.frontend().ShowDialog(Dialog::kMacAddress);
 }
 
-void MacSetShow(const MacAddressState& c) {
-  Transfer t(c.link);
+void MacSetShow(Exchange& exchange, MacAddressState& macAddress) {
+  Transfer t(exchange.link);
   std::array<std::string, 6> pairs;
   bool read = false;
   if (!t.Send(command::kMacGet.text)) {
-    c.Report(failure::kMacReadNotSent);
+    exchange.Report(failure::kMacReadNotSent);
   } else if (!t.Receive(command::kMacGet.replyBytes) || !ParseMacReply(t.Reply(), pairs)) {
     // An answer without an address is no better than none.
-    c.Report(failure::kMacReadNoReply);
+    exchange.Report(failure::kMacReadNoReply);
   } else {
     read = true;
   }
   if (!read) ParseMacReply(kFallback, pairs);
-  c.macSet.Ed_mac = pairs;
+  macAddress.macSet.Ed_mac = pairs;
 }
 
-bool MacSetOk(const MacAddressState& c) {
-  std::array<std::string, 6>& boxes = c.macSet.Ed_mac;
+bool MacSetOk(Exchange& exchange, MacAddressState& macAddress) {
+  std::array<std::string, 6>& boxes = macAddress.macSet.Ed_mac;
   bool twoEach = true;
   for (std::string& box : boxes) {
     box = Trimmed(box);
     twoEach = twoEach && box.size() == 2;
   }
   auto refuse = [&](const Failure& failure) {
-    c.Report(failure);
+    exchange.Report(failure);
     return false;
   };
   if (!twoEach) return refuse(failure::kMacNotTwoCharacters);
@@ -82,7 +82,7 @@ bool MacSetOk(const MacAddressState& c) {
   if (address.find_first_not_of(kAllowed) != std::string::npos) {
     return refuse(failure::kMacBadCharacter);
   }
-  Transfer t(c.link);
+  Transfer t(exchange.link);
   if (!t.Send(std::string(command::kMacSet.text) + address + std::string(kLineEnd))) {
     return refuse(failure::kMacSetNotSent);
   }
@@ -90,8 +90,8 @@ bool MacSetOk(const MacAddressState& c) {
     return refuse(failure::kMacSetNoReply);
   }
   if (t.ByteAt(command::kMacSet.verdictIndex) != '0') return refuse(failure::kMacRefused);
-  c.frontend.MessageBox(kDone, kDoneCaption);
-  c.MacSetDone = 1;
+  exchange.frontend().MessageBox(kDone, kDoneCaption);
+  macAddress.MacSetDone = 1;
   return true;
 }
 

@@ -5,22 +5,23 @@
 #include <string_view>
 
 #include "access/Access.h"
+#include "link/Exchange.h"
 #include "views/ConfigWindows.h"
 
 namespace taviron {
 
-// The MAC address dialog's part; it sits behind the maintenance gate.
-struct MacAddressState : Access {
-  MacAddressWindow& macSet;  // Tmac_set
-  int& MacSetDone;
+// The MAC address dialog's state: its six boxes, and whether the switch took the address.
+struct MacAddressState {
+  MacAddressWindow macSet;  // Tmac_set
+  int MacSetDone = 0;
 };
 
 // The maintenance action that opens the MAC address dialog, behind the maintenance gate.
-void MacAddressCommand(const MacAddressState& c);
+void MacAddressCommand(Exchange& exchange, Access& access, MacAddressState& macAddress);
 // Tmac_set shown: reads the address into the six boxes ("00" each when it cannot be read).
-void MacSetShow(const MacAddressState& c);
+void MacSetShow(Exchange& exchange, MacAddressState& macAddress);
 // "Set": checks the boxes, sends the address; true when the switch took it (the dialog closes).
-bool MacSetOk(const MacAddressState& c);
+bool MacSetOk(Exchange& exchange, MacAddressState& macAddress);
 
 // The six pairs of an address text in the switch's form "[00 80 C2 12 34 56]"; false when the
 // text does not hold them.

@@ -17,21 +17,21 @@ constexpr std::string_view kErrorCaption = "Setting Error";
 
 }  // namespace
 
-int SendPortSettings(const StatusReading& c) {
+int SendPortSettings(Exchange& exchange, const StatusValues& status) {
   int result = 0;
   for (int i = 0; i < kPortCount; ++i) {
     const std::size_t n = static_cast<std::size_t>(i);
-    char code = n < c.status.PortConfig.size() ? c.status.PortConfig[n] : 'F';
+    char code = n < status.PortConfig.size() ? status.PortConfig[n] : 'F';
     std::string line = std::string(command::kPortSet.text) + std::to_string(i) + " " + code +
                        std::string(kLineEnd);
-    Transfer t(c.link);
+    Transfer t(exchange.link);
     if (!t.Send(line)) {
-      c.Report(failure::kPortSetNotSent);
+      exchange.Report(failure::kPortSetNotSent);
       return 1;
     }
-    c.clock.Sleep(command::kPortSet.pause);
+    exchange.clock().Sleep(command::kPortSet.pause);
     if (!t.Receive(command::kPortSet.replyBytes)) {
-      c.Report(failure::kPortSetNoReply);
+      exchange.Report(failure::kPortSetNoReply);
       return 1;
     }
     if (t.ByteAt(command::kPortSet.verdictIndex) != '0') result = 1;
@@ -39,38 +39,38 @@ int SendPortSettings(const StatusReading& c) {
   return result;
 }
 
-void PortSettingCommand(const PortSettingState& c) {
-  c.PortSetDone = 0;
-  c.frontend.ShowDialog(Dialog::kPortSetting);
-  if (c.PortSetDone == 1) RefreshAll(c);
+void PortSettingCommand(Exchange& exchange, Monitoring& monitor, PortSettingState& portSetting) {
+  portSetting.PortSetDone = 0;
+  exchange.frontend().ShowDialog(Dialog::kPortSetting);
+  if (portSetting.PortSetDone == 1) RefreshAll(exchange, monitor);
 }
 
-void PortSetShow(const PortSettingState& c) {
-  PreselectPortLists(c);
+void PortSetShow(Monitoring& monitor) {
+  PreselectPortLists(monitor);
 }
 
-bool PortSetOk(const PortSettingState& c) {
+bool PortSetOk(Exchange& exchange, Monitoring& monitor, PortSettingState& portSetting) {
   // A list without a selection has no code to send: say which, and send nothing.
   for (int n = 0; n < kPortCount; ++n) {
-    int item = c.portSelection[static_cast<std::size_t>(n)];
+    int item = monitor.portSelection[static_cast<std::size_t>(n)];
     if (item < 0 || item >= static_cast<int>(std::size(kPortCodeTable))) {
-      c.frontend.MessageBox("Choose the speed and duplex of port #" + std::to_string(n + 1) + ".",
-                            kErrorCaption);
+      exchange.frontend().MessageBox(
+          "Choose the speed and duplex of port #" + std::to_string(n + 1) + ".", kErrorCaption);
       return false;
     }
   }
   std::string codes;
-  for (int item : c.portSelection)
+  for (int item : monitor.portSelection)
     codes += kPortCodeTable[item].switchCode;
-  c.status.PortConfig = codes;
-  int result = SendPortSettings(c);
-  c.status.PortConfig = ConvertPortCodes(c.status.PortConfig, kSwitchToDisplay);
+  monitor.status.PortConfig = codes;
+  int result = SendPortSettings(exchange, monitor.status);
+  monitor.status.PortConfig = ConvertPortCodes(monitor.status.PortConfig, kSwitchToDisplay);
   if (result == 0) {
-    c.frontend.MessageBox(kDoneText, kDoneCaption);
-    c.PortSetDone = 1;
+    exchange.frontend().MessageBox(kDoneText, kDoneCaption);
+    portSetting.PortSetDone = 1;
     return true;
   }
-  c.Report(failure::kPortSetRefused);
+  exchange.Report(failure::kPortSetRefused);
   return false;
 }
 

@@ -7,22 +7,22 @@
 #include "monitor/MainDisplay.h"
 
 namespace taviron {
-namespace {}  // namespace
-
-void SurgeCounterClearCommand(const SurgeClearState& c) {
-  if (!MaintenanceGate(c)) return;
-  c.frontend.ShowDialog(Dialog::kSurgeCounterClear);
-  if (c.SurgeClearDone == 1) RefreshAll(c);
+void SurgeCounterClearCommand(Exchange& exchange, Monitoring& monitor, Access& access,
+                              SurgeClearState& surgeClear) {
+  if (!MaintenanceGate(exchange, access)) return;
+  exchange.frontend().ShowDialog(Dialog::kSurgeCounterClear);
+  if (surgeClear.SurgeClearDone == 1) RefreshAll(exchange, monitor);
 }
 
-void ThClearYes(const SurgeClearState& c) {
-  Transfer t(c.link);
-  if (!t.Send(command::kSurgeClear.text)) return c.Report(failure::kSurgeClearNotSent);
-  c.clock.Sleep(command::kSurgeClear.pause);
-  if (!t.Receive(command::kSurgeClear.replyBytes)) return c.Report(failure::kSurgeClearNoReply);
+void ThClearYes(Exchange& exchange, SurgeClearState& surgeClear) {
+  Transfer t(exchange.link);
+  if (!t.Send(command::kSurgeClear.text)) return exchange.Report(failure::kSurgeClearNotSent);
+  exchange.clock().Sleep(command::kSurgeClear.pause);
+  if (!t.Receive(command::kSurgeClear.replyBytes))
+    return exchange.Report(failure::kSurgeClearNoReply);
   if (t.ByteAt(command::kSurgeClear.verdictIndex) != '0')
-    return c.Report(failure::kSurgeClearRefused);
-  c.SurgeClearDone = 1;
+    return exchange.Report(failure::kSurgeClearRefused);
+  surgeClear.SurgeClearDone = 1;
 }
 
 }  // namespace taviron

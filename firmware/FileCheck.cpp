@@ -1,12 +1,11 @@
 #include "firmware/FileCheck.h"
 
-#include "firmware/UploadErrors.h"
+#include "base/FailureCatalogue.h"
 
 namespace taviron {
 
-std::uint32_t CheckWholeFile(HexFile& file, const std::string& path) {
-  using namespace upload_code;
-  if (!file.Open(path)) return kFileNotOpened;
+const Failure* CheckWholeFile(HexFile& file, const std::string& path) {
+  if (!file.Open(path)) return &failure::kUpgradeFileNotOpened;
   bool anyRecord = false;
   HexRecord record;
   for (std::string_view line; !(line = file.ReadLine()).empty();) {
@@ -14,54 +13,52 @@ std::uint32_t CheckWholeFile(HexFile& file, const std::string& path) {
       case RecordCheck::kGood:
         break;
       case RecordCheck::kNoRecordMark:
-        return kFileNoRecordMark;
+        return &failure::kUpgradeFileNoRecordMark;
       case RecordCheck::kBadHexDigit:
-        return kFileBadHexDigit;
+        return &failure::kUpgradeFileBadHexDigit;
       case RecordCheck::kBadSize:
-        return kFileBadSize;
+        return &failure::kUpgradeFileBadSize;
       case RecordCheck::kBadChecksum:
-        return kFileBadChecksum;
+        return &failure::kUpgradeFileBadChecksum;
     }
     anyRecord = true;
   }
   // A read that broke off would pass a part of the image for the whole.
-  if (file.ReadFailed()) return kFileNotOpened;
+  if (file.ReadFailed()) return &failure::kUpgradeFileNotOpened;
   // Nothing to load: the erase would leave the switch without firmware.
-  if (!anyRecord) return kFileNoRecordMark;
+  if (!anyRecord) return &failure::kUpgradeFileNoRecordMark;
   file.Rewind();
-  return 0;
+  return nullptr;
 }
 
-std::uint32_t SendingCode(RecordCheck check) {
-  using namespace upload_code;
+const Failure* SendingFailure(RecordCheck check) {
   switch (check) {
     case RecordCheck::kNoRecordMark:
-      return kSendNoRecordMark;
+      return &failure::kUpgradeSendNoRecordMark;
     case RecordCheck::kBadHexDigit:
-      return kSendBadHexDigit;
+      return &failure::kUpgradeSendBadHexDigit;
     case RecordCheck::kBadSize:
-      return kSendBadSize;
+      return &failure::kUpgradeSendBadSize;
     case RecordCheck::kBadChecksum:
-      return kSendBadChecksum;
+      return &failure::kUpgradeSendBadChecksum;
     case RecordCheck::kGood:
       break;
   }
-  return 0;
+  return nullptr;
 }
 
-std::uint32_t SendingCode(RecordKind kind) {
-  using namespace upload_code;
+const Failure* SendingFailure(RecordKind kind) {
   switch (kind) {
     case RecordKind::kBadType:
-      return kSendBadType;
+      return &failure::kUpgradeSendBadType;
     case RecordKind::kBadAddress:
-      return kSendBadAddress;
+      return &failure::kUpgradeSendBadAddress;
     case RecordKind::kData:
     case RecordKind::kEndOfFile:
     case RecordKind::kAddress:
       break;
   }
-  return 0;
+  return nullptr;
 }
 
 }  // namespace taviron

@@ -29,108 +29,120 @@ constexpr std::string_view kCompletedLog = "Firmware Upgrade:Restoration was com
 // The switch restarts its firmware after the loader; the port stays closed meanwhile.
 constexpr TimeMs kRestartPause = 2000;
 constexpr RestartReconnect kAfterUpload{
-    100,
-    failure::kUpgradeReconnectPortOpen,
-    {failure::kUpgradeReconnectProbeNotSent, failure::kUpgradeReconnectNoReply,
-     failure::kUpgradeReconnectNoBracket, failure::kUpgradeReconnectBadMode},
-    failure::kUpgradeReconnectPasswordNotSent,
-    failure::kUpgradeReconnectPasswordNoReply,
-    failure::kUpgradeReconnectPasswordRefused};
+    .probePause = 100,
+    .portOpen = failure::kUpgradeReconnectPortOpen,
+    .greeting = {.probeNotSent = failure::kUpgradeReconnectProbeNotSent,
+                 .noReply = failure::kUpgradeReconnectNoReply,
+                 .noBracket = failure::kUpgradeReconnectNoBracket,
+                 .badMode = failure::kUpgradeReconnectBadMode},
+    .passwordNotSent = failure::kUpgradeReconnectPasswordNotSent,
+    .passwordNoReply = failure::kUpgradeReconnectPasswordNoReply,
+    .passwordRefused = failure::kUpgradeReconnectPasswordRefused};
 
 // One upload from its click to its end: the dialog is locked meanwhile and given back on every
 // way out.
 class UploadRun {
  public:
-  explicit UploadRun(const UpgradeState& c) : c_(c) {
-    c_.fwUpdate.uploading = true;
-    c_.fwUpdate.buttonsEnabled = false;
+  UploadRun(Exchange& exchange, FirmwareWindow& fwUpdate)
+      : exchange_(exchange), fwUpdate_(fwUpdate) {
+    fwUpdate_.uploading = true;
+    fwUpdate_.buttonsEnabled = false;
   }
   ~UploadRun() {
-    c_.fwUpdate.buttonsEnabled = true;
-    c_.fwUpdate.uploading = false;
-    c_.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
+    fwUpdate_.buttonsEnabled = true;
+    fwUpdate_.uploading = false;
+    exchange_.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
   }
   UploadRun(const UploadRun&) = delete;
   UploadRun& operator=(const UploadRun&) = delete;
 
  private:
-  const UpgradeState& c_;
+  Exchange& exchange_;
+  FirmwareWindow& fwUpdate_;
 };
 
-void ShowUpdateText(const UpgradeState& c, std::string_view text) {
-  c.fwUpdate.Lb_update = text;
-  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
+void ShowUpdateText(Exchange& exchange, FirmwareWindow& fwUpdate, std::string_view text) {
+  fwUpdate.Lb_update = text;
+  exchange.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
 // Erase and load until an attempt succeeds; false when the fourth failed.
-bool RunAttempts(const UpgradeState& c, Transfer& transfer, HexFile& file) {
+bool RunAttempts(Exchange& exchange, FirmwareWindow& fwUpdate, Transfer& transfer, HexFile& file) {
   int records = 0;
   for (int attempt = 1;; ++attempt) {
     if (attempt > kAttempts) {
-      ReportUploadError(c, upload_code::kRetriesFailed);
-      ShowUpdateText(c, kUnableToRestore);
+      ReportUploadError(exchange, failure::kUpgradeRetriesFailed);
+      ShowUpdateText(exchange, fwUpdate, kUnableToRestore);
       return false;
     }
-    ShowUpdateText(c, attempt == 1 ? kUpgrading : kRetrying);
-    std::uint32_t code = LoadAttempt(c, transfer, file, records);
-    if (code == 0) return true;
-    ReportUploadError(c, code);
+    ShowUpdateText(exchange, fwUpdate, attempt == 1 ? kUpgrading : kRetrying);
+    const Failure* failed = LoadAttempt(exchange, fwUpdate, transfer, file, records);
+    if (failed == nullptr) return true;
+    ReportUploadError(exchange, *failed);
   }
 }
 
-void ShowCompleted(const UpgradeState& c) {
-  c.fwUpdate.ProgressBar1 = kProgressRecords;
-  c.fwUpdate.Lb_per = "100";
-  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
-  c.frontend.ProcessMessages();
-  ShowUpdateText(c, kCompleted);
-  c.log.WriteErrLog(kCompletedLog, 0);
+void ShowCompleted(Exchange& exchange, FirmwareWindow& fwUpdate) {
+  fwUpdate.ProgressBar1 = kProgressRecords;
+  fwUpdate.Lb_per = "100";
+  exchange.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
+  exchange.frontend().ProcessMessages();
+  ShowUpdateText(exchange, fwUpdate, kCompleted);
+  exchange.log.WriteErrLog(kCompletedLog, 0);
 }
 
 }  // namespace
 
-void FwUpdateShow(const UpgradeState& c) {
-  c.fwUpdate.ProgressBar1 = 0;
-  c.fwUpdate.Lb_per = "0";
-  c.fwUpdate.Lb_update.clear();
-  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
+void FwUpdateShow(Exchange& exchange, FirmwareWindow& fwUpdate) {
+  fwUpdate.ProgressBar1 = 0;
+  fwUpdate.Lb_per = "0";
+  fwUpdate.Lb_update.clear();
+  exchange.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
-void FwUpdateOpenFile(const UpgradeState& c, const std::optional<std::string>& chosen) {
-  if (!chosen || c.fwUpdate.uploading) return;
-  c.fwUpdate.Ed_file = *chosen;
-  c.fwUpdate.fileName = *chosen;
-  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
+void FwUpdateOpenFile(Exchange& exchange, FirmwareWindow& fwUpdate,
+                      const std::optional<std::string>& chosen) {
+  if (!chosen || fwUpdate.uploading) return;
+  fwUpdate.Ed_file = *chosen;
+  fwUpdate.fileName = *chosen;
+  exchange.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
-void FwUpdateUpload(const UpgradeState& c) {
-  if (c.fwUpdate.uploading) return;
-  UploadRun run(c);
-  c.fwUpdate.ProgressBar1 = 0;
-  c.fwUpdate.Lb_per = "00";
-  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
-  c.link.SetReadTimeouts(kUploadReadInterval, kUploadReadTotalConstant);
+void FwUpdateUpload(Exchange& exchange, Monitoring& monitor, Access& access,
+                    FirmwareWindow& fwUpdate) {
+  if (fwUpdate.uploading) return;
+  UploadRun run(exchange, fwUpdate);
+  fwUpdate.ProgressBar1 = 0;
+  fwUpdate.Lb_per = "00";
+  exchange.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
+  exchange.link.SetReadTimeouts(kUploadReadInterval, kUploadReadTotalConstant);
 
   HexFile file;
-  if (std::uint32_t code = CheckWholeFile(file, c.fwUpdate.fileName)) {
-    return ReportUploadError(c, code);
+  if (const Failure* refused = CheckWholeFile(file, fwUpdate.fileName)) {
+    return ReportUploadError(exchange, *refused);
   }
-  if (c.link.LinkState == kLinkDisconnect) return ReportUploadError(c, upload_code::kNotConnected);
+  if (exchange.link.LinkState == kLinkDisconnect) {
+    return ReportUploadError(exchange, failure::kUpgradeNotConnected);
+  }
 
-  Transfer transfer(c.link, kLoaderBufferSize);
-  if (std::uint32_t code = EnterLoader(c, transfer)) return ReportUploadError(c, code);
-  if (std::uint32_t code = SelectBank(c, transfer)) return ReportUploadError(c, code);
-  if (!RunAttempts(c, transfer, file)) return;
+  Transfer transfer(exchange.link, kLoaderBufferSize);
+  if (const Failure* failed = EnterLoader(exchange, transfer)) {
+    return ReportUploadError(exchange, *failed);
+  }
+  if (const Failure* failed = SelectBank(exchange, transfer)) {
+    return ReportUploadError(exchange, *failed);
+  }
+  if (!RunAttempts(exchange, fwUpdate, transfer, file)) return;
 
   file.Close();
-  LeaveLoader(c, transfer);
-  ShowCompleted(c);
-  c.fwUpdate.buttonsEnabled = true;
-  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
+  LeaveLoader(exchange, transfer);
+  ShowCompleted(exchange, fwUpdate);
+  fwUpdate.buttonsEnabled = true;
+  exchange.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
 
-  c.link.CloseConnection();
-  c.clock.Sleep(kRestartPause);
-  ReconnectAfterRestart(c, kAfterUpload);
+  exchange.link.CloseConnection();
+  exchange.clock().Sleep(kRestartPause);
+  ReconnectAfterRestart(exchange, monitor, access, kAfterUpload);
 }
 
 }  // namespace taviron

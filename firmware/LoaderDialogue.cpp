@@ -3,32 +3,54 @@
 #include <string>
 #include <string_view>
 
+#include "base/FailureCatalogue.h"
 #include "firmware/FileCheck.h"
 #include "firmware/IntelHex.h"
-#include "firmware/UploadErrors.h"
 #include "link/CommandTable.h"
 
 namespace taviron {
 namespace {
 
-using namespace upload_code;
-
 // A command of the loader: what is sent, the pause before reading, how much is read and what
-// the answer must contain, with the codes of each failure.
+// the answer must contain, with the failure of each way it can go wrong.
 struct LoaderStep {
   std::string_view text;
   TimeMs pause;
   std::uint32_t readUpTo;
   std::string_view answer;
-  std::uint32_t notSent;
-  std::uint32_t noReply;
-  std::uint32_t wrongAnswer;
+  const Failure& notSent;
+  const Failure& noReply;
+  const Failure& wrongAnswer;
 };
 
-constexpr LoaderStep kSelectBank{"B 0\r", 50, 6, "B 0", kBankNotSent, kBankNoReply, kBankNoEcho};
-constexpr LoaderStep kErase{"Z 0\r", 10, 20, "Z 0", kEraseNotSent, kEraseNoReply, kEraseNoEcho};
-constexpr LoaderStep kPrompt{"\r", 0, 5, ">", kPromptNotSent, kPromptNoReply, kNoPrompt};
-constexpr LoaderStep kLoad{"L\r", 10, 3, "L", kLoadNotSent, kLoadNoReply, kLoadNoEcho};
+constexpr LoaderStep kSelectBank{.text = "B 0\r",
+                                 .pause = 50,
+                                 .readUpTo = 6,
+                                 .answer = "B 0",
+                                 .notSent = failure::kUpgradeBankNotSent,
+                                 .noReply = failure::kUpgradeBankNoReply,
+                                 .wrongAnswer = failure::kUpgradeBankNoEcho};
+constexpr LoaderStep kErase{.text = "Z 0\r",
+                            .pause = 10,
+                            .readUpTo = 20,
+                            .answer = "Z 0",
+                            .notSent = failure::kUpgradeEraseNotSent,
+                            .noReply = failure::kUpgradeEraseNoReply,
+                            .wrongAnswer = failure::kUpgradeEraseNoEcho};
+constexpr LoaderStep kPrompt{.text = "\r",
+                             .pause = 0,
+                             .readUpTo = 5,
+                             .answer = ">",
+                             .notSent = failure::kUpgradePromptNotSent,
+                             .noReply = failure::kUpgradePromptNoReply,
+                             .wrongAnswer = failure::kUpgradeNoPrompt};
+constexpr LoaderStep kLoad{.text = "L\r",
+                           .pause = 10,
+                           .readUpTo = 3,
+                           .answer = "L",
+                           .notSent = failure::kUpgradeLoadNotSent,
+                           .noReply = failure::kUpgradeLoadNoReply,
+                           .wrongAnswer = failure::kUpgradeLoadNoEcho};
 
 // After "fupm" the firmware needs a moment before the loader listens; a line end then wakes
 // the loader's banner.
@@ -57,79 +79,84 @@ bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
-std::uint32_t LoaderExchange(const UpgradeState& c, Transfer& transfer, const LoaderStep& step) {
-  if (!transfer.Send(step.text)) return step.notSent;
-  if (step.pause > 0) c.clock.Sleep(step.pause);
-  if (!transfer.Receive(step.readUpTo)) return step.noReply;
-  return Contains(transfer.Reply(), step.answer) ? 0 : step.wrongAnswer;
+const Failure* LoaderExchange(Exchange& exchange, Transfer& transfer, const LoaderStep& step) {
+  if (!transfer.Send(step.text)) return &step.notSent;
+  if (step.pause > 0) exchange.clock().Sleep(step.pause);
+  if (!transfer.Receive(step.readUpTo)) return &step.noReply;
+  return Contains(transfer.Reply(), step.answer) ? nullptr : &step.wrongAnswer;
 }
 
-void ShowProgress(const UpgradeState& c, int records) {
-  c.fwUpdate.ProgressBar1 = records;
-  c.fwUpdate.Lb_per = std::to_string(records * 100 / kProgressRecords);
-  c.frontend.DialogChanged(Dialog::kFirmwareUpgrade);
+void ShowProgress(Exchange& exchange, FirmwareWindow& fwUpdate, int records) {
+  fwUpdate.ProgressBar1 = records;
+  fwUpdate.Lb_per = std::to_string(records * 100 / kProgressRecords);
+  exchange.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
 }
 
 // Sends the file's records as read, each checked again on its way.
-std::uint32_t SendRecords(const UpgradeState& c, Transfer& transfer, HexFile& file, int& records) {
+const Failure* SendRecords(Exchange& exchange, FirmwareWindow& fwUpdate, Transfer& transfer,
+                           HexFile& file, int& records) {
   HexRecord record;
   std::string text;
   for (std::string_view line; !(line = file.ReadLine()).empty();) {
     if (RecordCheck check = CheckRecord(line, record); check != RecordCheck::kGood) {
-      return SendingCode(check);
+      return SendingFailure(check);
     }
     const RecordKind kind = ClassifyRecord(record);
-    if (std::uint32_t code = SendingCode(kind)) return code;
+    if (const Failure* refused = SendingFailure(kind)) return refused;
     text.assign(line);
     // The loader reads a record by its length byte: only data records need a line end.
     if (kind == RecordKind::kData) text += kRecordEnd;
     // A record that does not reach the loader spoils the load as surely as one it refuses.
-    if (!transfer.Send(text)) return kLoadFailed;
+    if (!transfer.Send(text)) return &failure::kUpgradeLoadFailed;
     if (kind == RecordKind::kEndOfFile) break;
-    c.clock.Sleep(kRecordPause);
-    c.frontend.ProcessMessages();
-    ShowProgress(c, ++records);
+    exchange.clock().Sleep(kRecordPause);
+    exchange.frontend().ProcessMessages();
+    ShowProgress(exchange, fwUpdate, ++records);
   }
-  return 0;
+  return nullptr;
 }
 
 }  // namespace
 
-std::uint32_t EnterLoader(const UpgradeState& c, Transfer& transfer) {
-  if (!transfer.Send(command::kFirmwareUpdateMode.text)) return kUpgradeCommandNotSent;
-  c.clock.Sleep(command::kFirmwareUpdateMode.pause);
+const Failure* EnterLoader(Exchange& exchange, Transfer& transfer) {
+  if (!transfer.Send(command::kFirmwareUpdateMode.text)) return &failure::kUpgradeCommandNotSent;
+  exchange.clock().Sleep(command::kFirmwareUpdateMode.pause);
   transfer.Send(kWakeLoader);
-  c.clock.Sleep(kBannerPause);
-  if (!transfer.Receive(command::kFirmwareUpdateMode.replyBytes)) return kBannerNoReply;
-  if (!Contains(transfer.Reply(), kBannerName)) return kBannerNoTini;
-  if (!Contains(transfer.Reply(), kBannerProcessor)) return kBannerNoProcessor;
-  return 0;
+  exchange.clock().Sleep(kBannerPause);
+  if (!transfer.Receive(command::kFirmwareUpdateMode.replyBytes)) {
+    return &failure::kUpgradeBannerNoReply;
+  }
+  if (!Contains(transfer.Reply(), kBannerName)) return &failure::kUpgradeBannerNoTini;
+  if (!Contains(transfer.Reply(), kBannerProcessor)) return &failure::kUpgradeBannerNoProcessor;
+  return nullptr;
 }
 
-std::uint32_t SelectBank(const UpgradeState& c, Transfer& transfer) {
-  return LoaderExchange(c, transfer, kSelectBank);
+const Failure* SelectBank(Exchange& exchange, Transfer& transfer) {
+  return LoaderExchange(exchange, transfer, kSelectBank);
 }
 
-std::uint32_t LoadAttempt(const UpgradeState& c, Transfer& transfer, HexFile& file, int& records) {
-  if (std::uint32_t code = LoaderExchange(c, transfer, kErase)) return code;
-  c.clock.Sleep(kQuestionPause);
-  if (!Contains(transfer.Reply(), kQuestion)) return kEraseNoQuestion;
-  if (!transfer.Send(kConfirm)) return kConfirmNotSent;
-  c.clock.Sleep(kErasePause);
-  if (std::uint32_t code = LoaderExchange(c, transfer, kPrompt)) return code;
+const Failure* LoadAttempt(Exchange& exchange, FirmwareWindow& fwUpdate, Transfer& transfer,
+                           HexFile& file, int& records) {
+  if (const Failure* failed = LoaderExchange(exchange, transfer, kErase)) return failed;
+  exchange.clock().Sleep(kQuestionPause);
+  if (!Contains(transfer.Reply(), kQuestion)) return &failure::kUpgradeEraseNoQuestion;
+  if (!transfer.Send(kConfirm)) return &failure::kUpgradeConfirmNotSent;
+  exchange.clock().Sleep(kErasePause);
+  if (const Failure* failed = LoaderExchange(exchange, transfer, kPrompt)) return failed;
   file.Rewind();
-  if (std::uint32_t code = LoaderExchange(c, transfer, kLoad)) return code;
-  if (std::uint32_t code = SendRecords(c, transfer, file, records)) return code;
+  if (const Failure* failed = LoaderExchange(exchange, transfer, kLoad)) return failed;
+  if (const Failure* failed = SendRecords(exchange, fwUpdate, transfer, file, records))
+    return failed;
   // No answer at all is no error: only a reported failure counts.
   transfer.Receive(kResultBytes);
-  return Contains(transfer.Reply(), kLoadError) ? kLoadFailed : 0;
+  return Contains(transfer.Reply(), kLoadError) ? &failure::kUpgradeLoadFailed : nullptr;
 }
 
-void LeaveLoader(const UpgradeState& c, Transfer& transfer) {
-  c.clock.Sleep(kLeavePause);
+void LeaveLoader(Exchange& exchange, Transfer& transfer) {
+  exchange.clock().Sleep(kLeavePause);
   for (int i = 0; i < kLeaveLines; ++i) {
     transfer.Send(kLeaveLine);
-    c.clock.Sleep(kLeavePause);
+    exchange.clock().Sleep(kLeavePause);
   }
   transfer.Send(kExit);
 }

@@ -13,11 +13,11 @@
 
 #include <unistd.h>
 
+#include "base/FailureCatalogue.h"
 #include "firmware/FileCheck.h"
 #include "firmware/HexFile.h"
 #include "firmware/IntelHex.h"
 #include "firmware/LoaderDialogue.h"
-#include "firmware/UploadErrors.h"
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/QuietFrontend.h"
 #include "fuzz/support/ScriptedPort.h"
@@ -29,7 +29,7 @@
 namespace {
 
 using namespace taviron;
-using namespace upload_code;
+using namespace taviron::failure;
 
 const std::string& Path() {
   static const std::string path = (std::filesystem::temp_directory_path() /
@@ -38,20 +38,14 @@ const std::string& Path() {
   return path;
 }
 
-// The code of the check before the upload that stands for a code of the check while sending.
-std::uint32_t BeforeUpload(std::uint32_t sending) {
-  switch (sending) {
-    case kSendNoRecordMark:
-      return kFileNoRecordMark;
-    case kSendBadHexDigit:
-      return kFileBadHexDigit;
-    case kSendBadSize:
-      return kFileBadSize;
-    case kSendBadChecksum:
-      return kFileBadChecksum;
-    default:
-      return 0;
-  }
+// The refusal of the check before the upload that stands for a refusal of the check while
+// sending.
+const Failure* BeforeUpload(const Failure* sending) {
+  if (sending == &kUpgradeSendNoRecordMark) return &kUpgradeFileNoRecordMark;
+  if (sending == &kUpgradeSendBadHexDigit) return &kUpgradeFileBadHexDigit;
+  if (sending == &kUpgradeSendBadSize) return &kUpgradeFileBadSize;
+  if (sending == &kUpgradeSendBadChecksum) return &kUpgradeFileBadChecksum;
+  return nullptr;
 }
 
 std::vector<std::string> Lines(const std::string& path) {
@@ -74,13 +68,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fclose(f);
   }
   HexFile file;
-  const std::uint32_t before = CheckWholeFile(file, Path());
-  FUZZ_CHECK(before == 0 || before == kFileNoRecordMark || before == kFileBadHexDigit ||
-             before == kFileBadSize || before == kFileBadChecksum);
+  const Failure* before = CheckWholeFile(file, Path());
+  FUZZ_CHECK(before == nullptr || before == &kUpgradeFileNoRecordMark ||
+             before == &kUpgradeFileBadHexDigit || before == &kUpgradeFileBadSize ||
+             before == &kUpgradeFileBadChecksum);
   const std::vector<std::string> lines = Lines(Path());
   for (const std::string& line : lines)
     FUZZ_CHECK(line.size() <= kHexLineMax && line.find('\n') == std::string::npos);
-  if (before != 0) FUZZ_CHECK(file.Open(Path()));
+  if (before != nullptr) FUZZ_CHECK(file.Open(Path()));
 
   fuzz::ScriptedPort port;
   port.responder = [](std::string_view written) -> std::string {
@@ -92,11 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   sim::VirtualClock clock;
   fuzz::QuietFrontend frontend;
   Configurator c(port, clock, frontend, std::filesystem::temp_directory_path());
-  c.link.OpenConnection("COM1");
-  c.link.LinkState = kLinkConnected;
-  Transfer transfer(c.link, kLoaderBufferSize);
+  c.exchange.link.OpenConnection("COM1");
+  c.exchange.link.LinkState = kLinkConnected;
+  Transfer transfer(c.exchange.link, kLoaderBufferSize);
   int records = 0;
-  const std::uint32_t sending = LoadAttempt(c, transfer, file, records);
+  const Failure* sending = LoadAttempt(c.exchange, c.fwUpdate, transfer, file, records);
 
   // What was sent after "L": the file's lines as read, from the first on.
   std::size_t load = 0;
@@ -111,17 +106,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const bool endOfFileSent = sent > 0 && lines[sent - 1].substr(7, 2) == "01";
 
-  if (BeforeUpload(sending) != 0) {
+  const bool typeOrAddress = sending == &kUpgradeSendBadType || sending == &kUpgradeSendBadAddress;
+  if (BeforeUpload(sending) != nullptr) {
     // Refused while sending for the line's form: refused before, for the same reason.
     FUZZ_CHECK(before == BeforeUpload(sending));
-  } else if (before == 0) {
-    FUZZ_CHECK(sending == 0 || sending == kSendBadType || sending == kSendBadAddress);
+  } else if (before == nullptr) {
+    FUZZ_CHECK(sending == nullptr || typeOrAddress);
     // With nothing refused, sending ends with the end-of-file record or the file.
-    if (sending == 0) FUZZ_CHECK(endOfFileSent || sent == lines.size());
+    if (sending == nullptr) FUZZ_CHECK(endOfFileSent || sent == lines.size());
   } else if (!lines.empty()) {
     // Refused before: sending stops at that line, or earlier for a type, an address or the end.
-    FUZZ_CHECK(sending == kSendBadType || sending == kSendBadAddress ||
-               (sending == 0 && endOfFileSent));
+    FUZZ_CHECK(typeOrAddress || (sending == nullptr && endOfFileSent));
   }
   return 0;
 }

@@ -25,23 +25,24 @@ void GreetWith(std::string_view reply, bool wakeUpLines) {
   fuzz::FuzzRig rig;
   rig.model.faults.replies["probe"] = std::string(reply);
   rig.Connect();
-  char mode = 'x';
-  const taviron::Greeting outcome = Greet(rig.c.link, wakeUpLines, command::kProbe.pause, mode);
+  SwitchLink& link = rig.c.exchange.link;
+  link.SwitchMode = 'x';
+  const taviron::Greeting outcome = Greet(link, wakeUpLines, command::kProbe.pause);
   FUZZ_CHECK(rig.clock.Now() < 1000);
   const std::string seen = Seen(reply, command::kProbe.replyBytes);
   const std::size_t bracket = seen.substr(0, 3).find('[');
   if (reply.empty()) {
     FUZZ_CHECK(outcome == taviron::Greeting::kNoReply &&
-               rig.c.link.LinkState == kLinkCommunicationFailure);
+               rig.c.exchange.link.LinkState == kLinkCommunicationFailure);
     return;
   }
-  FUZZ_CHECK(rig.c.link.LinkState == kLinkConnected);
+  FUZZ_CHECK(rig.c.exchange.link.LinkState == kLinkConnected);
   if (bracket == std::string::npos) {
     FUZZ_CHECK(outcome == taviron::Greeting::kNoBracket);
     return;
   }
   const char after = bracket + 1 < seen.size() ? seen[bracket + 1] : '\0';
-  FUZZ_CHECK(mode == after);
+  FUZZ_CHECK(link.SwitchMode == after);
   FUZZ_CHECK(outcome == (after == '0' || after == '1' ? taviron::Greeting::kAnswered
                                                       : taviron::Greeting::kBadMode));
 }
@@ -51,7 +52,7 @@ void Verdict(std::string_view reply) {
   rig.model.state.userPassword = "pw";
   rig.model.faults.replies["password"] = std::string(reply);
   rig.Connect();
-  const PasswordVerdict verdict = SendPasswordLine(rig.c.link, "pw");
+  const PasswordVerdict verdict = SendPasswordLine(rig.c.exchange.link, "pw");
   FUZZ_CHECK(rig.clock.Now() < 1000);
   const std::string seen = Seen(reply, command::kPassword.replyBytes);
   const char fourth = seen.size() > 3 ? seen[3] : '\0';

@@ -14,10 +14,10 @@
 
 #include <unistd.h>
 
+#include "base/FailureCatalogue.h"
 #include "firmware/FileCheck.h"
 #include "firmware/HexFile.h"
 #include "firmware/LoaderDialogue.h"
-#include "firmware/UploadErrors.h"
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzRig.h"
 #include "fuzz/support/QuietFrontend.h"
@@ -30,7 +30,7 @@
 namespace {
 
 using namespace taviron;
-using namespace upload_code;
+using namespace taviron::failure;
 
 const std::vector<std::string> kRecords = {
     ":10000000000102030405060708090A0B0C0D0E0F78",
@@ -71,8 +71,8 @@ struct Dialogue {
       given.push_back(answer);
       return answer;
     };
-    c.link.OpenConnection("COM1");
-    c.link.LinkState = kLinkConnected;
+    c.exchange.link.OpenConnection("COM1");
+    c.exchange.link.LinkState = kLinkConnected;
   }
 
   // What the first write of text at or after write number from was answered with.
@@ -93,59 +93,67 @@ struct Dialogue {
   Configurator c{port, clock, frontend, std::filesystem::temp_directory_path()};
 };
 
-void CheckEnter(const Dialogue& d, std::uint32_t code) {
-  FUZZ_CHECK(code == 0 || code == kBannerNoReply || code == kBannerNoTini ||
-             code == kBannerNoProcessor);
+void CheckEnter(const Dialogue& d, const Failure* code) {
+  FUZZ_CHECK(code == nullptr || code == &kUpgradeBannerNoReply || code == &kUpgradeBannerNoTini ||
+             code == &kUpgradeBannerNoProcessor);
   const std::optional<std::string> banner = d.AnswerTo(0, "\r\n");
   FUZZ_CHECK(banner.has_value() && d.LastWrite() == "\r\n");
   const std::string seen = Seen(*banner, 200);
-  if (code == kBannerNoReply) FUZZ_CHECK(banner->empty());
-  if (code == kBannerNoTini) FUZZ_CHECK(!banner->empty() && !Has(seen, "TINI"));
-  if (code == kBannerNoProcessor) FUZZ_CHECK(Has(seen, "TINI") && !Has(seen, "DS80C400"));
-  if (code == 0) FUZZ_CHECK(Has(seen, "TINI") && Has(seen, "DS80C400"));
+  if (code == &kUpgradeBannerNoReply) FUZZ_CHECK(banner->empty());
+  if (code == &kUpgradeBannerNoTini) FUZZ_CHECK(!banner->empty() && !Has(seen, "TINI"));
+  if (code == &kUpgradeBannerNoProcessor) FUZZ_CHECK(Has(seen, "TINI") && !Has(seen, "DS80C400"));
+  if (code == nullptr) FUZZ_CHECK(Has(seen, "TINI") && Has(seen, "DS80C400"));
 }
 
-void CheckBank(const Dialogue& d, std::size_t from, std::uint32_t code) {
-  FUZZ_CHECK(code == 0 || code == kBankNoReply || code == kBankNoEcho);
+void CheckBank(const Dialogue& d, std::size_t from, const Failure* code) {
+  FUZZ_CHECK(code == nullptr || code == &kUpgradeBankNoReply || code == &kUpgradeBankNoEcho);
   const std::optional<std::string> echo = d.AnswerTo(from, "B 0\r");
   FUZZ_CHECK(echo.has_value() && d.LastWrite() == "B 0\r");
-  if (code == kBankNoReply) FUZZ_CHECK(echo->empty());
-  if (code == kBankNoEcho) FUZZ_CHECK(!echo->empty() && !Has(Seen(*echo, 6), "B 0"));
-  if (code == 0) FUZZ_CHECK(Has(Seen(*echo, 6), "B 0"));
+  if (code == &kUpgradeBankNoReply) FUZZ_CHECK(echo->empty());
+  if (code == &kUpgradeBankNoEcho) FUZZ_CHECK(!echo->empty() && !Has(Seen(*echo, 6), "B 0"));
+  if (code == nullptr) FUZZ_CHECK(Has(Seen(*echo, 6), "B 0"));
 }
 
 // One attempt from write number from on.
-void CheckAttempt(const Dialogue& d, std::size_t from, std::uint32_t code) {
-  static const std::set<std::uint32_t> kCodes = {
-      0,         kEraseNoReply, kEraseNoEcho, kEraseNoQuestion, kPromptNoReply,
-      kNoPrompt, kLoadNoReply,  kLoadNoEcho,  kLoadFailed};
-  FUZZ_CHECK(kCodes.count(code) == 1);
+void CheckAttempt(const Dialogue& d, std::size_t from, const Failure* code) {
+  static const std::set<const Failure*> kOutcomes = {nullptr,
+                                                     &kUpgradeEraseNoReply,
+                                                     &kUpgradeEraseNoEcho,
+                                                     &kUpgradeEraseNoQuestion,
+                                                     &kUpgradePromptNoReply,
+                                                     &kUpgradeNoPrompt,
+                                                     &kUpgradeLoadNoReply,
+                                                     &kUpgradeLoadNoEcho,
+                                                     &kUpgradeLoadFailed};
+  FUZZ_CHECK(kOutcomes.count(code) == 1);
   const std::optional<std::string> erase = d.AnswerTo(from, "Z 0\r");
   FUZZ_CHECK(erase.has_value());
   const std::string eraseSeen = Seen(*erase, 20);
-  if (code == kEraseNoReply || code == kEraseNoEcho || code == kEraseNoQuestion) {
+  if (code == &kUpgradeEraseNoReply || code == &kUpgradeEraseNoEcho ||
+      code == &kUpgradeEraseNoQuestion) {
     FUZZ_CHECK(d.LastWrite() == "Z 0\r");
-    if (code == kEraseNoReply) FUZZ_CHECK(erase->empty());
-    if (code == kEraseNoEcho) FUZZ_CHECK(!erase->empty() && !Has(eraseSeen, "Z 0"));
-    if (code == kEraseNoQuestion) FUZZ_CHECK(Has(eraseSeen, "Z 0") && !Has(eraseSeen, "sure?"));
+    if (code == &kUpgradeEraseNoReply) FUZZ_CHECK(erase->empty());
+    if (code == &kUpgradeEraseNoEcho) FUZZ_CHECK(!erase->empty() && !Has(eraseSeen, "Z 0"));
+    if (code == &kUpgradeEraseNoQuestion)
+      FUZZ_CHECK(Has(eraseSeen, "Z 0") && !Has(eraseSeen, "sure?"));
     return;
   }
   FUZZ_CHECK(Has(eraseSeen, "Z 0") && Has(eraseSeen, "sure?"));
   const std::optional<std::string> prompt = d.AnswerTo(from, "\r");
   FUZZ_CHECK(prompt.has_value() && d.AnswerTo(from, "y\r").has_value());
-  if (code == kPromptNoReply || code == kNoPrompt) {
+  if (code == &kUpgradePromptNoReply || code == &kUpgradeNoPrompt) {
     FUZZ_CHECK(d.LastWrite() == "\r");
-    if (code == kPromptNoReply) FUZZ_CHECK(prompt->empty());
-    if (code == kNoPrompt) FUZZ_CHECK(!prompt->empty() && !Has(Seen(*prompt, 5), ">"));
+    if (code == &kUpgradePromptNoReply) FUZZ_CHECK(prompt->empty());
+    if (code == &kUpgradeNoPrompt) FUZZ_CHECK(!prompt->empty() && !Has(Seen(*prompt, 5), ">"));
     return;
   }
   FUZZ_CHECK(Has(Seen(*prompt, 5), ">"));
   const std::optional<std::string> load = d.AnswerTo(from, "L\r");
   FUZZ_CHECK(load.has_value());
-  if (code == kLoadNoReply || code == kLoadNoEcho) {
+  if (code == &kUpgradeLoadNoReply || code == &kUpgradeLoadNoEcho) {
     FUZZ_CHECK(d.LastWrite() == "L\r");
-    if (code == kLoadNoReply) FUZZ_CHECK(load->empty());
-    if (code == kLoadNoEcho) FUZZ_CHECK(!load->empty() && !Has(Seen(*load, 3), "L"));
+    if (code == &kUpgradeLoadNoReply) FUZZ_CHECK(load->empty());
+    if (code == &kUpgradeLoadNoEcho) FUZZ_CHECK(!load->empty() && !Has(Seen(*load, 3), "L"));
     return;
   }
   FUZZ_CHECK(Has(Seen(*load, 3), "L"));
@@ -159,7 +167,7 @@ void CheckAttempt(const Dialogue& d, std::size_t from, std::uint32_t code) {
     FUZZ_CHECK(d.port.writes[at + 1 + i] == kRecords[i] + (data ? "\r\n" : ""));
   }
   // The verdict is what the last record was answered with.
-  FUZZ_CHECK((code == kLoadFailed) == Has(Seen(d.given.back(), 80), "Err"));
+  FUZZ_CHECK((code == &kUpgradeLoadFailed) == Has(Seen(d.given.back(), 80), "Err"));
 }
 
 }  // namespace
@@ -168,27 +176,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size > 1024) return -1;
   Dialogue d(fuzz::Split(fuzz::AsText(data, size), '|'));
   HexFile file;
-  FUZZ_CHECK(CheckWholeFile(file, FirmwareFile()) == 0);
-  Transfer transfer(d.c.link, kLoaderBufferSize);
+  FUZZ_CHECK(CheckWholeFile(file, FirmwareFile()) == nullptr);
+  Transfer transfer(d.c.exchange.link, kLoaderBufferSize);
 
-  const std::uint32_t entered = EnterLoader(d.c, transfer);
+  const Failure* entered = EnterLoader(d.c.exchange, transfer);
   CheckEnter(d, entered);
-  if (entered != 0) return 0;
+  if (entered != nullptr) return 0;
   std::size_t from = d.port.writes.size();
-  const std::uint32_t bank = SelectBank(d.c, transfer);
+  const Failure* bank = SelectBank(d.c.exchange, transfer);
   CheckBank(d, from, bank);
-  if (bank != 0) return 0;
+  if (bank != nullptr) return 0;
   // Two attempts: the second starts afresh from the answers that follow the first.
   int records = 0;
   int expectedRecords = 0;
   for (int attempt = 0; attempt < 2; ++attempt) {
     from = d.port.writes.size();
-    const std::uint32_t code = LoadAttempt(d.c, transfer, file, records);
+    const Failure* code = LoadAttempt(d.c.exchange, d.c.fwUpdate, transfer, file, records);
     CheckAttempt(d, from, code);
     if (d.AnswerTo(from, "L\r") && d.port.writes.size() > from + 4) expectedRecords += 3;
     FUZZ_CHECK(records == expectedRecords);
     FUZZ_CHECK(d.clock.Now() < 60000);
-    if (code == 0) break;
+    if (code == nullptr) break;
   }
   return 0;
 }

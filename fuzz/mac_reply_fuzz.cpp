@@ -49,7 +49,7 @@ void ReadInDialog(std::string_view reply) {
   fuzz::FuzzRig rig;
   rig.model.faults.replies["mg"] = std::string(reply);
   rig.Connect();
-  MacSetShow(rig.c);
+  MacSetShow(rig.c.exchange, rig.c.macAddress);
   FUZZ_CHECK(rig.clock.Now() < 1000);
   std::string_view seen = reply.substr(0, command::kMacGet.replyBytes);
   seen = seen.substr(0, seen.find('\0'));
@@ -60,7 +60,7 @@ void ReadInDialog(std::string_view reply) {
     FUZZ_CHECK(rig.Codes() == std::vector<std::uint32_t>{10230302});
     expected.fill("00");
   }
-  FUZZ_CHECK(rig.c.macSet.Ed_mac == expected);
+  FUZZ_CHECK(rig.c.macAddress.macSet.Ed_mac == expected);
 }
 
 }  // namespace

@@ -41,12 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   FUZZ_CHECK(sim::ApplyControl(rig.model, "state", rig.clock.Now()).rfind("password=", 0) == 0);
 
-  StartConnection(rig.c, "COM1");
-  if (rig.c.SwitchAnswered == 1 && rig.c.SwitchMode == '1') {
-    SendPasswordLine(rig.c.link, rig.model.state.userPassword);
+  StartConnection(rig.c.exchange, rig.c.access, "COM1");
+  if (rig.c.exchange.link.SwitchAnswered == 1 && rig.c.exchange.link.SwitchMode == '1') {
+    SendPasswordLine(rig.c.exchange.link, rig.model.state.userPassword);
   }
-  RefreshAll(rig.c);
-  ResetSwitch(rig.c);
+  RefreshAll(rig.c.exchange, rig.c.monitor);
+  ResetSwitch(rig.c.exchange, rig.c.monitor, rig.c.access);
   FUZZ_CHECK(rig.clock.Now() < 60000);
   return 0;
 }

@@ -49,14 +49,15 @@ fuzz::FuzzRig& Ask(fuzz::FuzzRig& rig, std::string_view keyword, std::string_vie
   query();
   FUZZ_CHECK(rig.clock.Now() - start < 1000);
   // The switch said something: whatever it was, the link stands.
-  FUZZ_CHECK(rig.c.link.LinkState == (reply.empty() ? kLinkCommunicationFailure : kLinkConnected));
+  FUZZ_CHECK(rig.c.exchange.link.LinkState ==
+             (reply.empty() ? kLinkCommunicationFailure : kLinkConnected));
   return rig;
 }
 
 void FirmwareVersion(std::string_view reply) {
   fuzz::FuzzRig rig;
   std::string version;
-  Ask(rig, "fwv", reply, [&] { version = GetFirmwareVersion(rig.c); });
+  Ask(rig, "fwv", reply, [&] { version = GetFirmwareVersion(rig.c.exchange); });
   const std::string seen = Seen(reply, command::kFirmwareVersion.replyBytes);
   const std::string data = DataOf(seen, 5);
   // A reply without its bracket, cut before its five characters, or "FF.FF" shows none.
@@ -70,7 +71,7 @@ void FirmwareVersion(std::string_view reply) {
 void DischargeElement(std::string_view reply) {
   fuzz::FuzzRig rig;
   std::string state;
-  Ask(rig, "lci", reply, [&] { state = GetDischargeElement(rig.c); });
+  Ask(rig, "lci", reply, [&] { state = GetDischargeElement(rig.c.exchange); });
   const std::string seen = Seen(reply, command::kDischargeElement.replyBytes);
   const std::string data = DataOf(seen, 4);
   if (!Bracketed(seen) || data.size() < 4 || data == "FFFF") {
@@ -90,9 +91,9 @@ void DischargeElement(std::string_view reply) {
 
 void RelayState(std::string_view reply) {
   fuzz::FuzzRig rig;
-  Ask(rig, "rg", reply, [&] { GetRelayState(rig.c); });
+  Ask(rig, "rg", reply, [&] { GetRelayState(rig.c.exchange, rig.c.monitor.status); });
   const std::string seen = Seen(reply, command::kRelayGet.replyBytes);
-  const std::string& relay = rig.c.status.RelayState;
+  const std::string& relay = rig.c.monitor.status.RelayState;
   if (!Bracketed(seen) || DataOf(seen, 1).empty()) {
     FUZZ_CHECK(relay == kNoRelayState && rig.records.size() == 1);
   } else {
@@ -102,10 +103,10 @@ void RelayState(std::string_view reply) {
 
 void FirmwareError(std::string_view reply) {
   fuzz::FuzzRig rig;
-  Ask(rig, "feg", reply, [&] { GetFirmwareError(rig.c); });
+  Ask(rig, "feg", reply, [&] { GetFirmwareError(rig.c.exchange, rig.c.monitor.status); });
   const std::string seen = Seen(reply, command::kFirmwareError.replyBytes);
-  const std::string& code = rig.c.status.FwErrorCode;
-  const std::string& message = rig.c.status.FwErrorMessage;
+  const std::string& code = rig.c.monitor.status.FwErrorCode;
+  const std::string& message = rig.c.monitor.status.FwErrorMessage;
   if (!Bracketed(seen) || DataOf(seen, 4).size() < 4) {
     FUZZ_CHECK(code == kNoFwErrorCode && rig.records.size() == 1 && message.empty());
     return;
@@ -122,9 +123,9 @@ void FirmwareError(std::string_view reply) {
 
 void PortErrors(std::string_view reply) {
   fuzz::FuzzRig rig;
-  Ask(rig, "peg", reply, [&] { GetPortErrors(rig.c); });
+  Ask(rig, "peg", reply, [&] { GetPortErrors(rig.c.exchange, rig.c.monitor.status); });
   const std::string seen = Seen(reply, command::kPortErrors.replyBytes);
-  const std::string& errors = rig.c.status.PortErrors;
+  const std::string& errors = rig.c.monitor.status.PortErrors;
   // All eight ports' characters as they came, or none and a record.
   if (seen.size() <= kPortCharIndex + 2 * (kPortCount - 1)) {
     FUZZ_CHECK(errors.empty() && rig.records.size() == 1);
@@ -137,9 +138,9 @@ void PortErrors(std::string_view reply) {
 
 void PortConfig(std::string_view reply) {
   fuzz::FuzzRig rig;
-  Ask(rig, "pg", reply, [&] { GetPortConfig(rig.c); });
+  Ask(rig, "pg", reply, [&] { GetPortConfig(rig.c.exchange, rig.c.monitor.status); });
   const std::string seen = Seen(reply, command::kPortConfig.replyBytes);
-  const std::string& config = rig.c.status.PortConfig;
+  const std::string& config = rig.c.monitor.status.PortConfig;
   FUZZ_CHECK(config.size() == static_cast<std::size_t>(kPortCount));
   // A reply cut before the last port's character is no configuration.
   if (seen.size() <= kPortCharIndex + 2 * (kPortCount - 1)) {

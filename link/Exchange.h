@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -8,25 +8,42 @@
 #include "base/ErrorLog.h"
 #include "base/Failure.h"
 #include "base/Frontend.h"
+#include "base/SerialPort.h"
 #include "link/SwitchLink.h"
 
 namespace taviron {
 
-// What every sequence talks to the switch and to the operator with: the link, the clock its
-// waits run on, the windows, and the error log. Each sequence's own state adds to it.
-struct Exchange {
-  Clock& clock;
-  Frontend& frontend;
-  SwitchLink& link;
-  ErrorLog& log;
+// The link session: what every sequence talks to the switch and to the operator with. It owns
+// the link (the port, its exchange and the connection state) and the error log, and reaches the
+// clock its waits run on and the windows through their seams. The seams are handed out only by
+// a non-const Exchange, so a sequence given a const one can neither wait nor ask the windows.
+class Exchange {
+ public:
+  Exchange(SerialPort& port, Clock& clock, Frontend& frontend, std::filesystem::path logDirectory)
+      : link(port, clock),
+        log(std::move(logDirectory), clock),
+        clock_(clock),
+        frontend_(frontend) {}
+  Exchange(const Exchange&) = delete;
+  Exchange& operator=(const Exchange&) = delete;
+
+  Clock& clock() { return clock_; }
+  Frontend& frontend() { return frontend_; }
 
   // A failure as the catalogue has it: its box, its record in the log (the code with its
   // timestamp, then the message), and the event for whoever follows the command.
-  void Report(const Failure& failure) const;
+  void Report(const Failure& failure);
   // The message followed by the line-error text of the last exchange, as many records end.
   std::string WithCommError(std::string_view message) const {
     return std::string(message) + link.CommErrorText();
   }
+
+  SwitchLink link;
+  ErrorLog log;
+
+ private:
+  Clock& clock_;
+  Frontend& frontend_;
 };
 
 }  // namespace taviron

@@ -23,7 +23,7 @@ const Failure& GreetingFailures::Of(Greeting outcome) const {
   return badMode;
 }
 
-Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause, char& switchMode) {
+Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause) {
   Transfer transfer(link);
   if (wakeUpLines) {
     for (int i = 0; i < 4; ++i) {
@@ -39,8 +39,8 @@ Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause, char& swit
   while (bracket < 3 && transfer.ByteAt(bracket) != '[')
     ++bracket;
   if (bracket == 3) return Greeting::kNoBracket;
-  switchMode = transfer.ByteAt(bracket + 1);
-  if (switchMode != '0' && switchMode != '1') return Greeting::kBadMode;
+  link.SwitchMode = transfer.ByteAt(bracket + 1);
+  if (link.SwitchMode != '0' && link.SwitchMode != '1') return Greeting::kBadMode;
   return Greeting::kAnswered;
 }
 

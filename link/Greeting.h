@@ -24,8 +24,8 @@ struct GreetingFailures {
 
 // The greeting exchange: optionally the four wake-up lines, then the probe byte, a pause, and
 // the reply whose '[' (in one of its first three bytes) is followed by the mode character,
-// '0' without and '1' with a user password. switchMode receives that character.
-Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause, char& switchMode);
+// '0' without and '1' with a user password. link.SwitchMode receives that character.
+Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause);
 
 // How the switch judged a password line.
 enum class PasswordVerdict { kAccepted, kRejected, kNotSent, kNoReply, kFailed };

@@ -51,6 +51,10 @@ class SwitchLink {
 
   int LinkState = kLinkDisconnect;
   std::uint8_t ComPortIndex = 0;
+  // The greeting's outcome: 1 once the switch answered it on this connection, and the mode
+  // character it answered with ('1' when it wants the user password).
+  int SwitchAnswered = 0;
+  char SwitchMode = 0;
 
  private:
   // Steps shared by both transfers; false after the third failed attempt.

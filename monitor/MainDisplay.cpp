@@ -11,122 +11,124 @@
 #include "views/MainLayout.h"
 
 namespace taviron {
-void SetConnectedLayout(const Monitoring& c) {
-  ApplyLayout(c.view, true);
-  c.frontend.MainViewChanged();
+void SetConnectedLayout(Exchange& exchange, Monitoring& monitor) {
+  ApplyLayout(monitor.view, true);
+  exchange.frontend().MainViewChanged();
 }
-void SetDisconnectedLayout(const Monitoring& c) {
-  ApplyLayout(c.view, false);
-  c.frontend.MainViewChanged();
+void SetDisconnectedLayout(Exchange& exchange, Monitoring& monitor) {
+  ApplyLayout(monitor.view, false);
+  exchange.frontend().MainViewChanged();
 }
 
-void ShowLinkState(const Monitoring& c) {
-  if (ApplyLinkState(c.view, c.link.LinkState)) c.frontend.MainViewChanged();
+void ShowLinkState(Exchange& exchange, Monitoring& monitor) {
+  if (ApplyLinkState(monitor.view, exchange.link.LinkState)) exchange.frontend().MainViewChanged();
 }
 
 namespace {
 
 // The sentinel test: "77777777" means the port setting was never obtained (or every port
 // reports a communication error).
-bool CheckPortSetting(const Monitoring& c, const Failure& failure) {
-  if (c.status.PortErrors != kPortErrorsUnread) return false;
-  c.portSettingBoxShown = true;
-  c.Report(failure);
+bool CheckPortSetting(Exchange& exchange, Monitoring& monitor, const Failure& failure) {
+  if (monitor.status.PortErrors != kPortErrorsUnread) return false;
+  monitor.portSettingBoxShown = true;
+  exchange.Report(failure);
   return true;
 }
 
-void ShowPortErrors(const Monitoring& c) {
-  GetPortErrors(c);
-  const std::string& errors = c.status.PortErrors;
+void ShowPortErrors(Exchange& exchange, Monitoring& monitor) {
+  GetPortErrors(exchange, monitor.status);
+  const std::string& errors = monitor.status.PortErrors;
   for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount) && n < errors.size(); ++n) {
     if (errors[n] == '0') continue;
     std::optional<std::string_view> message = PortErrorMessageOf(errors[n]);
     if (!message) continue;
-    c.view.Lb_link[n] = *message;
-    c.view.Lb_dup[n].clear();
-    c.log.WriteErrLog("0000000" + std::string(1, errors[n]) + "   ", 1);
-    c.log.WriteErrLog("PORT" + std::to_string(n + 1) + ":" + c.view.Lb_link[n] + "\r\n", 0);
+    monitor.view.Lb_link[n] = *message;
+    monitor.view.Lb_dup[n].clear();
+    exchange.log.WriteErrLog("0000000" + std::string(1, errors[n]) + "   ", 1);
+    exchange.log.WriteErrLog(
+        "PORT" + std::to_string(n + 1) + ":" + monitor.view.Lb_link[n] + "\r\n", 0);
   }
 }
 
 }  // namespace
 
-void PreselectPortLists(const Monitoring& c) {
-  const std::string& config = c.status.PortConfig;
+void PreselectPortLists(Monitoring& monitor) {
+  const std::string& config = monitor.status.PortConfig;
   for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount) && n < config.size(); ++n) {
     // A digit outside the six modes would select no item; such a list keeps its selection.
-    if (config[n] >= '1' && config[n] <= '6') c.portSelection[n] = config[n] - '1';
+    if (config[n] >= '1' && config[n] <= '6') monitor.portSelection[n] = config[n] - '1';
   }
 }
 
-void RefreshAll(const Monitoring& c) {
-  MainView& v = c.view;
-  v.Lb_fw_ver = GetFirmwareVersion(c);
-  UpdateSaveMenu(c);
-  v.Lb_th_count = GetDischargeElement(c);
+void RefreshAll(Exchange& exchange, Monitoring& monitor) {
+  MainView& v = monitor.view;
+  v.Lb_fw_ver = GetFirmwareVersion(exchange);
+  UpdateSaveMenu(exchange, monitor);
+  v.Lb_th_count = GetDischargeElement(exchange);
 
   v.Lb_fw_state.clear();
   v.Lb_err_code.clear();
   v.Lb_err_mes1.clear();
-  c.status.FwErrorMessage.clear();
+  monitor.status.FwErrorMessage.clear();
   v.Label6Visible = false;
-  GetFirmwareError(c);
-  ShowSwitchStatus(v, c.status.FwErrorCode, c.status.FwErrorMessage);
+  GetFirmwareError(exchange, monitor.status);
+  ShowSwitchStatus(v, monitor.status.FwErrorCode, monitor.status.FwErrorMessage);
 
-  GetRelayState(c);
-  ShowRelayState(c);
+  GetRelayState(exchange, monitor.status);
+  ShowRelayState(exchange, monitor);
 
   ShowPortRowsUnknown(v);
-  GetPortConfig(c);
-  if (c.status.PortConfig != kNoPortConfig) {
-    ShowPortModes(v, c.status.PortConfig);
-    PreselectPortLists(c);
+  GetPortConfig(exchange, monitor.status);
+  if (monitor.status.PortConfig != kNoPortConfig) {
+    ShowPortModes(v, monitor.status.PortConfig);
+    PreselectPortLists(monitor);
   }
-  ShowPortErrors(c);
-  UpdateLogMenu(c);
-  ShowLinkState(c);
+  ShowPortErrors(exchange, monitor);
+  UpdateLogMenu(exchange, monitor);
+  ShowLinkState(exchange, monitor);
 }
 
-void ShowDisconnectedValues(const Monitoring& c) {
-  ShowPlaceholders(c.view);
-  ShowLinkState(c);
+void ShowDisconnectedValues(Exchange& exchange, Monitoring& monitor) {
+  ShowPlaceholders(monitor.view);
+  ShowLinkState(exchange, monitor);
 }
 
-void ShowRelayState(const Monitoring& c) {
-  c.view.Lb_relay = RelayText(c.status.RelayState);
-  c.frontend.MainViewChanged();
+void ShowRelayState(Exchange& exchange, Monitoring& monitor) {
+  monitor.view.Lb_relay = RelayText(monitor.status.RelayState);
+  exchange.frontend().MainViewChanged();
 }
 
-void RefreshAndCheck(const Monitoring& c) {
-  RefreshAll(c);
-  CheckPortSetting(c, failure::kPortSettingUnknownOnRefresh);
+void RefreshAndCheck(Exchange& exchange, Monitoring& monitor) {
+  RefreshAll(exchange, monitor);
+  CheckPortSetting(exchange, monitor, failure::kPortSettingUnknownOnRefresh);
 }
 
-void FormShow(const Monitoring& c) {
-  if (c.link.LinkState == kLinkDisconnect || c.link.LinkState == kLinkConnectingFailure) {
-    ShowDisconnectedValues(c);
+void FormShow(Exchange& exchange, Monitoring& monitor) {
+  if (exchange.link.LinkState == kLinkDisconnect ||
+      exchange.link.LinkState == kLinkConnectingFailure) {
+    ShowDisconnectedValues(exchange, monitor);
   } else {
-    RefreshAll(c);
+    RefreshAll(exchange, monitor);
   }
 }
 
-void FormActivate(const Monitoring& c) {
-  if (c.portSettingBoxShown) {
-    c.portSettingBoxShown = false;  // this activation is the box closing
+void FormActivate(Exchange& exchange, Monitoring& monitor) {
+  if (monitor.portSettingBoxShown) {
+    monitor.portSettingBoxShown = false;  // this activation is the box closing
     return;
   }
-  CheckPortSetting(c, failure::kPortSettingUnknownOnActivate);
+  CheckPortSetting(exchange, monitor, failure::kPortSettingUnknownOnActivate);
 }
 
-void UpdateLogMenu(const Monitoring& c) {
-  c.view.menuEnableGetError = c.log.LogEnabled != 1;
-  c.view.menuDisableGetError = c.log.LogEnabled == 1;
-  c.frontend.MainViewChanged();
+void UpdateLogMenu(Exchange& exchange, Monitoring& monitor) {
+  monitor.view.menuEnableGetError = exchange.log.LogEnabled != 1;
+  monitor.view.menuDisableGetError = exchange.log.LogEnabled == 1;
+  exchange.frontend().MainViewChanged();
 }
 
-void UpdateSaveMenu(const Monitoring& c) {
-  c.view.menuSave = c.SwitchAnswered == 1;
-  c.frontend.MainViewChanged();
+void UpdateSaveMenu(Exchange& exchange, Monitoring& monitor) {
+  monitor.view.menuSave = exchange.link.SwitchAnswered == 1;
+  exchange.frontend().MainViewChanged();
 }
 
 }  // namespace taviron

@@ -1,26 +1,20 @@
 #pragma once
 
-#include "link/Exchange.h"
 #include "monitor/StatusValues.h"
 #include "views/ConfigWindows.h"
 #include "views/MainView.h"
 
 namespace taviron {
 
-// What the status queries read the switch into.
-struct StatusReading : Exchange {
-  StatusValues& status;
-};
-
-// The main window's part: the values it shows and the state its display follows.
-struct Monitoring : StatusReading {
-  MainView& view;
-  // The Port Setting dialog's lists, which a refresh preselects.
-  PortSelection& portSelection;
-  int& SwitchAnswered;
+// The main window's state: what the status queries read from the switch, what the window shows,
+// and the Port Setting dialog's lists, which a refresh preselects.
+struct Monitoring {
+  StatusValues status;
+  MainView view;
+  PortSelection portSelection{-1, -1, -1, -1, -1, -1, -1, -1};
   // The main window showed "Failed to obtain the port setting." and has not been activated
   // since; the activation that follows that box does not show it again.
-  bool& portSettingBoxShown;
+  bool portSettingBoxShown = false;
 };
 
 }  // namespace taviron

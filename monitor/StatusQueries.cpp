@@ -22,23 +22,22 @@ struct QueryFailures {
 };
 
 // Sends the command and reads its reply; on failure logs the query's record and returns false.
-bool Query(const StatusReading& c, Transfer& t, std::string_view commandText,
-           std::uint32_t replyBytes, TimeMs pause, QueryFailures failures) {
+bool Query(Exchange& exchange, Transfer& t, std::string_view commandText, std::uint32_t replyBytes,
+           TimeMs pause, QueryFailures failures) {
   if (!t.Send(commandText)) {
-    c.Report(failures.notSent);
+    exchange.Report(failures.notSent);
     return false;
   }
-  c.clock.Sleep(pause);
+  exchange.clock().Sleep(pause);
   if (!t.Receive(replyBytes)) {
-    c.Report(failures.noReply);
+    exchange.Report(failures.noReply);
     return false;
   }
   return true;
 }
 
-bool Query(const StatusReading& c, Transfer& t, const SwitchCommand& command,
-           QueryFailures failures) {
-  return Query(c, t, command.text, command.replyBytes, command.pause, failures);
+bool Query(Exchange& exchange, Transfer& t, const SwitchCommand& command, QueryFailures failures) {
+  return Query(exchange, t, command.text, command.replyBytes, command.pause, failures);
 }
 
 bool HasBracket(const Transfer& t) {
@@ -81,46 +80,46 @@ std::uint32_t HexCounter(std::string_view text) {
 
 }  // namespace
 
-std::string GetFirmwareVersion(const StatusReading& c) {
-  Transfer t(c.link);
-  if (!Query(c, t, command::kFirmwareVersion,
+std::string GetFirmwareVersion(Exchange& exchange) {
+  Transfer t(exchange.link);
+  if (!Query(exchange, t, command::kFirmwareVersion,
              {failure::kFwVersionNotSent, failure::kFwVersionNoReply})) {
     return std::string(kNoFirmwareVersion);
   }
   if (!HasBracket(t)) {
-    c.Report(failure::kFwVersionNoBracket);
+    exchange.Report(failure::kFwVersionNoBracket);
     return std::string(kNoFirmwareVersion);
   }
   // A reply that ends before the data it should carry is no reply to show.
   std::string version = Data(t, 5);
   if (version.size() < 5) {
-    c.Report(failure::kFwVersionNoBracket);
+    exchange.Report(failure::kFwVersionNoBracket);
     return std::string(kNoFirmwareVersion);
   }
   if (version == "FF.FF") {
-    c.Report(failure::kFwVersionUnknown);
+    exchange.Report(failure::kFwVersionUnknown);
     return std::string(kNoFirmwareVersion);
   }
   return version;
 }
 
-std::string GetDischargeElement(const StatusReading& c) {
-  Transfer t(c.link);
-  if (!Query(c, t, command::kDischargeElement,
+std::string GetDischargeElement(Exchange& exchange) {
+  Transfer t(exchange.link);
+  if (!Query(exchange, t, command::kDischargeElement,
              {failure::kDischargeNotSent, failure::kDischargeNoReply})) {
     return std::string(kNoDischargeElement);
   }
   if (!HasBracket(t)) {
-    c.Report(failure::kDischargeNoBracket);
+    exchange.Report(failure::kDischargeNoBracket);
     return std::string(kNoDischargeElement);
   }
   std::string counterText = Data(t, 4);
   if (counterText.size() < 4) {
-    c.Report(failure::kDischargeNoBracket);
+    exchange.Report(failure::kDischargeNoBracket);
     return std::string(kNoDischargeElement);
   }
   if (counterText == "FFFF") {
-    c.Report(failure::kDischargeBroken);
+    exchange.Report(failure::kDischargeBroken);
     return std::string(kNoDischargeElement);
   }
   std::uint32_t counter = HexCounter(counterText);
@@ -129,82 +128,84 @@ std::string GetDischargeElement(const StatusReading& c) {
   return "End of Life";
 }
 
-void GetRelayState(const StatusReading& c) {
-  c.status.RelayState = kNoRelayState;
-  Transfer t(c.link);
-  if (!Query(c, t, command::kRelayGet, {failure::kRelayGetNotSent, failure::kRelayGetNoReply}))
+void GetRelayState(Exchange& exchange, StatusValues& status) {
+  status.RelayState = kNoRelayState;
+  Transfer t(exchange.link);
+  if (!Query(exchange, t, command::kRelayGet,
+             {failure::kRelayGetNotSent, failure::kRelayGetNoReply}))
     return;
   if (!HasBracket(t)) {
-    c.Report(failure::kRelayGetNoBracket);
+    exchange.Report(failure::kRelayGetNoBracket);
     return;
   }
   std::string relay = Data(t, 1);
   if (relay.empty()) {
-    c.Report(failure::kRelayGetNoBracket);
+    exchange.Report(failure::kRelayGetNoBracket);
     return;
   }
-  c.status.RelayState = relay;
+  status.RelayState = relay;
 }
 
-void SetRelayState(const StatusReading& c, std::string_view value) {
-  Transfer t(c.link);
+void SetRelayState(Exchange& exchange, StatusValues& status, std::string_view value) {
+  Transfer t(exchange.link);
   std::string text =
       std::string(command::kRelaySet.text) + std::string(value) + std::string(kLineEnd);
-  if (!Query(c, t, text, command::kRelaySet.replyBytes, command::kRelaySet.pause,
+  if (!Query(exchange, t, text, command::kRelaySet.replyBytes, command::kRelaySet.pause,
              {failure::kRelaySetNotSent, failure::kRelaySetNoReply})) {
     return;
   }
-  c.status.RelayState = value;
+  status.RelayState = value;
 }
 
-void GetFirmwareError(const StatusReading& c) {
-  c.status.FwErrorCode = kNoFwErrorCode;
-  Transfer t(c.link);
-  if (!Query(c, t, command::kFirmwareError, {failure::kFwErrorNotSent, failure::kFwErrorNoReply}))
+void GetFirmwareError(Exchange& exchange, StatusValues& status) {
+  status.FwErrorCode = kNoFwErrorCode;
+  Transfer t(exchange.link);
+  if (!Query(exchange, t, command::kFirmwareError,
+             {failure::kFwErrorNotSent, failure::kFwErrorNoReply}))
     return;
   if (!HasBracket(t)) {
-    c.Report(failure::kFwErrorNoBracket);
+    exchange.Report(failure::kFwErrorNoBracket);
     return;
   }
   std::string code = Data(t, 4);
   if (code.size() < 4) {
-    c.Report(failure::kFwErrorNoBracket);
+    exchange.Report(failure::kFwErrorNoBracket);
     return;
   }
-  c.status.FwErrorCode = code;
-  if (c.status.FwErrorCode == "0000" || c.status.FwErrorCode == "FFFF") return;
-  if (auto message = FwErrorMessageOf(c.status.FwErrorCode)) c.status.FwErrorMessage = *message;
+  status.FwErrorCode = code;
+  if (status.FwErrorCode == "0000" || status.FwErrorCode == "FFFF") return;
+  if (auto message = FwErrorMessageOf(status.FwErrorCode)) status.FwErrorMessage = *message;
   // A self-test error is logged under its own number: 8202 becomes 00008202.
-  c.log.WriteErrLog("0000" + c.status.FwErrorCode + "   ", 1);
-  c.log.WriteErrLog(c.status.FwErrorMessage + std::string(kLineEnd), 0);
+  exchange.log.WriteErrLog("0000" + status.FwErrorCode + "   ", 1);
+  exchange.log.WriteErrLog(status.FwErrorMessage + std::string(kLineEnd), 0);
 }
 
-void GetPortErrors(const StatusReading& c) {
-  c.status.PortErrors.clear();
-  Transfer t(c.link);
-  if (!Query(c, t, command::kPortErrors,
+void GetPortErrors(Exchange& exchange, StatusValues& status) {
+  status.PortErrors.clear();
+  Transfer t(exchange.link);
+  if (!Query(exchange, t, command::kPortErrors,
              {failure::kPortErrorsNotSent, failure::kPortErrorsNoReply}))
     return;
   std::string errors = PerPort(t);
   if (errors.size() < static_cast<std::size_t>(kPortCount)) {
-    c.Report(failure::kPortErrorsNoReply);
+    exchange.Report(failure::kPortErrorsNoReply);
     return;
   }
-  c.status.PortErrors = errors;
+  status.PortErrors = errors;
 }
 
-void GetPortConfig(const StatusReading& c) {
-  c.status.PortConfig = kNoPortConfig;
-  Transfer t(c.link);
-  if (!Query(c, t, command::kPortConfig,
+void GetPortConfig(Exchange& exchange, StatusValues& status) {
+  status.PortConfig = kNoPortConfig;
+  Transfer t(exchange.link);
+  if (!Query(exchange, t, command::kPortConfig,
              {failure::kPortConfigNotSent, failure::kPortConfigNoReply}))
     return;
   std::string codes = PerPort(t);
   if (codes.size() < static_cast<std::size_t>(kPortCount)) {
-    c.Report(failure::kPortConfigNoReply);
+    exchange.Report(failure::kPortConfigNoReply);
     return;
   }
-  c.status.PortConfig = ConvertPortCodes(codes, kSwitchToDisplay);
+  status.PortConfig = ConvertPortCodes(codes, kSwitchToDisplay);
 }
 
 }  // namespace taviron

@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "monitor/Monitoring.h"
+#include "link/Exchange.h"
+#include "monitor/StatusValues.h"
 
 namespace taviron {
 
@@ -11,19 +12,19 @@ namespace taviron {
 // length and decodes it; a failure writes its record to the log and leaves a placeholder.
 
 // The firmware version, or "--.--".
-std::string GetFirmwareVersion(const StatusReading& c);
+std::string GetFirmwareVersion(Exchange& exchange);
 // "Normal", "Near End", "End of Life", or "----    ".
-std::string GetDischargeElement(const StatusReading& c);
+std::string GetDischargeElement(Exchange& exchange);
 // Sets RelayState: "1", "0", or "255" when it could not be read.
-void GetRelayState(const StatusReading& c);
+void GetRelayState(Exchange& exchange, StatusValues& status);
 // Switches the relay ("1" on, "0" off); RelayState follows when the switch answered.
-void SetRelayState(const StatusReading& c, std::string_view value);
+void SetRelayState(Exchange& exchange, StatusValues& status, std::string_view value);
 // Sets FwErrorCode ("----" when it could not be read) and FwErrorMessage.
-void GetFirmwareError(const StatusReading& c);
+void GetFirmwareError(Exchange& exchange, StatusValues& status);
 // Sets PortErrors, one code per port.
-void GetPortErrors(const StatusReading& c);
+void GetPortErrors(Exchange& exchange, StatusValues& status);
 // Sets PortConfig, one display code per port ("FFFFFFFF" when it could not be read).
-void GetPortConfig(const StatusReading& c);
+void GetPortConfig(Exchange& exchange, StatusValues& status);
 
 // Placeholders of values that could not be obtained.
 inline constexpr std::string_view kNoFirmwareVersion = "--.--";

@@ -10,83 +10,85 @@ namespace taviron {
 namespace {
 
 constexpr TimeMs kCloseToOpen = 50;
-constexpr GreetingFailures kConnectGreeting{failure::kConnectProbeNotSent, failure::kConnectNoReply,
-                                            failure::kConnectNoBracket, failure::kConnectBadMode};
+constexpr GreetingFailures kConnectGreeting{.probeNotSent = failure::kConnectProbeNotSent,
+                                            .noReply = failure::kConnectNoReply,
+                                            .noBracket = failure::kConnectNoBracket,
+                                            .badMode = failure::kConnectBadMode};
 
 // The connect sequence's failure report: its record and box, then the disconnected look.
-void Fail(const Session& c, const Failure& failure) {
-  c.Report(failure);
-  c.link.LinkState = kLinkConnectingFailure;
-  c.link.CloseConnection();
-  ShowDisconnectedValues(c);
+void Fail(Exchange& exchange, Monitoring& monitor, const Failure& failure) {
+  exchange.Report(failure);
+  exchange.link.LinkState = kLinkConnectingFailure;
+  exchange.link.CloseConnection();
+  ShowDisconnectedValues(exchange, monitor);
 }
 
 }  // namespace
 
-void StartSession(const Session& c) {
-  c.SwitchAnswered = 1;
-  c.MaintenanceAdmitted = 0;
-  c.superPassIn.Ed_pass.clear();
+void StartSession(Exchange& exchange, Access& access) {
+  exchange.link.SwitchAnswered = 1;
+  access.MaintenanceAdmitted = 0;
+  access.superPassIn.Ed_pass.clear();
 }
 
-void ConnectSwitch(const Session& c) {
-  c.link.CloseConnection();
-  c.clock.Sleep(kCloseToOpen);
-  c.link.LinkState = kLinkConnecting;
-  if (!c.link.OpenConfiguredPort()) {
-    c.link.LinkState = kLinkDisconnect;
+void ConnectSwitch(Exchange& exchange, Monitoring& monitor, Access& access) {
+  exchange.link.CloseConnection();
+  exchange.clock().Sleep(kCloseToOpen);
+  exchange.link.LinkState = kLinkConnecting;
+  if (!exchange.link.OpenConfiguredPort()) {
+    exchange.link.LinkState = kLinkDisconnect;
     return;
   }
-  c.link.SetupConnection();
-  c.link.LinkState = kLinkConnected;
-  SetConnectedLayout(c);
+  exchange.link.SetupConnection();
+  exchange.link.LinkState = kLinkConnected;
+  SetConnectedLayout(exchange, monitor);
 
-  Greeting outcome = Greet(c.link, true, command::kProbe.pause, c.SwitchMode);
+  Greeting outcome = Greet(exchange.link, true, command::kProbe.pause);
   if (outcome != Greeting::kAnswered) {
-    Fail(c, kConnectGreeting.Of(outcome));
-    c.SwitchAnswered = 0;
+    Fail(exchange, monitor, kConnectGreeting.Of(outcome));
+    exchange.link.SwitchAnswered = 0;
     return;
   }
-  StartSession(c);
-  if (c.SwitchMode != '1') {
-    RefreshAll(c);
+  StartSession(exchange, access);
+  if (exchange.link.SwitchMode != '1') {
+    RefreshAll(exchange, monitor);
     return;
   }
-  if (c.LoggedIn == 0) {
-    c.frontend.ShowReLogin();
-    if (!c.LoginPassword.empty()) {
-      RefreshAll(c);
+  if (access.LoggedIn == 0) {
+    exchange.frontend().ShowReLogin();
+    if (!access.LoginPassword.empty()) {
+      RefreshAll(exchange, monitor);
       return;
     }
     // The log-in was abandoned: the program ends.
-    c.link.CloseConnection();
-    c.link.LinkState = kLinkDisconnect;
-    ShowLinkState(c);
-    c.frontend.CloseMainWindow();
+    exchange.link.CloseConnection();
+    exchange.link.LinkState = kLinkDisconnect;
+    ShowLinkState(exchange, monitor);
+    exchange.frontend().CloseMainWindow();
     return;
   }
-  switch (SendPasswordLine(c.link, c.LoginPassword)) {
+  switch (SendPasswordLine(exchange.link, access.LoginPassword)) {
     case PasswordVerdict::kAccepted:
-      RefreshAll(c);
+      RefreshAll(exchange, monitor);
       return;
     case PasswordVerdict::kNotSent:
-      Fail(c, failure::kConnectPasswordNotSent);
+      Fail(exchange, monitor, failure::kConnectPasswordNotSent);
       return;
     case PasswordVerdict::kNoReply:
-      Fail(c, failure::kConnectPasswordNoReply);
+      Fail(exchange, monitor, failure::kConnectPasswordNoReply);
       return;
     default:
-      Fail(c, failure::kConnectPasswordRefused);
+      Fail(exchange, monitor, failure::kConnectPasswordRefused);
       return;
   }
 }
 
-void DisconnectSwitch(const Session& c) {
-  c.link.CloseConnection();
-  c.link.LinkState = kLinkDisconnect;
-  ApplyLinkState(c.view, kLinkDisconnect);
-  SetDisconnectedLayout(c);
-  ShowDisconnectedValues(c);
+void DisconnectSwitch(Exchange& exchange, Monitoring& monitor) {
+  exchange.link.CloseConnection();
+  exchange.link.LinkState = kLinkDisconnect;
+  ApplyLinkState(monitor.view, kLinkDisconnect);
+  SetDisconnectedLayout(exchange, monitor);
+  ShowDisconnectedValues(exchange, monitor);
 }
 
 }  // namespace taviron

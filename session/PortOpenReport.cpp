@@ -6,12 +6,12 @@
 
 namespace taviron {
 
-void ReportPortOpenFailure(const Exchange& c, const Failure& failure, std::string_view portName) {
+void ReportPortOpenFailure(Exchange& exchange, const Failure& failure, std::string_view portName) {
   const std::string box =
-      WithExplanation(failure.box, ExplainPortOpenFailure(c.link.Port(), portName));
+      WithExplanation(failure.box, ExplainPortOpenFailure(exchange.link.Port(), portName));
   Failure told = failure;
   told.box = box;
-  c.Report(told);
+  exchange.Report(told);
 }
 
 }  // namespace taviron

@@ -10,86 +10,90 @@
 namespace taviron {
 namespace {
 
-constexpr GreetingFailures kStartupGreeting{failure::kStartupProbeNotSent, failure::kStartupNoReply,
-                                            failure::kStartupNoBracket, failure::kStartupBadMode};
+constexpr GreetingFailures kStartupGreeting{.probeNotSent = failure::kStartupProbeNotSent,
+                                            .noReply = failure::kStartupNoReply,
+                                            .noBracket = failure::kStartupNoBracket,
+                                            .badMode = failure::kStartupBadMode};
 
 }  // namespace
 
-bool SwitchLoggingOn(const Session& c) {
-  if (c.log.CanWriteFile(kLogFile) != 1) {
-    c.Report(failure::kLogNotWritable);
+bool SwitchLoggingOn(Exchange& exchange, Monitoring& monitor) {
+  if (exchange.log.CanWriteFile(kLogFile) != 1) {
+    exchange.Report(failure::kLogNotWritable);
     return false;
   }
-  c.log.LogEnabled = 1;
-  UpdateLogMenu(c);
-  c.log.OpenErrLog();
+  exchange.log.LogEnabled = 1;
+  UpdateLogMenu(exchange, monitor);
+  exchange.log.OpenErrLog();
   return true;
 }
 
-void SwitchLoggingOff(const Session& c) {
-  c.log.LogEnabled = 0;
-  UpdateLogMenu(c);
-  c.log.CloseErrLog();
+void SwitchLoggingOff(Exchange& exchange, Monitoring& monitor) {
+  exchange.log.LogEnabled = 0;
+  UpdateLogMenu(exchange, monitor);
+  exchange.log.CloseErrLog();
 }
 
-void RunStartup(const Session& c) {
-  if (c.StartupDone != 0) return;
-  c.StartupDone = 1;
+void RunStartup(Exchange& exchange, Monitoring& monitor, Access& access, Session& session) {
+  if (session.StartupDone != 0) return;
+  session.StartupDone = 1;
 
-  Settings settings = LoadSettings(c.SettingsPath());
+  Settings settings = LoadSettings(session.SettingsPath());
   // The devices the names lead to must be known before the first opening.
-  c.comPorts = LoadComPortAssignments(c.ComPortsPath());
-  c.mainWindowBounds = settings.bounds;
-  c.link.ComPortIndex = settings.comPortIndex;
-  c.log.LogEnabled = settings.logEnable;
-  c.NoLoginNeeded = 1;
+  session.comPorts = LoadComPortAssignments(session.ComPortsPath());
+  session.mainWindowBounds = settings.bounds;
+  exchange.link.ComPortIndex = settings.comPortIndex;
+  exchange.log.LogEnabled = settings.logEnable;
+  access.NoLoginNeeded = 1;
 
-  if (c.log.LogEnabled == 1 && !SwitchLoggingOn(c)) c.log.LogEnabled = 0;
+  if (exchange.log.LogEnabled == 1 && !SwitchLoggingOn(exchange, monitor)) {
+    exchange.log.LogEnabled = 0;
+  }
 
-  StartConnection(c, c.link.ConfiguredPortName());
+  StartConnection(exchange, access, exchange.link.ConfiguredPortName());
 }
 
-void StartConnection(const Session& c, std::string_view portName) {
-  c.link.LinkState = kLinkConnecting;
-  if (!c.link.OpenConnection(portName)) {
-    ReportPortOpenFailure(c, failure::kStartupPortOpen, portName);
-    c.link.LinkState = kLinkDisconnect;
-    c.SwitchAnswered = 0;
+void StartConnection(Exchange& exchange, Access& access, std::string_view portName) {
+  exchange.link.LinkState = kLinkConnecting;
+  if (!exchange.link.OpenConnection(portName)) {
+    ReportPortOpenFailure(exchange, failure::kStartupPortOpen, portName);
+    exchange.link.LinkState = kLinkDisconnect;
+    exchange.link.SwitchAnswered = 0;
     return;
   }
-  c.link.SetupConnection();
-  c.link.LinkState = kLinkConnected;
+  exchange.link.SetupConnection();
+  exchange.link.LinkState = kLinkConnected;
 
-  Greeting outcome = Greet(c.link, true, command::kProbe.pause, c.SwitchMode);
+  Greeting outcome = Greet(exchange.link, true, command::kProbe.pause);
   if (outcome == Greeting::kAnswered) {
-    c.SwitchAnswered = 1;
-    if (c.SwitchMode == '1') c.NoLoginNeeded = 0;
+    exchange.link.SwitchAnswered = 1;
+    if (exchange.link.SwitchMode == '1') access.NoLoginNeeded = 0;
     return;
   }
-  c.Report(kStartupGreeting.Of(outcome));
-  c.link.CloseConnection();
-  c.SwitchAnswered = 0;
+  exchange.Report(kStartupGreeting.Of(outcome));
+  exchange.link.CloseConnection();
+  exchange.link.SwitchAnswered = 0;
   // The port is closed now: the window starts as after a failed connect, from which the
   // operator can connect again, rather than refreshing a closed port.
-  c.link.LinkState = kLinkConnectingFailure;
+  exchange.link.LinkState = kLinkConnectingFailure;
 }
 
-void EndConnection(const Session& c) {
-  Transfer transfer(c.link);
+void EndConnection(Exchange& exchange) {
+  Transfer transfer(exchange.link);
   for (int i = 0; i < 4; ++i) {
     transfer.Send(command::kWakeUp.text);
-    if (i < 3) c.clock.Sleep(command::kWakeUp.pause);
+    if (i < 3) exchange.clock().Sleep(command::kWakeUp.pause);
   }
-  c.link.CloseConnection();
-  c.log.CloseErrLog();
+  exchange.link.CloseConnection();
+  exchange.log.CloseErrLog();
 }
 
-void RunShutdown(const Session& c, const WindowBounds& currentBounds) {
-  EndConnection(c);
-  c.mainWindowBounds = currentBounds;
-  Settings settings{currentBounds, c.link.ComPortIndex, c.log.LogEnabled};
-  if (!SaveSettings(c.SettingsPath(), settings)) {
-    c.Report(failure::kSettingsNotWritable);
+void RunShutdown(Exchange& exchange, Session& session, const WindowBounds& currentBounds) {
+  EndConnection(exchange);
+  session.mainWindowBounds = currentBounds;
+  Settings settings{currentBounds, exchange.link.ComPortIndex, exchange.log.LogEnabled};
+  if (!SaveSettings(session.SettingsPath(), settings)) {
+    exchange.Report(failure::kSettingsNotWritable);
   }
 }
 

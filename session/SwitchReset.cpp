@@ -11,44 +11,47 @@
 namespace taviron {
 namespace {
 
-constexpr RestartReconnect kAfterReset{command::kProbePauseAfterReset,
-                                       failure::kResetPortOpen,
-                                       {failure::kResetProbeNotSent, failure::kResetNoReply,
-                                        failure::kResetNoBracket, failure::kResetBadMode},
-                                       failure::kResetPasswordNotSent,
-                                       failure::kResetPasswordNoReply,
-                                       failure::kResetPasswordRefused};
+constexpr RestartReconnect kAfterReset{.probePause = command::kProbePauseAfterReset,
+                                       .portOpen = failure::kResetPortOpen,
+                                       .greeting = {.probeNotSent = failure::kResetProbeNotSent,
+                                                    .noReply = failure::kResetNoReply,
+                                                    .noBracket = failure::kResetNoBracket,
+                                                    .badMode = failure::kResetBadMode},
+                                       .passwordNotSent = failure::kResetPasswordNotSent,
+                                       .passwordNoReply = failure::kResetPasswordNoReply,
+                                       .passwordRefused = failure::kResetPasswordRefused};
 
 }  // namespace
 
-void ResetFailed(const Session& c, const Failure& failure) {
-  c.Report(failure);
-  c.link.LinkState = kLinkConnectingFailure;
-  ShowLinkState(c);
-  c.link.CloseConnection();
+void ResetFailed(Exchange& exchange, Monitoring& monitor, const Failure& failure) {
+  exchange.Report(failure);
+  exchange.link.LinkState = kLinkConnectingFailure;
+  ShowLinkState(exchange, monitor);
+  exchange.link.CloseConnection();
 }
 
-void ReconnectAfterRestart(const Session& c, const RestartReconnect& how) {
-  c.link.LinkState = kLinkConnecting;
-  if (!c.link.OpenConfiguredPort()) {
-    ReportPortOpenFailure(c, how.portOpen, c.link.ConfiguredPortName());
-    c.link.LinkState = kLinkDisconnect;
-    c.SwitchAnswered = 0;
+void ReconnectAfterRestart(Exchange& exchange, Monitoring& monitor, Access& access,
+                           const RestartReconnect& how) {
+  exchange.link.LinkState = kLinkConnecting;
+  if (!exchange.link.OpenConfiguredPort()) {
+    ReportPortOpenFailure(exchange, how.portOpen, exchange.link.ConfiguredPortName());
+    exchange.link.LinkState = kLinkDisconnect;
+    exchange.link.SwitchAnswered = 0;
     return;
   }
-  c.link.SetupConnection();
-  c.link.LinkState = kLinkConnected;
+  exchange.link.SetupConnection();
+  exchange.link.LinkState = kLinkConnected;
 
-  auto fail = [&](const Failure& failure) { ResetFailed(c, failure); };
-  Greeting outcome = Greet(c.link, false, how.probePause, c.SwitchMode);
+  auto fail = [&](const Failure& failure) { ResetFailed(exchange, monitor, failure); };
+  Greeting outcome = Greet(exchange.link, false, how.probePause);
   if (outcome != Greeting::kAnswered) {
     fail(how.greeting.Of(outcome));
-    c.SwitchAnswered = 0;
+    exchange.link.SwitchAnswered = 0;
     return;
   }
-  StartSession(c);
-  if (c.SwitchMode == '1') {
-    switch (SendPasswordLine(c.link, c.LoginPassword)) {
+  StartSession(exchange, access);
+  if (exchange.link.SwitchMode == '1') {
+    switch (SendPasswordLine(exchange.link, access.LoginPassword)) {
       case PasswordVerdict::kAccepted:
         break;
       case PasswordVerdict::kNotSent:
@@ -59,15 +62,15 @@ void ReconnectAfterRestart(const Session& c, const RestartReconnect& how) {
         return fail(how.passwordRefused);
     }
   }
-  RefreshAll(c);
+  RefreshAll(exchange, monitor);
 }
 
-void ResetSwitch(const Session& c) {
-  Transfer transfer(c.link);
+void ResetSwitch(Exchange& exchange, Monitoring& monitor, Access& access) {
+  Transfer transfer(exchange.link);
   transfer.Send(command::kReset.text);
-  c.link.CloseConnection();
-  c.clock.Sleep(command::kResetPortClosed);
-  ReconnectAfterRestart(c, kAfterReset);
+  exchange.link.CloseConnection();
+  exchange.clock().Sleep(command::kResetPortClosed);
+  ReconnectAfterRestart(exchange, monitor, access, kAfterReset);
 }
 
 }  // namespace taviron

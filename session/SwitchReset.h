@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <string_view>
 
+#include "access/Access.h"
 #include "base/Clock.h"
 #include "base/Failure.h"
+#include "link/Exchange.h"
 #include "link/Greeting.h"
-#include "session/Session.h"
+#include "monitor/Monitoring.h"
 
 namespace taviron {
 
@@ -24,12 +26,13 @@ struct RestartReconnect {
 
 // Reopens the configured port and greets the restarted switch; ends with RefreshAll on success.
 // The port must be closed and the switch's restart waited for.
-void ReconnectAfterRestart(const Session& c, const RestartReconnect& how);
+void ReconnectAfterRestart(Exchange& exchange, Monitoring& monitor, Access& access,
+                           const RestartReconnect& how);
 
 // Reset: tell the switch to restart, wait for it, reconnect and log in again.
-void ResetSwitch(const Session& c);
+void ResetSwitch(Exchange& exchange, Monitoring& monitor, Access& access);
 // The failure report of the greeting and password steps of a reconnect: its record and box,
 // then the link given up as a failed connect.
-void ResetFailed(const Session& c, const Failure& failure);
+void ResetFailed(Exchange& exchange, Monitoring& monitor, const Failure& failure);
 
 }  // namespace taviron

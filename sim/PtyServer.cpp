@@ -64,7 +64,7 @@ void PtyServer::Deliver() {
     // A byte is there when its stop bit has passed, one byte time after it started.
     double leaves = std::max(now, lineFreeAt_);
     lineFreeAt_ = leaves + byteTime;
-    outgoing_.push_back({lineFreeAt_, c});
+    outgoing_.emplace_back(lineFreeAt_, c);
   }
   std::string ready;
   while (!outgoing_.empty() && outgoing_.front().first <= now) {

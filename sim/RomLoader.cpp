@@ -132,7 +132,8 @@ void RomLoader::LoadByte(char byte, std::vector<Output>& out) {
   }
   digits_ += byte;
   if (digits_.size() < 2) return;
-  std::size_t length = static_cast<std::size_t>(HexValue(digits_[0]) * 16 + HexValue(digits_[1]));
+  std::size_t length = static_cast<std::size_t>(HexValue(digits_[0])) * 16 +
+                       static_cast<std::size_t>(HexValue(digits_[1]));
   if (digits_.size() < 2 * (length + 5)) return;
   inRecord_ = false;
   FinishRecord(out);

@@ -260,7 +260,8 @@ std::string Unescape(std::string_view text) {
 
 std::string Escape(std::string_view bytes) {
   std::string out;
-  for (unsigned char c : bytes) {
+  for (char byte : bytes) {
+    const auto c = static_cast<unsigned char>(byte);
     if (c == '\r')
       out += "\\r";
     else if (c == '\n')

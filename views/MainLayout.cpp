@@ -74,7 +74,7 @@ std::string_view RelayText(std::string_view relay) {
 }
 
 void ShowPortRowsUnknown(MainView& v) {
-  for (int n = 0; n < kPortCount; ++n) {
+  for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount); ++n) {
     v.Lb_link[n] = kCommunicationError;
     v.Lb_dup[n].clear();
   }

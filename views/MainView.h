@@ -55,8 +55,8 @@ struct MainView {
   bool menuEnableGetError = true;
   bool menuDisableGetError = true;
 
-  CommandLook& Look(Command c) { return commands[static_cast<int>(c)]; }
-  const CommandLook& Look(Command c) const { return commands[static_cast<int>(c)]; }
+  CommandLook& Look(Command c) { return commands[static_cast<std::size_t>(c)]; }
+  const CommandLook& Look(Command c) const { return commands[static_cast<std::size_t>(c)]; }
 };
 
 }  // namespace taviron

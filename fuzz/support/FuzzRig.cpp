@@ -7,7 +7,7 @@
 namespace taviron::fuzz {
 
 FuzzRig::FuzzRig() : c(port, clock, frontend, std::filesystem::temp_directory_path()) {
-  c.log.onWrite = [this](std::string_view text, int flag) {
+  c.exchange.log.onWrite = [this](std::string_view text, int flag) {
     if (flag == 1 || records.empty()) {
       records.push_back({std::string(text), {}});
     } else {
@@ -17,10 +17,10 @@ FuzzRig::FuzzRig() : c(port, clock, frontend, std::filesystem::temp_directory_pa
 }
 
 void FuzzRig::Connect() {
-  c.link.OpenConfiguredPort();
-  c.link.SetupConnection();
-  c.link.LinkState = kLinkConnected;
-  c.SwitchAnswered = 1;
+  c.exchange.link.OpenConfiguredPort();
+  c.exchange.link.SetupConnection();
+  c.exchange.link.LinkState = kLinkConnected;
+  c.exchange.link.SwitchAnswered = 1;
   port.ClearEvents();
 }
 

@@ -13,7 +13,7 @@ namespace taviron {
 Tpass_in::Tpass_in(WindowHost& program)
     : QtPasswordForm("Label6", "Ed_pass", "Button_ngok"), program_(program) {
   setObjectName("pass_in");
-  Render(program_.core().passIn);
+  Render(program_.core().access.passIn);
   connect(okButton(), &QPushButton::clicked, this, &Tpass_in::Button_okClick);
   connect(cancelButton(), &QPushButton::clicked, this, &Tpass_in::Button_canselClick);
   connect(failureOkButton(), &QPushButton::clicked, this, &Tpass_in::Button_ngokClick);
@@ -22,8 +22,9 @@ Tpass_in::Tpass_in(WindowHost& program)
 void Tpass_in::Button_okClick() {
   LoginStep step = LoginStep::kStay;
   std::string typed = Typed().toStdString();
-  program_.Run([&] { step = PassInOk(program_.core(), typed); });
-  Render(program_.core().passIn, step == LoginStep::kStay);
+  Configurator& c = program_.core();
+  program_.Run([&] { step = PassInOk(c.exchange, c.access, typed); });
+  Render(c.access.passIn, step == LoginStep::kStay);
   switch (step) {
     case LoginStep::kStay:
       EmptyEntry();
@@ -39,12 +40,13 @@ void Tpass_in::Button_okClick() {
 }
 
 void Tpass_in::Button_canselClick() {
-  program_.Run([this] { PassInCancel(program_.core()); });
+  Configurator& c = program_.core();
+  program_.Run([&c] { PassInCancel(c.exchange, c.monitor); });
   close();
 }
 
 void Tpass_in::closeEvent(QCloseEvent* event) {
-  program_.core().log.ReleaseStream();
+  program_.core().exchange.log.ReleaseStream();
   event->accept();
   QApplication::quit();
 }

@@ -17,8 +17,8 @@ Tpass_in2::Tpass_in2(WindowHost& program)
 }
 
 int Tpass_in2::exec() {
-  PassIn2Show(program_.core());
-  Render(program_.core().passIn2);
+  PassIn2Show(program_.core().access);
+  Render(program_.core().access.passIn2);
   EmptyEntry();
   return QDialog::exec();
 }
@@ -26,8 +26,9 @@ int Tpass_in2::exec() {
 void Tpass_in2::Button_okClick2() {
   LoginStep step = LoginStep::kStay;
   std::string typed = Typed().toStdString();
-  program_.Working([&] { step = PassIn2Ok(program_.core(), typed); });
-  Render(program_.core().passIn2, step == LoginStep::kStay);
+  Configurator& c = program_.core();
+  program_.Working([&] { step = PassIn2Ok(c.exchange, c.monitor, c.access, typed); });
+  Render(c.access.passIn2, step == LoginStep::kStay);
   switch (step) {
     case LoginStep::kStay:
       EmptyEntry();
@@ -44,7 +45,8 @@ void Tpass_in2::Button_okClick2() {
 }
 
 void Tpass_in2::Button_canselClick2() {
-  program_.Working([this] { PassIn2Cancel(program_.core()); });
+  Configurator& c = program_.core();
+  program_.Working([&c] { PassIn2Cancel(c.exchange, c.monitor); });
   done(Rejected);
 }
 

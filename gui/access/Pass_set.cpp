@@ -59,9 +59,10 @@ void Tpass_set::FormShow() {
 void Tpass_set::Button_okClick() {
   hide();
   bool changed = false;
+  Configurator& c = program_.core();
   program_.Working([&] {
     changed =
-        PassSetOk(program_.core(), pass1_->text().toStdString(), pass2_->text().toStdString());
+        PassSetOk(c.exchange, c.access, pass1_->text().toStdString(), pass2_->text().toStdString());
   });
   if (changed) {
     accept();

@@ -48,7 +48,7 @@ Tsuper_pass_in::Tsuper_pass_in(WindowHost& program) : program_(program) {
 }
 
 void Tsuper_pass_in::Render(bool refused) {
-  const MaintenanceWindow& w = program_.core().superPassIn;
+  const MaintenanceWindow& w = program_.core().access.superPassIn;
   label1_->setText(QString::fromStdString(w.Label1));
   label6_->Say(QString::fromStdString(w.Label6), refused);
   if (edPass_->text().toStdString() != w.Ed_pass)
@@ -56,7 +56,7 @@ void Tsuper_pass_in::Render(bool refused) {
 }
 
 int Tsuper_pass_in::exec() {
-  SuperPassInShow(program_.core());
+  SuperPassInShow(program_.core().access);
   Render();
   edPass_->setFocus();
   return QDialog::exec();
@@ -64,8 +64,9 @@ int Tsuper_pass_in::exec() {
 
 void Tsuper_pass_in::Button_okClick() {
   bool admitted = false;
+  Configurator& c = program_.core();
   program_.Working(
-      [&] { admitted = SuperPassInOk(program_.core(), edPass_->text().toStdString()); });
+      [&] { admitted = SuperPassInOk(c.exchange, c.access, edPass_->text().toStdString()); });
   Render(!admitted);
   if (admitted) {
     accept();

@@ -114,7 +114,7 @@ QtProgram::~QtProgram() {
 
 bool QtProgram::Start() {
   if (closed_) return false;
-  if (LoginNeeded(core_)) {
+  if (LoginNeeded(core_.access)) {
     passIn_->show();
   } else {
     ShowMainWindow();

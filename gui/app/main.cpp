@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
   taviron::QtClock clock;
   taviron::QtProgram program(*port, clock, places);
   // The COM names lead where the operator pointed them; the start-up reads where that is.
-  taviron::LeadComNames(*port, &program.core().comPorts);
+  taviron::LeadComNames(*port, &program.core().session.comPorts);
   program.FollowCloseRequests([] { return taviron::CloseRequested(); });
   program.Create();
   if (!program.Start()) return 0;

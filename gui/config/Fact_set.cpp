@@ -33,7 +33,7 @@ Tfact_set::Tfact_set(WindowHost& program) : program_(program) {
 }
 
 void Tfact_set::Render() {
-  const DefaultSettingWindow& w = program_.core().factSet;
+  const DefaultSettingWindow& w = program_.core().defaultSetting.factSet;
   label1_->setText(QString::fromStdString(w.Label1));
   label4_->setText(QString::fromStdString(w.Label4));
   yes_->setVisible(w.buttonsVisible);
@@ -41,12 +41,13 @@ void Tfact_set::Render() {
 }
 
 void Tfact_set::FormShow() {
-  FactSetShow(program_.core());
+  FactSetShow(program_.core().defaultSetting);
   Render();
 }
 
 void Tfact_set::Button_okClick() {
-  program_.Working([this] { FactSetYes(program_.core()); });
+  Configurator& c = program_.core();
+  program_.Working([&c] { FactSetYes(c.exchange, c.monitor, c.access, c.defaultSetting); });
   Render();
   accept();
 }

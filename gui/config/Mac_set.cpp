@@ -48,22 +48,24 @@ Tmac_set::Tmac_set(WindowHost& program) : program_(program) {
 
 void Tmac_set::Render() {
   for (std::size_t n = 0; n < boxes_.size(); ++n) {
-    boxes_[n]->setText(QString::fromStdString(program_.core().macSet.Ed_mac[n]));
+    boxes_[n]->setText(QString::fromStdString(program_.core().macAddress.macSet.Ed_mac[n]));
   }
 }
 
 void Tmac_set::FormShow() {
-  MacSetShow(program_.core());
+  Configurator& c = program_.core();
+  MacSetShow(c.exchange, c.macAddress);
   Render();
   boxes_[0]->setFocus();
 }
 
 void Tmac_set::Button_okClick() {
   for (std::size_t n = 0; n < boxes_.size(); ++n) {
-    program_.core().macSet.Ed_mac[n] = boxes_[n]->text().toStdString();
+    program_.core().macAddress.macSet.Ed_mac[n] = boxes_[n]->text().toStdString();
   }
   bool done = false;
-  program_.Working([&] { done = MacSetOk(program_.core()); });
+  Configurator& c = program_.core();
+  program_.Working([&] { done = MacSetOk(c.exchange, c.macAddress); });
   Render();
   if (done) {
     accept();

@@ -30,7 +30,7 @@ Tport_set::Tport_set(WindowHost& program) : program_(program) {
     list->setCurrentIndex(-1);
     list->setMinimumWidth(140);
     connect(list, &QComboBox::currentIndexChanged, this, [this, n](int item) {
-      program_.core().portSelection[static_cast<std::size_t>(n)] = item;
+      program_.core().monitor.portSelection[static_cast<std::size_t>(n)] = item;
     });
     grid->addWidget(list, n + 1, 1);
     lists_[static_cast<std::size_t>(n)] = list;
@@ -48,13 +48,13 @@ Tport_set::Tport_set(WindowHost& program) : program_(program) {
 
 void Tport_set::Render() {
   for (std::size_t n = 0; n < lists_.size(); ++n) {
-    int item = program_.core().portSelection[n];
+    int item = program_.core().monitor.portSelection[n];
     if (lists_[n]->currentIndex() != item) lists_[n]->setCurrentIndex(item);
   }
 }
 
 void Tport_set::FormShow() {
-  PortSetShow(program_.core());
+  PortSetShow(program_.core().monitor);
   Render();
 }
 
@@ -62,7 +62,8 @@ void Tport_set::Button_okClick() {
   // The dialog steps aside while the ports are sent, and comes back when the switch refused.
   hide();
   bool done = false;
-  program_.Working([&] { done = PortSetOk(program_.core()); });
+  Configurator& c = program_.core();
+  program_.Working([&] { done = PortSetOk(c.exchange, c.monitor, c.portSetting); });
   Render();
   if (done) {
     accept();

@@ -55,13 +55,13 @@ Tserial_set::Tserial_set(WindowHost& program) : program_(program) {
 void Tserial_set::FormShow() {
   // The devices are looked up each time: an adapter may have been plugged in meanwhile.
   devices_ = FindSerialDevices(roots_);
-  pending_ = program_.core().comPorts;
+  pending_ = program_.core().session.comPorts;
   filling_ = true;
   comboBox1_->clear();
   for (const std::string& item : ComPortChoices(devices_, pending_)) {
     comboBox1_->addItem(QString::fromStdString(item));
   }
-  comboBox1_->setCurrentIndex(SerialSetShow(program_.core()));
+  comboBox1_->setCurrentIndex(SerialSetShow(program_.core().exchange.link));
   filling_ = false;
   ShowDevicesOfSelectedPort();
   comboBox1_->setFocus();
@@ -93,7 +93,9 @@ void Tserial_set::DeviceChosen(int item) {
 }
 
 void Tserial_set::Button_okClick() {
-  program_.Working([&] { SerialSetChange(program_.core(), comboBox1_->currentIndex(), pending_); });
+  Configurator& c = program_.core();
+  program_.Working(
+      [&] { SerialSetChange(c.exchange, c.session, comboBox1_->currentIndex(), pending_); });
   accept();
 }
 

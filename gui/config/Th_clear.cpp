@@ -31,7 +31,8 @@ Tth_clear::Tth_clear(WindowHost& program) : program_(program) {
 }
 
 void Tth_clear::Button_okClick() {
-  program_.Working([this] { ThClearYes(program_.core()); });
+  Configurator& c = program_.core();
+  program_.Working([&c] { ThClearYes(c.exchange, c.surgeClear); });
   accept();
 }
 

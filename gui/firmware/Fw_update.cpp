@@ -96,20 +96,23 @@ void Tfw_update::Render() {
 }
 
 void Tfw_update::FormShow() {
-  FwUpdateShow(program_.core());
+  Configurator& c = program_.core();
+  FwUpdateShow(c.exchange, c.fwUpdate);
   Render();
   upload_->setFocus();
 }
 
 void Tfw_update::hexfile_open_click() {
-  std::string chosen = program_.core().frontend.AskFileToOpen(kHexFileFilter);
-  FwUpdateOpenFile(program_.core(),
+  Configurator& c = program_.core();
+  std::string chosen = c.exchange.frontend().AskFileToOpen(kHexFileFilter);
+  FwUpdateOpenFile(c.exchange, c.fwUpdate,
                    chosen.empty() ? std::nullopt : std::optional<std::string>(chosen));
   Render();
 }
 
 void Tfw_update::Button_okClick() {
-  program_.Working([this] { FwUpdateUpload(program_.core()); });
+  Configurator& c = program_.core();
+  program_.Working([&c] { FwUpdateUpload(c.exchange, c.monitor, c.access, c.fwUpdate); });
   Render();
 }
 

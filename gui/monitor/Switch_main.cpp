@@ -12,19 +12,11 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "config/ConfigFile.h"
-#include "config/DefaultSetting.h"
-#include "config/MacAddress.h"
-#include "config/PortSetting.h"
-#include "config/SurgeCounterClear.h"
 #include "gui/common/QtIcons.h"
 #include "gui/common/QtSpokenLabel.h"
 #include "gui/common/WindowHost.h"
-#include "monitor/MainDisplay.h"
 #include "program/Configurator.h"
 #include "program/MenuActions.h"
-#include "session/ConnectionLifecycle.h"
-#include "session/Startup.h"
 #include "views/AccessibleNames.h"
 
 namespace taviron {
@@ -82,7 +74,7 @@ TForm_MainWindow::TForm_MainWindow(WindowHost& program) : program_(program) {
   statusBar()->addWidget(status_, 1);
   statusBar()->setSizeGripEnabled(false);
   // The start-up sequence belongs to the window's creation.
-  RunStartup(program_.core());
+  MainWindowCreated(program_.core());
   Render();
 }
 
@@ -251,7 +243,7 @@ QString TForm_MainWindow::StatusText() const {
 }
 
 void TForm_MainWindow::Render() {
-  const MainView& v = program_.core().view;
+  const MainView& v = program_.core().monitor.view;
   Label("Lb_fw_ver")->setText(Text(v.Lb_fw_ver));
   Label("Lb_th_count")->setText(Text(v.Lb_th_count));
   Label("Lb_fw_state")->setText(Text(v.Lb_fw_state));
@@ -283,7 +275,7 @@ void TForm_MainWindow::Render() {
 }
 
 void TForm_MainWindow::ShowAtSavedBounds() {
-  const WindowBounds& b = program_.core().mainWindowBounds;
+  const WindowBounds& b = program_.core().session.mainWindowBounds;
   resize(b.width, b.height);
   move(b.left, b.top);
   KeepOnScreen();
@@ -314,7 +306,7 @@ void TForm_MainWindow::KeepOnScreen() {
 
 WindowBounds TForm_MainWindow::CurrentBounds() const {
   // A window that was never shown has no place of its own: the saved one stays.
-  if (!shownOnce_) return program_.core().mainWindowBounds;
+  if (!shownOnce_) return program_.core().session.mainWindowBounds;
   return WindowBounds{pos().y(), pos().x(), width(), height()};
 }
 
@@ -325,8 +317,8 @@ void TForm_MainWindow::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] { KeepOnScreen(); });
   }
   // Painted first, then filled from the switch.
-  QTimer::singleShot(0, this,
-                     [this] { program_.RunWhenIdle([this] { FormShow(program_.core()); }); });
+  QTimer::singleShot(
+      0, this, [this] { program_.RunWhenIdle([this] { MainWindowShown(program_.core()); }); });
 }
 
 void TForm_MainWindow::moveEvent(QMoveEvent* event) {
@@ -339,8 +331,9 @@ void TForm_MainWindow::moveEvent(QMoveEvent* event) {
 void TForm_MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    QTimer::singleShot(0, this,
-                       [this] { program_.RunWhenIdle([this] { FormActivate(program_.core()); }); });
+    QTimer::singleShot(0, this, [this] {
+      program_.RunWhenIdle([this] { MainWindowActivated(program_.core()); });
+    });
   }
 }
 
@@ -352,17 +345,15 @@ void TForm_MainWindow::closeEvent(QCloseEvent* event) {
   }
   if (!shutdownDone_) {
     shutdownDone_ = true;
-    program_.Run([this] { RunShutdown(program_.core(), CurrentBounds()); });
+    program_.Run([this] { MainWindowClosed(program_.core(), CurrentBounds()); });
   }
   event->accept();
   program_.MainWindowClosed();
   program_.CloseLogInWindow();
 }
 
-template <typename Part>
-void TForm_MainWindow::RunCommand(void (*sequence)(Part)) {
-  // Each sequence is handed the part of the program's state it works on.
-  program_.Run([this, sequence] { sequence(program_.core()); });
+void TForm_MainWindow::RunCommand(void (*command)(Configurator&)) {
+  program_.Run([this, command] { command(program_.core()); });
 }
 
 void TForm_MainWindow::FileOpen1Accept() {
@@ -375,7 +366,7 @@ void TForm_MainWindow::N2Click() {
   close();
 }
 void TForm_MainWindow::N4Click() {
-  RunCommand(RefreshAndCheck);
+  RunCommand(RefreshCommand);
 }
 void TForm_MainWindow::N6Click() {
   RunCommand(PortSettingCommand);
@@ -390,10 +381,10 @@ void TForm_MainWindow::N10Click() {
   RunCommand(ResetCommand);
 }
 void TForm_MainWindow::N12Click() {
-  RunCommand(ConnectSwitch);
+  RunCommand(ConnectCommand);
 }
 void TForm_MainWindow::N13Click() {
-  RunCommand(DisconnectSwitch);
+  RunCommand(DisconnectCommand);
 }
 void TForm_MainWindow::N15Click() {
   RunCommand(ComPortSettingCommand);

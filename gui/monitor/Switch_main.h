@@ -75,9 +75,8 @@ class TForm_MainWindow : public QMainWindow {
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                    void (TForm_MainWindow::*handler)());
   QAction* Button(Command command) const;
-  // Runs the sequence of a command on the core, as no other command runs.
-  template <typename Part>
-  void RunCommand(void (*sequence)(Part));
+  // Runs a command of the main window on the core, as no other command runs.
+  void RunCommand(void (*command)(Configurator&));
 
   WindowHost& program_;
   bool shutdownDone_ = false;

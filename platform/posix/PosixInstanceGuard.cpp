@@ -42,7 +42,7 @@ std::filesystem::path LockDirectory(std::string& refusal) {
   }
   std::string temporary = Environment("TMPDIR");
   if (temporary.empty() || temporary.front() != '/') temporary = "/tmp";
-  const std::filesystem::path own =
+  std::filesystem::path own =
       std::filesystem::path(temporary) / ("taviron-" + std::to_string(::geteuid()));
   if (::mkdir(own.c_str(), 0700) != 0 && errno != EEXIST) {
     refusal = Why(own, std::string("cannot be made (") + std::strerror(errno) + ")");

@@ -100,11 +100,11 @@ bool PosixSerialPort::SetLine() {
   // Raw binary transfer: no translation, no echo, no line editing, no signals, no parity check.
   // Software flow control would swallow data bytes, so it goes too; hardware flow control stays
   // as the driver had it.
-  tio.c_iflag &=
-      ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | INPCK | IXON | IXOFF | IXANY);
-  tio.c_oflag &= ~OPOST;
-  tio.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
-  tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
+  tio.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL |
+                                        INPCK | IXON | IXOFF | IXANY);
+  tio.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+  tio.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+  tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
   tio.c_cflag |= CS8 | CREAD | CLOCAL;
   tio.c_cc[VMIN] = 0;
   tio.c_cc[VTIME] = 0;

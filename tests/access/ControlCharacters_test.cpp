@@ -31,14 +31,14 @@ TEST(ControlCharactersTest, TheLogInWindowsRefuseAndSendNothing) {
   Harness h;
   h.Connect();
   h.port.ClearEvents();
-  EXPECT_EQ(PassInOk(h.c, kInjected), LoginStep::kStay);
-  EXPECT_EQ(PassIn2Ok(h.c, "pw\t"), LoginStep::kStay);
+  EXPECT_EQ(PassInOk(h.c.exchange, h.c.access, kInjected), LoginStep::kStay);
+  EXPECT_EQ(PassIn2Ok(h.c.exchange, h.c.monitor, h.c.access, "pw\t"), LoginStep::kStay);
   EXPECT_TRUE(h.Written().empty());
-  EXPECT_EQ(h.c.passIn.prompt, std::string(kControlCharactersRefused));
-  EXPECT_EQ(h.c.passIn.status, "Please retype the password.");
-  EXPECT_EQ(h.c.passIn2.prompt, std::string(kControlCharactersRefused));
-  EXPECT_TRUE(h.c.link.HasPort());  // no failure state: the operator types again
-  EXPECT_EQ(h.c.LoggedIn, 0);
+  EXPECT_EQ(h.c.access.passIn.prompt, std::string(kControlCharactersRefused));
+  EXPECT_EQ(h.c.access.passIn.status, "Please retype the password.");
+  EXPECT_EQ(h.c.access.passIn2.prompt, std::string(kControlCharactersRefused));
+  EXPECT_TRUE(h.c.exchange.link.HasPort());  // no failure state: the operator types again
+  EXPECT_EQ(h.c.access.LoggedIn, 0);
 }
 
 TEST(ControlCharactersTest, TheUserPasswordChangeRefusesWithABoxAndSendsNothing) {
@@ -46,7 +46,7 @@ TEST(ControlCharactersTest, TheUserPasswordChangeRefusesWithABoxAndSendsNothing)
   h.EnableLog();
   h.Connect();
   h.port.ClearEvents();
-  EXPECT_FALSE(PassSetOk(h.c, "ab\ncd", "ab\ncd"));
+  EXPECT_FALSE(PassSetOk(h.c.exchange, h.c.access, "ab\ncd", "ab\ncd"));
   EXPECT_TRUE(h.Written().empty());
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, std::string(kControlCharactersRefused));
@@ -58,17 +58,17 @@ TEST(ControlCharactersTest, TheMaintenanceWindowRefusesInItsLabels) {
   Harness h;
   h.Connect();
   h.port.ClearEvents();
-  EXPECT_FALSE(SuperPassInOk(h.c, "qorplemt\r"));
+  EXPECT_FALSE(SuperPassInOk(h.c.exchange, h.c.access, "qorplemt\r"));
   EXPECT_TRUE(h.Written().empty());
-  EXPECT_EQ(h.c.superPassIn.Label1, std::string(kControlCharactersRefused));
-  EXPECT_EQ(h.c.MaintenanceAdmitted, 0);
+  EXPECT_EQ(h.c.access.superPassIn.Label1, std::string(kControlCharactersRefused));
+  EXPECT_EQ(h.c.access.MaintenanceAdmitted, 0);
 }
 
 TEST(ControlCharactersTest, ThePasswordLineItselfNeverCarriesThem) {
   Harness h;
   h.Connect();
   h.port.ClearEvents();
-  EXPECT_EQ(SendPasswordLine(h.c.link, kInjected), PasswordVerdict::kNotSent);
+  EXPECT_EQ(SendPasswordLine(h.c.exchange.link, kInjected), PasswordVerdict::kNotSent);
   EXPECT_TRUE(h.Written().empty());
 }
 

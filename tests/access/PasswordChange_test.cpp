@@ -28,11 +28,11 @@ TEST_F(PasswordChangeTest, CommandFormsAndTheRememberedPassword) {
   };
   for (const Case& c : cases) {
     h.port.ClearEvents();
-    EXPECT_TRUE(PassSetOk(h.c, c.password, c.password));
+    EXPECT_TRUE(PassSetOk(h.c.exchange, h.c.access, c.password, c.password));
     EXPECT_EQ(h.Written(), (std::vector<std::string>{c.sent}));
     EXPECT_EQ(h.model.state.userPassword, c.password);
-    EXPECT_EQ(h.c.LoginPassword, c.password);
-    EXPECT_EQ(h.c.LoggedIn, 1);
+    EXPECT_EQ(h.c.access.LoginPassword, c.password);
+    EXPECT_EQ(h.c.access.LoggedIn, 1);
   }
   EXPECT_EQ(h.Written()[0].size(), 17u);
   EXPECT_EQ(h.frontend.boxes.back().text, "User password was changed.");
@@ -52,16 +52,16 @@ class PasswordRefusalTest : public PasswordChangeTest,
                             public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(PasswordRefusalTest, IsReportedAndLogged) {
-  h.c.LoginPassword = "old";
+  h.c.access.LoginPassword = "old";
   GetParam().arrange(h);
-  EXPECT_FALSE(PassSetOk(h.c, GetParam().password, GetParam().confirmation));
+  EXPECT_FALSE(PassSetOk(h.c.exchange, h.c.access, GetParam().password, GetParam().confirmation));
   EXPECT_EQ(h.Written().empty(), !GetParam().sent);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text,
             "User password is incorrect.\r\nPlease retype the user password.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "User Password Changing Error");
   EXPECT_EQ(h.LogEntries().substr(21), "10230401   Failed to set the user password.\r\n");
-  EXPECT_EQ(h.c.LoginPassword, "old");
+  EXPECT_EQ(h.c.access.LoginPassword, "old");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,11 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return CaseName(info.param.name); });
 
 TEST_F(PasswordChangeTest, AReconnectSendsTheNewPasswordWithoutAsking) {
-  ASSERT_TRUE(PassSetOk(h.c, "new", "new"));
-  ConnectSwitch(h.c);
+  ASSERT_TRUE(PassSetOk(h.c.exchange, h.c.access, "new", "new"));
+  ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access);
   EXPECT_EQ(h.frontend.reLogins, 0);
   EXPECT_EQ(h.model.LoggedIn(), true);
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
 }
 
 }  // namespace

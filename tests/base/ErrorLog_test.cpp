@@ -33,8 +33,8 @@ TEST(ErrorLogTest, AnEntryIsTimestampCodeAndMessageByteForByte) {
   Harness h;
   h.EnableLog();
   h.clock.Sleep(61'000);  // 2024:03:05 14:08:10
-  h.c.Record(10230101, "Failed to obtain the Firmware version.\r\n");
-  h.c.Record(10230102, "Failed to obtain the Firmware version.(Overrun Error)\r\n");
+  h.c.exchange.log.Record(10230101, "Failed to obtain the Firmware version.\r\n");
+  h.c.exchange.log.Record(10230102, "Failed to obtain the Firmware version.(Overrun Error)\r\n");
   EXPECT_EQ(h.LogEntries(),
             "2024:03:05 14:08:10  10230101   Failed to obtain the Firmware version.\r\n"
             "2024:03:05 14:08:10  10230102   Failed to obtain the Firmware version."
@@ -52,8 +52,8 @@ TEST(ErrorLogTest, NothingIsWrittenWhileLoggingIsOff) {
   Harness h;
   h.EnableLog();
   for (std::uint8_t off : {0, 2, 255}) {
-    h.c.log.LogEnabled = off;
-    h.c.Record(10230101, "Failed to obtain the Firmware version.\r\n");
+    h.c.exchange.log.LogEnabled = off;
+    h.c.exchange.log.Record(10230101, "Failed to obtain the Firmware version.\r\n");
   }
   EXPECT_EQ(h.Log(), kLogHeader);
 }
@@ -61,21 +61,21 @@ TEST(ErrorLogTest, NothingIsWrittenWhileLoggingIsOff) {
 TEST(ErrorLogTest, TextEndsAtANulByte) {
   Harness h;
   h.EnableLog();
-  h.c.log.WriteErrLog(std::string_view("abc\0def", 7), 0);
+  h.c.exchange.log.WriteErrLog(std::string_view("abc\0def", 7), 0);
   EXPECT_EQ(h.LogEntries(), "abc");
 }
 
 TEST(ErrorLogTest, ClosingWritesTheEmptyLineOnlyWhileLoggingIsOn) {
   Harness h;
   h.EnableLog();
-  h.c.log.CloseErrLog();
+  h.c.exchange.log.CloseErrLog();
   EXPECT_EQ(h.LogEntries(), "\r\n");
-  EXPECT_FALSE(h.c.log.StreamOpen());
+  EXPECT_FALSE(h.c.exchange.log.StreamOpen());
 
   Harness off;
   off.EnableLog();
-  off.c.log.LogEnabled = 0;  // as "Disable Get Error" does before closing
-  off.c.log.CloseErrLog();
+  off.c.exchange.log.LogEnabled = 0;  // as "Disable Get Error" does before closing
+  off.c.exchange.log.CloseErrLog();
   EXPECT_EQ(off.LogEntries(), "");
 }
 
@@ -84,20 +84,20 @@ TEST(ErrorLogTest, TheOpenLogIsHeldExclusively) {
   h.EnableLog();
   ErrorLog other(h.dir.path(), h.clock);
   EXPECT_EQ(other.CanWriteFile(kLogFile), 0);
-  h.c.log.CloseErrLog();
+  h.c.exchange.log.CloseErrLog();
   EXPECT_EQ(other.CanWriteFile(kLogFile), 1);
 }
 
 TEST(ErrorLogTest, ALogThatCannotBeOpenedIsReported) {
   Harness h;
   std::filesystem::create_directory(h.dir / "LOG.TXT");
-  EXPECT_EQ(h.c.log.CanWriteFile(kLogFile), 0);
+  EXPECT_EQ(h.c.exchange.log.CanWriteFile(kLogFile), 0);
 }
 
 TEST(ErrorLogTest, EveryWriteIsOnDiskAtOnce) {
   Harness h;
   h.EnableLog();
-  h.c.log.WriteErrLog(CodeText(10230701), 1);
+  h.c.exchange.log.WriteErrLog(CodeText(10230701), 1);
   // Read back while the log is still open: nothing waits in a buffer.
   EXPECT_EQ(h.LogEntries(), Stamp() + "10230701   ");
 }

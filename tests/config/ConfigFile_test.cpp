@@ -51,8 +51,8 @@ class ConfigFileTest : public ::testing::Test {
 };
 
 TEST_F(ConfigFileTest, SavesEightyBytesOfCrCrLfLines) {
-  h.c.status.PortConfig = "55554666";
-  SaveConfigFile(h.c, (h.dir / "site").string());
+  h.c.monitor.status.PortConfig = "55554666";
+  SaveConfigFile(h.c.exchange, h.c.monitor, (h.dir / "site").string());
   std::string bytes = ReadFile(h.dir / "site.txt");
   EXPECT_EQ(bytes,
             "port1=5\r\r\nport2=5\r\r\nport3=5\r\r\nport4=5\r\r\nport5=4\r\r\nport6=6\r\r\n"
@@ -64,15 +64,15 @@ TEST_F(ConfigFileTest, SavesEightyBytesOfCrCrLfLines) {
 
 TEST_F(ConfigFileTest, SavingIntoAFolderWithADot) {
   std::filesystem::create_directory(h.dir / "site.2");
-  h.c.status.PortConfig = "11111111";
-  SaveConfigFile(h.c, (h.dir / "site.2" / "ports").string());
+  h.c.monitor.status.PortConfig = "11111111";
+  SaveConfigFile(h.c.exchange, h.c.monitor, (h.dir / "site.2" / "ports").string());
   EXPECT_TRUE(std::filesystem::exists(h.dir / "site.2" / "ports.txt"));
 }
 
 TEST_F(ConfigFileTest, AFailedSaveKeepsTheEarlierFileAndSaysSo) {
   WriteFile(h.dir / "ports.txt", "earlier");
   ReplaceBlocker blocker(h.dir / "ports.txt");
-  SaveConfigFile(h.c, (h.dir / "ports.txt").string());
+  SaveConfigFile(h.c.exchange, h.c.monitor, (h.dir / "ports.txt").string());
   EXPECT_EQ(ReadFile(h.dir / "ports.txt"), "earlier");
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, "Failed to save the file.");
@@ -84,10 +84,10 @@ TEST_F(ConfigFileTest, SaveThenLoadSendsWhatTheSwitchReported) {
   h.model.state.portModes = "01235665";
   h.model.Receive("pg 8\r", 0);
   h.model.TakeDue(100000);
-  h.c.status.PortConfig = "12345665";
-  SaveConfigFile(h.c, (h.dir / "ports").string());
+  h.c.monitor.status.PortConfig = "12345665";
+  SaveConfigFile(h.c.exchange, h.c.monitor, (h.dir / "ports").string());
   h.model.state.portModes = "55555555";
-  LoadConfigFile(h.c, (h.dir / "ports.txt").string());
+  LoadConfigFile(h.c.exchange, h.c.monitor, (h.dir / "ports.txt").string());
   EXPECT_EQ(PortCommands(),
             (std::vector<std::string>{"ps 0 0\r\n", "ps 1 1\r\n", "ps 2 2\r\n", "ps 3 3\r\n",
                                       "ps 4 5\r\n", "ps 5 6\r\n", "ps 6 6\r\n", "ps 7 5\r\n"}));
@@ -95,7 +95,7 @@ TEST_F(ConfigFileTest, SaveThenLoadSendsWhatTheSwitchReported) {
   EXPECT_TRUE(h.frontend.boxes.empty());
   EXPECT_EQ(h.LogEntries(), "");
   EXPECT_TRUE(Refreshed());
-  EXPECT_EQ(h.c.portSelection, (std::array<int, 8>{0, 1, 2, 3, 4, 5, 5, 4}));
+  EXPECT_EQ(h.c.monitor.portSelection, (std::array<int, 8>{0, 1, 2, 3, 4, 5, 5, 4}));
 }
 
 struct LoadCase {
@@ -116,7 +116,7 @@ std::string Lines(const std::string& values, const std::string& end) {
 
 TEST_P(ConfigFileLoadTest, ChecksEveryLine) {
   WriteFile(h.dir / "load.txt", GetParam().file);
-  LoadConfigFile(h.c, (h.dir / "load.txt").string());
+  LoadConfigFile(h.c.exchange, h.c.monitor, (h.dir / "load.txt").string());
   EXPECT_TRUE(Refreshed());
   if (GetParam().code == 0) {
     EXPECT_EQ(PortCommands().size(), 8u);
@@ -163,7 +163,7 @@ TEST_F(ConfigFileTest, ALineOfExactly255CharactersIsOneLine) {
   std::string file = "port1=5" + std::string(248, 'x') + "\n" + Lines("2345656", "\n").substr(0);
   ASSERT_EQ(file.find('\n'), 255u);
   WriteFile(h.dir / "long.txt", file);
-  LoadConfigFile(h.c, (h.dir / "long.txt").string());
+  LoadConfigFile(h.c.exchange, h.c.monitor, (h.dir / "long.txt").string());
   EXPECT_EQ(PortCommands().size(), 8u);
 }
 
@@ -171,13 +171,13 @@ TEST_F(ConfigFileTest, NineGoodLinesPreselectTheFirstEightAndSendNothing) {
   WriteFile(h.dir / "nine.txt", Lines("654321123", "\n"));
   h.model.faults.only = "pg";
   h.model.faults.silent = true;  // the closing refresh cannot read the ports back
-  LoadConfigFile(h.c, (h.dir / "nine.txt").string());
-  EXPECT_EQ(h.c.portSelection, (std::array<int, 8>{5, 4, 3, 2, 1, 0, 0, 1}));
+  LoadConfigFile(h.c.exchange, h.c.monitor, (h.dir / "nine.txt").string());
+  EXPECT_EQ(h.c.monitor.portSelection, (std::array<int, 8>{5, 4, 3, 2, 1, 0, 0, 1}));
   EXPECT_TRUE(PortCommands().empty());
 }
 
 TEST_F(ConfigFileTest, AFileThatCannotBeOpenedIsReportedWithoutRefresh) {
-  LoadConfigFile(h.c, (h.dir / "missing.txt").string());
+  LoadConfigFile(h.c.exchange, h.c.monitor, (h.dir / "missing.txt").string());
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, "Failed to open the file.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "File Open Error");
@@ -189,23 +189,23 @@ TEST_F(ConfigFileTest, ARefusalWhileSendingIsReportedAndRefreshed) {
   WriteFile(h.dir / "ok.txt", Lines("12345656", "\n"));
   h.model.faults.only = "ps";
   h.model.faults.refuse = true;
-  LoadConfigFile(h.c, (h.dir / "ok.txt").string());
+  LoadConfigFile(h.c.exchange, h.c.monitor, (h.dir / "ok.txt").string());
   EXPECT_EQ(PortCommands().size(), 8u);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, "Failed to set the configuration.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "Configuration Error");
   EXPECT_EQ(h.LogEntries().substr(21), "10230132   Setting Configuration Failure\r\n");
   EXPECT_TRUE(Refreshed());
-  EXPECT_EQ(h.c.status.PortConfig, "55555555");  // back in step with the switch
+  EXPECT_EQ(h.c.monitor.status.PortConfig, "55555555");  // back in step with the switch
 }
 
 TEST_F(ConfigFileTest, TheCommandsAskForTheFileWithTheirFilter) {
   h.frontend.fileToSave = (h.dir / "asked").string();
-  h.c.status.PortConfig = "55555555";
-  FileSaveCommand(h.c);
+  h.c.monitor.status.PortConfig = "55555555";
+  FileSaveCommand(h.c.exchange, h.c.monitor);
   EXPECT_TRUE(std::filesystem::exists(h.dir / "asked.txt"));
   h.frontend.fileToOpen = "";  // cancelled
-  FileOpenCommand(h.c);
+  FileOpenCommand(h.c.exchange, h.c.monitor);
   EXPECT_TRUE(PortCommands().empty());
   ASSERT_EQ(h.frontend.fileFilters.size(), 2u);
   EXPECT_EQ(h.frontend.fileFilters[0], "テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*");

@@ -15,16 +15,18 @@ class DefaultSettingTest : public ::testing::Test {
     h.EnableLog();
     h.Connect();
     h.model.state.portModes = "01230123";
-    FactSetShow(h.c);
+    FactSetShow(h.c.defaultSetting);
   }
   Harness h;
 };
 
 TEST_F(DefaultSettingTest, DefaultsThenResetThenRefreshes) {
-  h.frontend.onDialog = [this](Dialog) { FactSetYes(h.c); };
+  h.frontend.onDialog = [this](Dialog) {
+    FactSetYes(h.c.exchange, h.c.monitor, h.c.access, h.c.defaultSetting);
+  };
   int viewChangesAtBox = -1;
   h.frontend.onBox = [&](const RecordingFrontend::Box&) { viewChangesAtBox = h.port.Opens(); };
-  DefaultSettingCommand(h.c);
+  DefaultSettingCommand(h.c.exchange, h.c.monitor, h.c.defaultSetting);
   std::vector<std::string> w = h.Written();
   ASSERT_GE(w.size(), 3u);
   EXPECT_EQ(w[0], "eini\r\n");
@@ -47,21 +49,22 @@ TEST_F(DefaultSettingTest, DefaultsThenResetThenRefreshes) {
   for (const std::string& s : w)
     refreshes += s == "fwv\r\n";
   EXPECT_EQ(refreshes, 2);  // the reset's own, then the opener's
-  EXPECT_EQ(h.c.DefaultSetDone, 1);
-  EXPECT_EQ(h.c.factSet.Label4, "Default Setting......");
-  EXPECT_FALSE(h.c.factSet.buttonsVisible);
+  EXPECT_EQ(h.c.defaultSetting.DefaultSetDone, 1);
+  EXPECT_EQ(h.c.defaultSetting.factSet.Label4, "Default Setting......");
+  EXPECT_FALSE(h.c.defaultSetting.factSet.buttonsVisible);
   EXPECT_GE(h.frontend.processMessages, 1);
 }
 
 TEST_F(DefaultSettingTest, TheButtonsGoBeforeAnythingIsSent) {
   bool hiddenBeforeSending = false;
   h.frontend.onDialogChanged = [&](Dialog d) {
-    if (d == Dialog::kDefaultSetting && !h.c.factSet.buttonsVisible && h.port.Writes().empty()) {
+    if (d == Dialog::kDefaultSetting && !h.c.defaultSetting.factSet.buttonsVisible &&
+        h.port.Writes().empty()) {
       hiddenBeforeSending = true;
     }
   };
   h.port.ClearEvents();
-  FactSetYes(h.c);
+  FactSetYes(h.c.exchange, h.c.monitor, h.c.access, h.c.defaultSetting);
   EXPECT_TRUE(hiddenBeforeSending);
 }
 
@@ -76,8 +79,10 @@ class DefaultSettingFailureTest : public DefaultSettingTest,
 
 TEST_P(DefaultSettingFailureTest, ReportsWithoutResetOrRefresh) {
   GetParam().arrange(h);
-  h.frontend.onDialog = [this](Dialog) { FactSetYes(h.c); };
-  DefaultSettingCommand(h.c);
+  h.frontend.onDialog = [this](Dialog) {
+    FactSetYes(h.c.exchange, h.c.monitor, h.c.access, h.c.defaultSetting);
+  };
+  DefaultSettingCommand(h.c.exchange, h.c.monitor, h.c.defaultSetting);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, "Failed to set the default setting.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "Setting Error");
@@ -85,7 +90,7 @@ TEST_P(DefaultSettingFailureTest, ReportsWithoutResetOrRefresh) {
   EXPECT_EQ(h.frontend.boxes[0].logSoFar.substr(kLogHeader.size() + 21), code);
   EXPECT_EQ(h.LogEntries().substr(21), code + "Failed to set the default setting.\r\n");
   EXPECT_EQ(h.model.Restarts(), 0);
-  EXPECT_EQ(h.c.DefaultSetDone, 0);
+  EXPECT_EQ(h.c.defaultSetting.DefaultSetDone, 0);
   for (const std::string& w : h.Written())
     EXPECT_NE(w, "fwv\r\n");
 }
@@ -100,13 +105,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return CaseName(info.param.name); });
 
 TEST_F(DefaultSettingTest, NoSendsNothingAndTheNextShowingAsksAgain) {
-  DefaultSettingCommand(h.c);
+  DefaultSettingCommand(h.c.exchange, h.c.monitor, h.c.defaultSetting);
   EXPECT_TRUE(h.Written().empty());
-  h.c.factSet = {"", "Default Setting......", false};
-  FactSetShow(h.c);
-  EXPECT_EQ(h.c.factSet.Label1, "Do you want to apply to default setting?");
-  EXPECT_EQ(h.c.factSet.Label4, "");
-  EXPECT_TRUE(h.c.factSet.buttonsVisible);
+  h.c.defaultSetting.factSet = {"", "Default Setting......", false};
+  FactSetShow(h.c.defaultSetting);
+  EXPECT_EQ(h.c.defaultSetting.factSet.Label1, "Do you want to apply to default setting?");
+  EXPECT_EQ(h.c.defaultSetting.factSet.Label4, "");
+  EXPECT_TRUE(h.c.defaultSetting.factSet.buttonsVisible);
 }
 
 }  // namespace

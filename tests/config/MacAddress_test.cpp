@@ -19,8 +19,8 @@ class MacAddressTest : public ::testing::Test {
 };
 
 TEST_F(MacAddressTest, ShowingReadsTheAddressAtOnce) {
-  MacSetShow(h.c);
-  EXPECT_EQ(h.c.macSet.Ed_mac, (Boxes{"00", "80", "C2", "12", "34", "56"}));
+  MacSetShow(h.c.exchange, h.c.macAddress);
+  EXPECT_EQ(h.c.macAddress.macSet.Ed_mac, (Boxes{"00", "80", "C2", "12", "34", "56"}));
   const auto& events = h.port.Events();
   EXPECT_EQ(events.back().kind, sim::PortEvent::kRead);
   EXPECT_EQ(events.back().at, 220);  // no pause beyond the read's own wait
@@ -45,33 +45,33 @@ TEST_F(MacAddressTest, AnUnreadableAddressShowsZerosAndIsLogged) {
     fresh.EnableLog();
     fresh.Connect();
     c.arrange(fresh);
-    MacSetShow(fresh.c);
-    EXPECT_EQ(fresh.c.macSet.Ed_mac, (Boxes{"00", "00", "00", "00", "00", "00"}));
+    MacSetShow(fresh.c.exchange, fresh.c.macAddress);
+    EXPECT_EQ(fresh.c.macAddress.macSet.Ed_mac, (Boxes{"00", "00", "00", "00", "00", "00"}));
     EXPECT_EQ(fresh.LogEntries().substr(21), std::to_string(c.code) + "   MAC Address Error\r\n");
     EXPECT_TRUE(fresh.frontend.boxes.empty());
   }
 }
 
 TEST_F(MacAddressTest, SetsAnAddressOfUpperCasePairs) {
-  h.c.macSet.Ed_mac = {"01", " 02", "03\t", "0A", "0B", "0C"};
-  EXPECT_TRUE(MacSetOk(h.c));
+  h.c.macAddress.macSet.Ed_mac = {"01", " 02", "03\t", "0A", "0B", "0C"};
+  EXPECT_TRUE(MacSetOk(h.c.exchange, h.c.macAddress));
   EXPECT_EQ(h.Written(), (std::vector<std::string>{"ms 01 02 03 0A 0B 0C\r\n"}));
   EXPECT_EQ(h.Written()[0].size(), 22u);
   EXPECT_EQ(h.port.Events().back().kind, sim::PortEvent::kRead);
   EXPECT_EQ(h.model.state.mac, "01 02 03 0A 0B 0C");
-  EXPECT_EQ(h.c.macSet.Ed_mac[1], "02");  // trimmed in the box
+  EXPECT_EQ(h.c.macAddress.macSet.Ed_mac[1], "02");  // trimmed in the box
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, "MAC address setting finished");
   EXPECT_EQ(h.frontend.boxes[0].caption, "MAC address setting complete");
-  EXPECT_EQ(h.c.MacSetDone, 1);
+  EXPECT_EQ(h.c.macAddress.MacSetDone, 1);
 }
 
 TEST_F(MacAddressTest, TheVerdictIsTheSecondByte) {
   h.model.faults.replies["ms"] = "x0x1x";
-  h.c.macSet.Ed_mac = {"01", "02", "03", "04", "05", "06"};
-  EXPECT_TRUE(MacSetOk(h.c));
+  h.c.macAddress.macSet.Ed_mac = {"01", "02", "03", "04", "05", "06"};
+  EXPECT_TRUE(MacSetOk(h.c.exchange, h.c.macAddress));
   h.model.faults.replies["ms"] = "\r\n[0]";
-  EXPECT_FALSE(MacSetOk(h.c));
+  EXPECT_FALSE(MacSetOk(h.c.exchange, h.c.macAddress));
   EXPECT_EQ(h.LogEntries().substr(21), "10000307   MAC address setting failed(Hardware error)\r\n");
 }
 
@@ -85,8 +85,8 @@ class MacAddressRefusalTest : public MacAddressTest,
                               public ::testing::WithParamInterface<BadBoxes> {};
 
 TEST_P(MacAddressRefusalTest, NothingIsSent) {
-  h.c.macSet.Ed_mac = GetParam().boxes;
-  EXPECT_FALSE(MacSetOk(h.c));
+  h.c.macAddress.macSet.Ed_mac = GetParam().boxes;
+  EXPECT_FALSE(MacSetOk(h.c.exchange, h.c.macAddress));
   EXPECT_TRUE(h.Written().empty());
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, "Uncorrectable MAC Address");
@@ -106,11 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return CaseName(info.param.name); });
 
 TEST_F(MacAddressTest, FailedExchangesAreReported) {
-  h.c.macSet.Ed_mac = {"01", "02", "03", "04", "05", "06"};
+  h.c.macAddress.macSet.Ed_mac = {"01", "02", "03", "04", "05", "06"};
   h.port.failWrites = 3;
-  EXPECT_FALSE(MacSetOk(h.c));
+  EXPECT_FALSE(MacSetOk(h.c.exchange, h.c.macAddress));
   h.model.faults.silent = true;
-  EXPECT_FALSE(MacSetOk(h.c));
+  EXPECT_FALSE(MacSetOk(h.c.exchange, h.c.macAddress));
   ASSERT_EQ(h.frontend.boxes.size(), 2u);
   EXPECT_EQ(h.frontend.boxes[0].text, "MAC address setting failed");
   std::string log = h.LogEntries();
@@ -119,11 +119,11 @@ TEST_F(MacAddressTest, FailedExchangesAreReported) {
 }
 
 TEST_F(MacAddressTest, TheCommandIsBehindTheGate) {
-  MacAddressCommand(h.c);
+  MacAddressCommand(h.c.exchange, h.c.access, h.c.macAddress);
   EXPECT_EQ(h.frontend.maintenancePrompts, 1);
   EXPECT_TRUE(h.frontend.dialogs.empty());
-  h.c.MaintenanceAdmitted = 1;
-  MacAddressCommand(h.c);
+  h.c.access.MaintenanceAdmitted = 1;
+  MacAddressCommand(h.c.exchange, h.c.access, h.c.macAddress);
   EXPECT_EQ(h.frontend.dialogs, (std::vector<Dialog>{Dialog::kMacAddress}));
 }
 

@@ -55,7 +55,7 @@ void LoaderGarbledFrom(Harness& h, std::string bytes) {
   });
 }
 void Choose(Harness& h, const std::filesystem::path& path) {
-  FwUpdateOpenFile(h.c, path.string());
+  FwUpdateOpenFile(h.c.exchange, h.c.fwUpdate, path.string());
 }
 // The chosen file is replaced after the whole-file check has passed it.
 void SpoiledAfterTheCheck(Harness& h, const std::string& spoiled) {
@@ -113,7 +113,7 @@ TEST_F(UploadTest, AGoodFileGoesThroughTheWholeDialogueIntoTheLoader) {
   const int descriptors = OpenDescriptors();
   CommTimeouts during{};
   AtWrite(h, "fupm\r\n", [&during](Harness& h) { during = h.port.Timeouts(); });
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
 
   const std::vector<std::string> records = RecordsAsSent(BuiltFixture("walk.hex"));
   ASSERT_GT(records.size(), 10u);
@@ -152,8 +152,8 @@ TEST_F(UploadTest, AGoodFileGoesThroughTheWholeDialogueIntoTheLoader) {
   EXPECT_EQ(h.c.fwUpdate.ProgressBar1, 4096);
   EXPECT_TRUE(h.c.fwUpdate.buttonsEnabled);
   EXPECT_FALSE(h.c.fwUpdate.uploading);
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
-  EXPECT_EQ(h.c.view.Lb_fw_ver, "01.09");
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
+  EXPECT_EQ(h.c.monitor.view.Lb_fw_ver, "01.09");
   EXPECT_EQ(OpenDescriptors(), descriptors);
 }
 
@@ -169,7 +169,7 @@ class SentAsReadTest : public UploadTest, public ::testing::WithParamInterface<S
 
 TEST_P(SentAsReadTest, EveryRecordIsSentAsItsTextAndLoaded) {
   Choose(h, GetParam().path);
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
   ASSERT_EQ(Loads().size(), 1u);
   EXPECT_EQ(Loads()[0], RecordsAsSent(GetParam().path));
   EXPECT_EQ(ImageText(h.model.loader.image), ImageText(ImageOfHexFile(GetParam().path)));
@@ -205,7 +205,7 @@ TEST_P(UploadFailureTest, IsReportedAsTheTableSays) {
   const Failure& f = GetParam();
   const int descriptors = OpenDescriptors();
   f.arrange(h);
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
 
   ASSERT_FALSE(h.frontend.boxes.empty());
   EXPECT_EQ(h.frontend.boxes[0].text, f.text);
@@ -224,10 +224,10 @@ TEST_P(UploadFailureTest, IsReportedAsTheTableSays) {
   }
   EXPECT_EQ(h.LogEntries().find(kCompletedLog), std::string::npos);
   EXPECT_EQ(Writes("E\r"), 0);
-  EXPECT_EQ(h.c.link.LinkState, kLinkFirmwareUpdateFailure);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkFirmwareUpdateFailure);
   EXPECT_TRUE(h.c.fwUpdate.buttonsEnabled);
   EXPECT_FALSE(h.c.fwUpdate.uploading);
-  if (h.c.link.HasPort()) {
+  if (h.c.exchange.link.HasPort()) {
     EXPECT_EQ(h.port.Timeouts().readInterval, 500u);
     EXPECT_EQ(h.port.Timeouts().readTotalConstant, 1000u);
   }
@@ -375,8 +375,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fails(
             "disconnected",
             [](Harness& h) {
-              h.c.link.CloseConnection();
-              h.c.link.LinkState = kLinkDisconnect;
+              h.c.exchange.link.CloseConnection();
+              h.c.exchange.link.LinkState = kLinkDisconnect;
             },
             10230684, "COM connection error.", "Connection check error",
             "COM connection error\r\n")),
@@ -396,11 +396,11 @@ class NothingSentTest : public UploadTest, public ::testing::WithParamInterface<
 
 TEST_P(NothingSentTest, TheFileIsCheckedBeforeTheLine) {
   Choose(h, GetParam().file);
-  h.c.link.LinkState = GetParam().linkState;
-  FwUpdateUpload(h.c);
+  h.c.exchange.link.LinkState = GetParam().linkState;
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
   EXPECT_TRUE(h.Written().empty());
   EXPECT_EQ(h.LogEntries().substr(21, 8), std::to_string(GetParam().code));
-  EXPECT_EQ(h.c.link.LinkState, kLinkFirmwareUpdateFailure);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkFirmwareUpdateFailure);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -420,7 +420,7 @@ TEST_F(UploadTest, FourFailedErasesEndTheUpload) {
     texts.push_back(h.c.fwUpdate.Lb_update);
     buttons.push_back(h.c.fwUpdate.buttonsEnabled);
   });
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
 
   std::vector<std::string> boxes;
   for (const auto& box : h.frontend.boxes)
@@ -440,7 +440,7 @@ TEST_F(UploadTest, FourFailedErasesEndTheUpload) {
   EXPECT_EQ(Writes("L\r"), 0);
   EXPECT_EQ(h.Written().back(), "Z 0\r");
   EXPECT_EQ(h.c.fwUpdate.Lb_update, "Firmware Upgrade Failure. Unable to restore.");
-  EXPECT_EQ(h.c.link.LinkState, kLinkFirmwareUpdateFailure);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkFirmwareUpdateFailure);
 }
 
 TEST_F(UploadTest, ALoadErrorRetriesFromTheFirstRecordWithTheCounterGoingOn) {
@@ -454,7 +454,7 @@ TEST_F(UploadTest, ALoadErrorRetriesFromTheFirstRecordWithTheCounterGoingOn) {
     }
   };
   AtWrite(h, "E\r", [&](Harness& h) { atLeaving = h.c.fwUpdate.ProgressBar1; });
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
 
   const std::vector<std::string> records = RecordsAsSent(BuiltFixture("walk.hex"));
   const int counted = static_cast<int>(records.size()) - 1;  // not the end-of-file record
@@ -466,7 +466,7 @@ TEST_F(UploadTest, ALoadErrorRetriesFromTheFirstRecordWithTheCounterGoingOn) {
   EXPECT_EQ(atLeaving, 2 * counted);
   EXPECT_EQ(ImageText(h.model.loader.image), ImageText(ImageOfHexFile(BuiltFixture("walk.hex"))));
   EXPECT_EQ(h.c.fwUpdate.Lb_update, "Firmware Upgrade:Restoration was completed.");
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
   EXPECT_EQ(h.LogEntries().substr(21), CodeText(10230626) +
                                            "Response of load command is not normal.[3]\r\n" +
                                            std::string(kCompletedLog));
@@ -478,7 +478,7 @@ TEST_F(UploadTest, TheProgressShowsRecordsOutOf4096) {
   h.frontend.onUploadWindowChanged = [&] {
     shown.emplace_back(h.c.fwUpdate.ProgressBar1, h.c.fwUpdate.Lb_per);
   };
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
 
   const int counted = static_cast<int>(RecordsAsSent(BuiltFixture("progress.hex")).size()) - 1;
   ASSERT_GT(counted, 4136);  // enough to pass 100 %
@@ -509,10 +509,10 @@ TEST_F(UploadTest, AnUploadCannotBeStartedAgainWhileItRuns) {
     if (tried) return;
     tried = true;
     lockedMeanwhile = h.c.fwUpdate.uploading && !h.c.fwUpdate.buttonsEnabled;
-    FwUpdateOpenFile(h.c, SourceFixture("bad-checksum.hex").string());
-    FwUpdateUpload(h.c);
+    FwUpdateOpenFile(h.c.exchange, h.c.fwUpdate, SourceFixture("bad-checksum.hex").string());
+    FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
   };
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
   EXPECT_TRUE(tried);
   EXPECT_TRUE(lockedMeanwhile);
   EXPECT_EQ(Writes("fupm\r\n"), 1);
@@ -527,7 +527,7 @@ TEST_F(UploadTest, ADeadLineEndsInTheRetryFailureNotInSuccess) {
   h.port.onWrite = [&](const std::string& bytes) {
     if (!bytes.empty() && bytes[0] == ':' && ++records == 2) h.port.failWrites = 1000000;
   };
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
   std::vector<std::string> texts;
   for (const auto& box : h.frontend.boxes)
     texts.push_back(box.text);
@@ -543,12 +543,12 @@ TEST_F(UploadTest, ADeadLineEndsInTheRetryFailureNotInSuccess) {
 }
 
 TEST_F(UploadTest, TheChosenFileIsUploadedNotTheTextOfTheBox) {
-  FwUpdateOpenFile(h.c, BuiltFixture("records26.hex").string());
+  FwUpdateOpenFile(h.c.exchange, h.c.fwUpdate, BuiltFixture("records26.hex").string());
   EXPECT_EQ(h.c.fwUpdate.Ed_file, BuiltFixture("records26.hex").string());
-  FwUpdateOpenFile(h.c, std::nullopt);  // cancelled
+  FwUpdateOpenFile(h.c.exchange, h.c.fwUpdate, std::nullopt);  // cancelled
   EXPECT_EQ(h.c.fwUpdate.fileName, BuiltFixture("records26.hex").string());
   h.c.fwUpdate.Ed_file = (h.dir / "typed.hex").string();
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
   EXPECT_TRUE(h.frontend.boxes.empty());
   EXPECT_EQ(Loads(),
             (std::vector<std::vector<std::string>>{RecordsAsSent(BuiltFixture("records26.hex"))}));
@@ -566,36 +566,36 @@ class UploadReconnectTest : public UploadTest {
     h.model.state.userPassword = "pw";
     h.model.Receive("pw\r", h.clock.Now());  // the session of the connect
     h.model.TakeDue(h.clock.Now() + 1000);
-    h.c.LoggedIn = 1;
-    h.c.LoginPassword = remembered;
+    h.c.access.LoggedIn = 1;
+    h.c.access.LoginPassword = remembered;
   }
 };
 
 TEST_F(UploadReconnectTest, ASwitchWithoutPasswordIsRefreshedAtOnce) {
-  h.c.MaintenanceAdmitted = 1;
-  h.c.superPassIn.Ed_pass = "qorplemt";
-  FwUpdateUpload(h.c);
+  h.c.access.MaintenanceAdmitted = 1;
+  h.c.access.superPassIn.Ed_pass = "qorplemt";
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
   std::vector<std::string> after = AfterLeaving();
   ASSERT_GE(after.size(), 2u);
   EXPECT_EQ(after[0], "\x02");
   EXPECT_EQ(after[1], "fwv\r\n");
-  EXPECT_EQ(h.c.SwitchMode, '0');
-  EXPECT_EQ(h.c.SwitchAnswered, 1);
-  EXPECT_EQ(h.c.MaintenanceAdmitted, 0);
-  EXPECT_EQ(h.c.superPassIn.Ed_pass, "");
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
+  EXPECT_EQ(h.c.exchange.link.SwitchMode, '0');
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, 1);
+  EXPECT_EQ(h.c.access.MaintenanceAdmitted, 0);
+  EXPECT_EQ(h.c.access.superPassIn.Ed_pass, "");
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
 }
 
 TEST_F(UploadReconnectTest, TheRememberedPasswordIsSentWithoutAsking) {
   Protected("pw");
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
   std::vector<std::string> after = AfterLeaving();
   ASSERT_GE(after.size(), 3u);
   EXPECT_EQ(std::vector<std::string>(after.begin(), after.begin() + 3),
             (std::vector<std::string>{"\x02", "pw\r\n", "fwv\r\n"}));
   EXPECT_EQ(h.frontend.reLogins, 0);
   EXPECT_TRUE(h.frontend.boxes.empty());
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
 }
 
 struct ReconnectFailure {
@@ -614,7 +614,7 @@ class UploadReconnectFailureTest : public UploadReconnectTest,
 
 TEST_P(UploadReconnectFailureTest, IsReportedAsAFailedReset) {
   GetParam().arrange(*this);
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   const RecordingFrontend::Box& box = h.frontend.boxes[0];
   EXPECT_EQ(box.caption, "Reset Failure");
@@ -626,9 +626,9 @@ TEST_P(UploadReconnectFailureTest, IsReportedAsAFailedReset) {
   const std::string entries = h.LogEntries();
   ASSERT_EQ(entries.rfind(kCompletedLog, 0), 0u);
   EXPECT_EQ(entries.substr(kCompletedLog.size() + 21), GetParam().log);
-  EXPECT_EQ(h.c.link.LinkState, GetParam().linkState);
-  EXPECT_EQ(h.c.SwitchAnswered, GetParam().switchAnswered);
-  EXPECT_FALSE(h.c.link.HasPort());
+  EXPECT_EQ(h.c.exchange.link.LinkState, GetParam().linkState);
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, GetParam().switchAnswered);
+  EXPECT_FALSE(h.c.exchange.link.HasPort());
   EXPECT_EQ(h.c.fwUpdate.Lb_update, "Firmware Upgrade:Restoration was completed.");
 }
 
@@ -679,7 +679,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(UploadReconnectTest, AnEmptyRememberedPasswordIsSentAsALineEndAlone) {
   Protected("");
-  FwUpdateUpload(h.c);
+  FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
   std::vector<std::string> after = AfterLeaving();
   ASSERT_GE(after.size(), 2u);
   EXPECT_EQ(after[1], "\r\n");

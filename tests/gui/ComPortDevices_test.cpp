@@ -58,8 +58,8 @@ TEST_P(ComPortDevicesTest, AnAdapterChosenForACOMNameIsKeptByItsStableName) {
   }
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(shownForCom3, "COM3 (" + tree.Dev("ttyUSB0") + ", FTDI FT232R USB UART)");
-  EXPECT_EQ(h.core().link.ComPortIndex, 2);
-  EXPECT_EQ(h.core().comPorts.device[2], tree.AdapterLink());
+  EXPECT_EQ(h.core().exchange.link.ComPortIndex, 2);
+  EXPECT_EQ(h.core().session.comPorts.device[2], tree.AdapterLink());
   EXPECT_EQ(ReadFile(h.dir / "COMPORTS.INI"), "[Ports]\nCOM3=" + tree.AdapterLink() + "\n");
 }
 

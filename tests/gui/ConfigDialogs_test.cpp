@@ -114,7 +114,7 @@ TEST(ConfigDialogsTest, UserPasswordIsChangedAndRemembered) {
   });
   h.Trigger(h.main().ToolButton(8));
   EXPECT_EQ(h.model.state.userPassword, "abcdefgh");
-  EXPECT_EQ(h.core().LoginPassword, "abcdefgh");
+  EXPECT_EQ(h.core().access.LoginPassword, "abcdefgh");
   ASSERT_EQ(h.boxes.size(), 1u);
   EXPECT_EQ(h.boxes[0].caption, "Changed User Password");
 }
@@ -132,7 +132,7 @@ TEST(ConfigDialogsTest, ComPortSettingShowsWhereEachNameLeads) {
     Click(dialog, "Button_ok");
   });
   h.Trigger(h.main().ToolButton(3));
-  EXPECT_EQ(h.core().link.ComPortIndex, 2);
+  EXPECT_EQ(h.core().exchange.link.ComPortIndex, 2);
 }
 
 TEST(ConfigDialogsTest, AboutBoxTellsTheVersion) {
@@ -165,7 +165,7 @@ TEST(ConfigDialogsTest, SurgeCounterIsClearedAndTheWindowRefreshed) {
   h.model.state.surgeCounter = 0x195;
   h.Start();
   EXPECT_EQ(h.Text("Lb_th_count"), "End of Life");
-  h.core().MaintenanceAdmitted = 1;
+  h.core().access.MaintenanceAdmitted = 1;
   h.Then([&h] { Click(h.program->thClear(), "Button_ok"); });
   h.Trigger(h.main().MenuItem("N17"));
   EXPECT_EQ(h.model.state.surgeCounter, 0u);
@@ -175,7 +175,7 @@ TEST(ConfigDialogsTest, SurgeCounterIsClearedAndTheWindowRefreshed) {
 TEST(ConfigDialogsTest, MacAddressIsReadAndSet) {
   WindowHarness h;
   h.Start();
-  h.core().MaintenanceAdmitted = 1;
+  h.core().access.MaintenanceAdmitted = 1;
   h.Then([&h] {
     Tmac_set& dialog = h.program->macSet();
     EXPECT_EQ(dialog.Box(3)->text(), "C2");
@@ -194,7 +194,7 @@ TEST(ConfigDialogsTest, MacAddressIsReadAndSet) {
 TEST(ConfigDialogsTest, RelaySwitchesFromTheMenu) {
   WindowHarness h;
   h.Start();
-  h.core().MaintenanceAdmitted = 1;
+  h.core().access.MaintenanceAdmitted = 1;
   h.Trigger(h.main().MenuItem("N26"));
   EXPECT_EQ(h.model.state.relay, '0');
   EXPECT_EQ(h.Text("Lb_relay"), "OFF");

@@ -302,7 +302,7 @@ const HandCase kCases[] = {
         .check =
             [](WindowHarness& h) {
               EXPECT_EQ(h.model.state.userPassword, "abc");
-              EXPECT_EQ(h.core().LoginPassword, "abc");
+              EXPECT_EQ(h.core().access.LoginPassword, "abc");
             },
     },
     {
@@ -365,7 +365,7 @@ const HandCase kCases[] = {
                 PressKey(Qt::Key_H, kAlt);
               });
             },
-        .check = [](WindowHarness& h) { EXPECT_EQ(h.core().link.ComPortIndex, 2); },
+        .check = [](WindowHarness& h) { EXPECT_EQ(h.core().exchange.link.ComPortIndex, 2); },
     },
     {
         .name = "MaintenancePasswordThenLogging",
@@ -388,7 +388,7 @@ const HandCase kCases[] = {
         .byKeys = [](Operator& op, WindowHarness&) { MaintenanceByKeys(op); },
         .check =
             [](WindowHarness& h) {
-              EXPECT_EQ(h.core().log.LogEnabled, 1);
+              EXPECT_EQ(h.core().exchange.log.LogEnabled, 1);
               EXPECT_TRUE(std::filesystem::exists(h.dir / "LOG.TXT"));
             },
     },
@@ -414,7 +414,7 @@ const HandCase kCases[] = {
                   PressKey(Qt::Key_Space);
                 }).At("Enter Maintenance Password", [](QWidget&) { PressKey(Qt::Key_Escape); });
             },
-        .check = [](WindowHarness& h) { EXPECT_EQ(h.core().log.LogEnabled, 0); },
+        .check = [](WindowHarness& h) { EXPECT_EQ(h.core().exchange.log.LogEnabled, 0); },
     },
     {
         .name = "SurgeCounterClear",
@@ -625,7 +625,7 @@ const HandCase kCases[] = {
         .check =
             [](WindowHarness& h) {
               EXPECT_EQ(h.main().StatusText(), "Connected");
-              EXPECT_EQ(h.core().LoginPassword, "pw");
+              EXPECT_EQ(h.core().access.LoginPassword, "pw");
             },
     },
     {

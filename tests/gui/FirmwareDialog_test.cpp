@@ -20,7 +20,7 @@ QPushButton* Button(QWidget& w, const char* name) {
 TEST(FirmwareDialogTest, UploadsTheChosenFileAndTheSwitchComesBack) {
   WindowHarness h;
   h.Start();
-  h.core().MaintenanceAdmitted = 1;
+  h.core().access.MaintenanceAdmitted = 1;
   std::string file = BuiltFixture("walk.hex").string();
   h.program->fileDialogHook = [&](bool save, std::string_view filter) {
     EXPECT_FALSE(save);
@@ -35,7 +35,7 @@ TEST(FirmwareDialogTest, UploadsTheChosenFileAndTheSwitchComesBack) {
     QTest::mouseClick(Button(dialog, "hexfile_open"), Qt::LeftButton);
     EXPECT_EQ(dialog.fileBox()->text().toStdString(), file);
     dialog.fileBox()->setText("/typed/but/not/used.hex");
-    h.program->core().frontend.ProcessMessages();
+    h.program->core().exchange.frontend().ProcessMessages();
     QObject::connect(dialog.progress(), &QProgressBar::valueChanged, [&] {
       lockedDuringUpload =
           !Button(dialog, "Button_ok")->isEnabled() && !Button(dialog, "Button2")->isEnabled();
@@ -58,7 +58,7 @@ TEST(FirmwareDialogTest, UploadsTheChosenFileAndTheSwitchComesBack) {
 TEST(FirmwareDialogTest, AFailureShowsInTheStatusBarAfterTheDialog) {
   WindowHarness h;
   h.Start();
-  h.core().MaintenanceAdmitted = 1;
+  h.core().access.MaintenanceAdmitted = 1;
   h.program->fileDialogHook = [](bool, std::string_view) {
     return SourceFixture("bad-checksum.hex").string();
   };

@@ -39,7 +39,7 @@ TEST(MainWindowCommandsTest, DisconnectAndConnectSwitchTheLayout) {
   EXPECT_FALSE(h.main().ToolButton(4)->isEnabled());
   EXPECT_TRUE(h.main().MenuItem("N15")->isEnabled());
   EXPECT_FALSE(h.main().findChild<QMenu*>("N3")->isEnabled());
-  EXPECT_FALSE(h.core().link.HasPort());
+  EXPECT_FALSE(h.core().exchange.link.HasPort());
 
   h.Trigger(h.main().MenuItem("N12"));
   EXPECT_EQ(h.main().StatusText(), "Connected");
@@ -91,7 +91,7 @@ TEST(LoginWindowTest, RejectsThenAcceptsAndOpensTheMainWindow) {
   EXPECT_TRUE(h.main().isVisible());
   EXPECT_EQ(h.main().StatusText(), "Connected");
   EXPECT_EQ(h.Text("Lb_fw_ver"), "01.09");
-  EXPECT_EQ(h.core().LoginPassword, "pw");
+  EXPECT_EQ(h.core().access.LoginPassword, "pw");
 }
 
 TEST(LoginWindowTest, AFailedExchangeShowsTheFailureState) {
@@ -123,13 +123,13 @@ TEST(MaintenanceWindowTest, TheGateAsksThenLoggingGoesOn) {
     QTest::mouseClick(dialog.findChild<QPushButton*>("Button_ok"), Qt::LeftButton);
   });
   h.Trigger(h.main().MenuItem("N23"));
-  EXPECT_EQ(h.core().log.LogEnabled, 1);
+  EXPECT_EQ(h.core().exchange.log.LogEnabled, 1);
   EXPECT_FALSE(h.main().MenuItem("N23")->isEnabled());
   EXPECT_TRUE(h.main().MenuItem("N24")->isEnabled());
   EXPECT_TRUE(std::filesystem::exists(h.dir / "LOG.TXT"));
   // Admitted until the next connection: no second question.
   h.Trigger(h.main().MenuItem("N24"));
-  EXPECT_EQ(h.core().log.LogEnabled, 0);
+  EXPECT_EQ(h.core().exchange.log.LogEnabled, 0);
 }
 
 TEST(SequenceRulesTest, OperatorInputIsDroppedWhileASequenceRuns) {
@@ -154,10 +154,10 @@ TEST(SequenceRulesTest, ACloseRequestWaitsForTheSequence) {
   h.program->Run([&] {
     h.program->RequestClose();
     EXPECT_TRUE(h.main().isVisible());
-    EXPECT_TRUE(h.core().link.HasPort());
+    EXPECT_TRUE(h.core().exchange.link.HasPort());
   });
   EXPECT_FALSE(h.main().isVisible());
-  EXPECT_FALSE(h.core().link.HasPort());
+  EXPECT_FALSE(h.core().exchange.link.HasPort());
   EXPECT_TRUE(std::filesystem::exists(h.dir / "SWITCH.INI"));
 }
 

@@ -53,7 +53,7 @@ TEST(MainWindowTest, ClosingRunsTheShutdownAndSavesWhereTheWindowWas) {
   h.Start();
   h.main().move(30, 40);
   h.main().close();
-  EXPECT_FALSE(h.core().link.HasPort());
+  EXPECT_FALSE(h.core().exchange.link.HasPort());
   std::string ini = ReadFile(h.dir / "SWITCH.INI");
   EXPECT_NE(ini.find("Top=40\nLeft=30\nWidth=391\nHeight=561\n"), std::string::npos) << ini;
 }

@@ -23,24 +23,24 @@ TEST(FirmwareUploadIntegrationTest, TheSdccProgramLandsInTheLoaderByteForByte) {
   SteadyClock clock;
   RecordingFrontend frontend;
   Configurator c(port, clock, frontend, dir.path());
-  ASSERT_TRUE(c.link.OpenConfiguredPort());
-  ASSERT_TRUE(c.link.SetupConnection());
-  c.link.LinkState = kLinkConnected;
+  ASSERT_TRUE(c.exchange.link.OpenConfiguredPort());
+  ASSERT_TRUE(c.exchange.link.SetupConnection());
+  c.exchange.link.LinkState = kLinkConnected;
 
-  FwUpdateOpenFile(c, BuiltFixture("walk.hex").string());
-  FwUpdateUpload(c);
+  FwUpdateOpenFile(c.exchange, c.fwUpdate, BuiltFixture("walk.hex").string());
+  FwUpdateUpload(c.exchange, c.monitor, c.access, c.fwUpdate);
   ::unsetenv("TAVIRON_COM1");
 
   for (const auto& box : frontend.boxes)
     ADD_FAILURE() << box.caption << ": " << box.text;
   EXPECT_EQ(c.fwUpdate.Lb_update, "Firmware Upgrade:Restoration was completed.");
-  EXPECT_EQ(c.link.LinkState, kLinkConnected);
-  EXPECT_EQ(c.view.Lb_fw_ver, "01.09");  // the restarted switch answered the refresh
+  EXPECT_EQ(c.exchange.link.LinkState, kLinkConnected);
+  EXPECT_EQ(c.monitor.view.Lb_fw_ver, "01.09");  // the restarted switch answered the refresh
   EXPECT_EQ(sim.State("restarts"), "1");
   EXPECT_EQ(sim.State("loads"), "1");
   ASSERT_EQ(sim.Control("image " + (dir / "image.txt").string()), "ok");
   EXPECT_EQ(ReadFile(dir / "image.txt"), ImageText(ImageOfHexFile(BuiltFixture("walk.hex"))));
-  c.link.CloseConnection();
+  c.exchange.link.CloseConnection();
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ class RWPortTest : public ::testing::Test {
   void SendFwv() {
     std::uint32_t done = 0;
     std::array<std::uint8_t, 32> command{'f', 'w', 'v', '\r', '\n'};
-    ASSERT_TRUE(h.c.link.RWPort(kWrite, command, done, 5));
+    ASSERT_TRUE(h.c.exchange.link.RWPort(kWrite, command, done, 5));
     h.clock.Sleep(100);
     h.clock.ClearSleeps();
   }
@@ -34,17 +34,17 @@ class RWPortTest : public ::testing::Test {
 TEST_F(RWPortTest, ReadOfACompleteReplyTakesItWithoutTerminator) {
   SendFwv();
   buffer.fill('#');
-  ASSERT_TRUE(h.c.link.RWPort(kRead, buffer, done, 9));
+  ASSERT_TRUE(h.c.exchange.link.RWPort(kRead, buffer, done, 9));
   EXPECT_EQ(done, 9u);
   EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + 10), "\r\n[01.09]#");
   EXPECT_EQ(h.clock.Sleeps(), (std::vector<TimeMs>{90}));
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
 }
 
 TEST_F(RWPortTest, ReadOfAPartialReplyTakesWhatArrived) {
   h.model.faults.shortReply = 3;
   SendFwv();
-  ASSERT_TRUE(h.c.link.RWPort(kRead, buffer, done, 9));
+  ASSERT_TRUE(h.c.exchange.link.RWPort(kRead, buffer, done, 9));
   EXPECT_EQ(done, 3u);
 }
 
@@ -52,54 +52,54 @@ TEST_F(RWPortTest, ReadWithNothingArrivedFailsAfterOneWait) {
   h.model.faults.silent = true;
   SendFwv();
   buffer.fill('#');
-  EXPECT_FALSE(h.c.link.RWPort(kRead, buffer, done, 9));
+  EXPECT_FALSE(h.c.exchange.link.RWPort(kRead, buffer, done, 9));
   EXPECT_EQ(done, 0u);
   EXPECT_EQ(buffer[0], 0);
   TimeMs waited = 0;
   for (TimeMs t : h.clock.Sleeps())
     waited += t;
   EXPECT_EQ(waited, 90);
-  EXPECT_EQ(h.c.link.LinkState, kLinkCommunicationFailure);
-  EXPECT_EQ(h.c.link.CommErrorText(), "\r\n");
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkCommunicationFailure);
+  EXPECT_EQ(h.c.exchange.link.CommErrorText(), "\r\n");
 }
 
 TEST_F(RWPortTest, FailedReadEmptiesTheReceiveBuffer) {
   h.port.failReads = 3;
   SendFwv();
-  EXPECT_FALSE(h.c.link.RWPort(kRead, buffer, done, 9));
+  EXPECT_FALSE(h.c.exchange.link.RWPort(kRead, buffer, done, 9));
   EXPECT_EQ(h.port.Events().back().kind, PortEvent::kPurge);
   EXPECT_EQ(h.port.Events().back().flags, purge::kRxClear);
-  EXPECT_EQ(h.c.link.getInque(), 0u);
+  EXPECT_EQ(h.c.exchange.link.getInque(), 0u);
 }
 
 TEST_F(RWPortTest, WriteOnAClosedPortFailsAfterThreeAttempts) {
-  h.c.link.CloseConnection();
+  h.c.exchange.link.CloseConnection();
   h.clock.ClearSleeps();
   std::array<std::uint8_t, 32> command{'f', 'w', 'v', '\r', '\n'};
-  EXPECT_FALSE(h.c.link.RWPort(kWrite, command, done, 5));
+  EXPECT_FALSE(h.c.exchange.link.RWPort(kWrite, command, done, 5));
   EXPECT_EQ(h.clock.Sleeps(), (std::vector<TimeMs>{5, 5, 5}));
-  EXPECT_EQ(h.c.link.LinkState, kLinkCommunicationFailure);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkCommunicationFailure);
 }
 
 TEST_F(RWPortTest, WakeUpTransferIgnoresFailureAndLeavesTheState) {
-  h.c.link.CloseConnection();
+  h.c.exchange.link.CloseConnection();
   std::array<std::uint8_t, 32> command{'q', '\r'};
-  EXPECT_TRUE(h.c.link.RWPort_ini(kWrite, command, done, 2));
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
+  EXPECT_TRUE(h.c.exchange.link.RWPort_ini(kWrite, command, done, 2));
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
 }
 
 TEST_F(RWPortTest, WriteDiscardsUnreadBytesFirst) {
   SendFwv();  // its reply stays unread
   h.port.ClearEvents();
   std::array<std::uint8_t, 32> command{'r', 'g', '\r', '\n'};
-  ASSERT_TRUE(h.c.link.RWPort(kWrite, command, done, 4));
+  ASSERT_TRUE(h.c.exchange.link.RWPort(kWrite, command, done, 4));
   const auto& events = h.port.Events();
   ASSERT_EQ(events.size(), 3u);
   EXPECT_EQ(events[0].flags, purge::kTxClear);
   EXPECT_EQ(events[1].flags, purge::kRxClear);
   EXPECT_EQ(events[2].bytes, "rg\r\n");
   h.clock.Sleep(100);
-  ASSERT_TRUE(h.c.link.RWPort(kRead, buffer, done, 5));
+  ASSERT_TRUE(h.c.exchange.link.RWPort(kRead, buffer, done, 5));
   EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + done), "\r\n[1]");
 }
 
@@ -114,12 +114,12 @@ TEST_P(LineErrorTest, FailedTransferNamesExactlyOneLineError) {
   h.port.failWrites = 3;
   h.port.lineErrors = GetParam().word;
   std::array<std::uint8_t, 32> command{'f', 'w', 'v', '\r', '\n'};
-  EXPECT_FALSE(h.c.link.RWPort(kWrite, command, done, 5));
-  EXPECT_EQ(h.c.link.CommErrorText(), GetParam().text);
+  EXPECT_FALSE(h.c.exchange.link.RWPort(kWrite, command, done, 5));
+  EXPECT_EQ(h.c.exchange.link.CommErrorText(), GetParam().text);
   // The next exchange starts clean, even when it fails without a line error.
   h.port.failWrites = 3;
-  EXPECT_FALSE(h.c.link.RWPort(kWrite, command, done, 5));
-  EXPECT_EQ(h.c.link.CommErrorText(), "\r\n");
+  EXPECT_FALSE(h.c.exchange.link.RWPort(kWrite, command, done, 5));
+  EXPECT_EQ(h.c.exchange.link.CommErrorText(), "\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, LineErrorTest,
@@ -140,7 +140,7 @@ TEST_F(RWPortTest, PassingShortageRestartsTheAttemptsOnlyABoundedNumberOfTimes) 
   h.port.failWrites = 1000;
   h.port.shortage = true;
   std::array<std::uint8_t, 32> command{'f', 'w', 'v', '\r', '\n'};
-  EXPECT_FALSE(h.c.link.RWPort(kWrite, command, done, 5));
+  EXPECT_FALSE(h.c.exchange.link.RWPort(kWrite, command, done, 5));
   int attempts = 1000 - h.port.failWrites;
   EXPECT_GT(attempts, 3);
   EXPECT_LE(attempts, 12);
@@ -149,22 +149,22 @@ TEST_F(RWPortTest, PassingShortageRestartsTheAttemptsOnlyABoundedNumberOfTimes) 
 TEST_F(RWPortTest, ReadNeverOverrunsTheCallersBuffer) {
   SendFwv();
   std::array<std::uint8_t, 4> small{};
-  ASSERT_TRUE(h.c.link.RWPort(kRead, small, done, 9));
+  ASSERT_TRUE(h.c.exchange.link.RWPort(kRead, small, done, 9));
   EXPECT_EQ(done, 3u);  // room is kept for the terminator of a failed read
 }
 
 TEST(PortHandlingTest, CloseWithNoPortOpenIsHarmless) {
   Harness h;
-  EXPECT_TRUE(h.c.link.CloseConnection());
-  EXPECT_FALSE(h.c.link.HasPort());
-  EXPECT_EQ(h.c.link.getInque(), 0u);
+  EXPECT_TRUE(h.c.exchange.link.CloseConnection());
+  EXPECT_FALSE(h.c.exchange.link.HasPort());
+  EXPECT_EQ(h.c.exchange.link.getInque(), 0u);
   EXPECT_TRUE(h.frontend.boxes.empty());
 }
 
 TEST(PortHandlingTest, CloseLowersDtrAndPurgesBeforeReleasing) {
   Harness h;
   h.Connect();
-  EXPECT_TRUE(h.c.link.CloseConnection());
+  EXPECT_TRUE(h.c.exchange.link.CloseConnection());
   EXPECT_TRUE(h.port.DtrLow());
   std::vector<unsigned> purges;
   for (const PortEvent& e : h.port.Events()) {
@@ -176,19 +176,19 @@ TEST(PortHandlingTest, CloseLowersDtrAndPurgesBeforeReleasing) {
 
 TEST(PortHandlingTest, ComPortIndexOutsideTheTableIsAPortThatCannotBeOpened) {
   Harness h;
-  h.c.link.ComPortIndex = 6;
-  EXPECT_FALSE(h.c.link.OpenConfiguredPort());
-  h.c.link.ComPortIndex = 255;
-  EXPECT_FALSE(h.c.link.OpenConfiguredPort());
-  h.c.link.ComPortIndex = 0;
-  EXPECT_TRUE(h.c.link.OpenConfiguredPort());
+  h.c.exchange.link.ComPortIndex = 6;
+  EXPECT_FALSE(h.c.exchange.link.OpenConfiguredPort());
+  h.c.exchange.link.ComPortIndex = 255;
+  EXPECT_FALSE(h.c.exchange.link.OpenConfiguredPort());
+  h.c.exchange.link.ComPortIndex = 0;
+  EXPECT_TRUE(h.c.exchange.link.OpenConfiguredPort());
 }
 
 TEST(TransferTest, ReplyTextEndsAtANulByte) {
   Harness h;
   h.Connect();
   h.model.faults.replies["fwv"] = std::string("\r\n[0\0.09]", 9);
-  Transfer t(h.c.link);
+  Transfer t(h.c.exchange.link);
   ASSERT_TRUE(t.Send("fwv\r\n"));
   ASSERT_TRUE(t.Receive(9));
   EXPECT_EQ(t.Done(), 9u);

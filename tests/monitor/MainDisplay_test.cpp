@@ -19,7 +19,7 @@ class RefreshTest : public ::testing::Test {
 };
 
 TEST_F(RefreshTest, QueriesInOrderWithTheirWaits) {
-  RefreshAll(h.c);
+  RefreshAll(h.c.exchange, h.c.monitor);
   std::vector<std::pair<TimeMs, std::string>> traffic;
   for (const PortEvent& e : h.port.Events()) {
     if (e.kind == PortEvent::kWrite || e.kind == PortEvent::kRead) {
@@ -40,7 +40,7 @@ TEST_F(RefreshTest, QueriesInOrderWithTheirWaits) {
                          {1000, "peg 8\r\n"},
                          {1290, "read"},
                      }));
-  EXPECT_EQ(h.c.view.statusText, "Connected");
+  EXPECT_EQ(h.c.monitor.view.statusText, "Connected");
   EXPECT_EQ(h.LogEntries(), "");
 }
 
@@ -49,8 +49,8 @@ TEST_F(RefreshTest, FillsEveryLabel) {
   h.model.state.surgeCounter = 0x185;
   h.model.state.relay = '0';
   h.model.state.portModes = "01235665";
-  RefreshAll(h.c);
-  const MainView& v = h.c.view;
+  RefreshAll(h.c.exchange, h.c.monitor);
+  const MainView& v = h.c.monitor.view;
   EXPECT_EQ(v.Lb_fw_ver, "02.10");
   EXPECT_EQ(v.Lb_th_count, "Near End");
   EXPECT_EQ(v.Lb_fw_state, "Normal");
@@ -61,185 +61,123 @@ TEST_F(RefreshTest, FillsEveryLabel) {
   std::array<std::string, 8> duplex{"Half", "Full", "Half", "Full", "", "", "", ""};
   EXPECT_EQ(v.Lb_link, speed);
   EXPECT_EQ(v.Lb_dup, duplex);
-  EXPECT_EQ(h.c.portSelection, (std::array<int, 8>{0, 1, 2, 3, 4, 5, 5, 4}));
+  EXPECT_EQ(h.c.monitor.portSelection, (std::array<int, 8>{0, 1, 2, 3, 4, 5, 5, 4}));
 }
 
 TEST_F(RefreshTest, AbnormalSwitchShowsCodeAndMessageUntilItIsNormalAgain) {
   h.model.state.firmwareError = "8401";
-  RefreshAll(h.c);
-  EXPECT_EQ(h.c.view.Lb_fw_state, "Abnormal");
-  EXPECT_EQ(h.c.view.Lb_err_code, "008401");
-  EXPECT_EQ(h.c.view.Lb_err_mes1, "Relay ON  Test Error");
-  EXPECT_TRUE(h.c.view.Label6Visible);
+  RefreshAll(h.c.exchange, h.c.monitor);
+  EXPECT_EQ(h.c.monitor.view.Lb_fw_state, "Abnormal");
+  EXPECT_EQ(h.c.monitor.view.Lb_err_code, "008401");
+  EXPECT_EQ(h.c.monitor.view.Lb_err_mes1, "Relay ON  Test Error");
+  EXPECT_TRUE(h.c.monitor.view.Label6Visible);
   h.model.state.firmwareError = "7777";
-  RefreshAll(h.c);
-  EXPECT_EQ(h.c.view.Lb_err_code, "007777");
-  EXPECT_EQ(h.c.view.Lb_err_mes1, "");
+  RefreshAll(h.c.exchange, h.c.monitor);
+  EXPECT_EQ(h.c.monitor.view.Lb_err_code, "007777");
+  EXPECT_EQ(h.c.monitor.view.Lb_err_mes1, "");
   h.model.state.firmwareError = "0000";
-  RefreshAll(h.c);
-  EXPECT_EQ(h.c.view.Lb_fw_state, "Normal");
-  EXPECT_EQ(h.c.view.Lb_err_code, "");
-  EXPECT_FALSE(h.c.view.Label6Visible);
+  RefreshAll(h.c.exchange, h.c.monitor);
+  EXPECT_EQ(h.c.monitor.view.Lb_fw_state, "Normal");
+  EXPECT_EQ(h.c.monitor.view.Lb_err_code, "");
+  EXPECT_FALSE(h.c.monitor.view.Label6Visible);
 }
 
 TEST_F(RefreshTest, PortErrorsOverrideTheModeAndAreLogged) {
   h.model.state.portModes = "33333333";
   h.model.state.portErrors = "05200080";
-  RefreshAll(h.c);
-  EXPECT_EQ(h.c.view.Lb_link[1], "Network Error");
-  EXPECT_EQ(h.c.view.Lb_dup[1], "");
-  EXPECT_EQ(h.c.view.Lb_link[2], "100Mbps");  // '2' is no known error
-  EXPECT_EQ(h.c.view.Lb_dup[2], "Full");
-  EXPECT_EQ(h.c.view.Lb_link[6], "Hardware Error");
+  RefreshAll(h.c.exchange, h.c.monitor);
+  EXPECT_EQ(h.c.monitor.view.Lb_link[1], "Network Error");
+  EXPECT_EQ(h.c.monitor.view.Lb_dup[1], "");
+  EXPECT_EQ(h.c.monitor.view.Lb_link[2], "100Mbps");  // '2' is no known error
+  EXPECT_EQ(h.c.monitor.view.Lb_dup[2], "Full");
+  EXPECT_EQ(h.c.monitor.view.Lb_link[6], "Hardware Error");
   EXPECT_EQ(h.LogEntries(), Stamp(1290) + "00000005   PORT2:Network Error\r\n" + Stamp(1290) +
                                 "00000008   PORT7:Hardware Error\r\n");
 }
 
 TEST_F(RefreshTest, UnknownPortConfigurationLeavesRowsAndListSelections) {
-  h.c.portSelection = {1, 1, 1, 1, 1, 1, 1, 1};
+  h.c.monitor.portSelection = {1, 1, 1, 1, 1, 1, 1, 1};
   h.model.faults.only = "pg";
   h.model.faults.silent = true;
-  RefreshAll(h.c);
+  RefreshAll(h.c.exchange, h.c.monitor);
   for (int n = 0; n < 8; ++n) {
-    EXPECT_EQ(h.c.view.Lb_link[n], "Communication Error");
-    EXPECT_EQ(h.c.view.Lb_dup[n], "");
+    EXPECT_EQ(h.c.monitor.view.Lb_link[n], "Communication Error");
+    EXPECT_EQ(h.c.monitor.view.Lb_dup[n], "");
   }
-  EXPECT_EQ(h.c.portSelection, (std::array<int, 8>{1, 1, 1, 1, 1, 1, 1, 1}));
+  EXPECT_EQ(h.c.monitor.portSelection, (std::array<int, 8>{1, 1, 1, 1, 1, 1, 1, 1}));
 }
 
 TEST_F(RefreshTest, AnUnknownCodeKeepsOnlyItsOwnPortUnknown) {
-  h.c.portSelection = {0, 0, 0, 0, 0, 0, 0, 0};
+  h.c.monitor.portSelection = {0, 0, 0, 0, 0, 0, 0, 0};
   h.model.state.portModes = "33460125";
-  RefreshAll(h.c);
-  EXPECT_EQ(h.c.view.Lb_link[2], "Communication Error");
-  EXPECT_EQ(h.c.view.Lb_link[3], "Disable");
-  EXPECT_EQ(h.c.portSelection, (std::array<int, 8>{3, 3, 0, 5, 0, 1, 2, 4}));
+  RefreshAll(h.c.exchange, h.c.monitor);
+  EXPECT_EQ(h.c.monitor.view.Lb_link[2], "Communication Error");
+  EXPECT_EQ(h.c.monitor.view.Lb_link[3], "Disable");
+  EXPECT_EQ(h.c.monitor.portSelection, (std::array<int, 8>{3, 3, 0, 5, 0, 1, 2, 4}));
 }
 
 TEST_F(RefreshTest, ASilentSwitchEndsInCommunicationFailure) {
   h.model.faults.silent = true;
-  RefreshAll(h.c);
-  EXPECT_EQ(h.c.view.Lb_fw_ver, "--.--");
-  EXPECT_EQ(h.c.view.Lb_th_count, "----    ");
-  EXPECT_EQ(h.c.view.Lb_fw_state, "----");
-  EXPECT_EQ(h.c.view.Lb_relay, "----");
-  EXPECT_EQ(h.c.view.statusText, "Communication failure");
-  EXPECT_TRUE(h.c.view.Look(Command::kConnect).enabled);
-  EXPECT_FALSE(h.c.view.Look(Command::kRefresh).enabled);
-  EXPECT_TRUE(h.c.link.HasPort());  // the port stays open
-  EXPECT_EQ(h.c.status.PortErrors, "");
+  RefreshAll(h.c.exchange, h.c.monitor);
+  EXPECT_EQ(h.c.monitor.view.Lb_fw_ver, "--.--");
+  EXPECT_EQ(h.c.monitor.view.Lb_th_count, "----    ");
+  EXPECT_EQ(h.c.monitor.view.Lb_fw_state, "----");
+  EXPECT_EQ(h.c.monitor.view.Lb_relay, "----");
+  EXPECT_EQ(h.c.monitor.view.statusText, "Communication failure");
+  EXPECT_TRUE(h.c.monitor.view.Look(Command::kConnect).enabled);
+  EXPECT_FALSE(h.c.monitor.view.Look(Command::kRefresh).enabled);
+  EXPECT_TRUE(h.c.exchange.link.HasPort());  // the port stays open
+  EXPECT_EQ(h.c.monitor.status.PortErrors, "");
 }
-
-struct LayoutCase {
-  int state;
-  const char* text;
-  int layout;  // 0 unchanged, 1 disconnected, 2 connected
-};
-
-class LinkStateDisplayTest : public ::testing::TestWithParam<LayoutCase> {};
-
-TEST_P(LinkStateDisplayTest, StatusTextAndLayout) {
-  Harness h;
-  h.c.view.statusText = "before";
-  h.c.view.Look(Command::kRefresh) = {true, 99};
-  h.c.link.LinkState = GetParam().state;
-  ShowLinkState(h.c);
-  EXPECT_EQ(h.c.view.statusText, GetParam().text);
-  const MainView& v = h.c.view;
-  if (GetParam().layout == 0) {
-    EXPECT_EQ(v.Look(Command::kRefresh).image, 99);
-    return;
-  }
-  bool connected = GetParam().layout == 2;
-  struct Expect {
-    Command c;
-    bool enabled;
-    int image;
-  };
-  std::vector<Expect> rows =
-      connected ? std::vector<Expect>{{Command::kConnect, false, 51},
-                                      {Command::kDisconnect, true, 47},
-                                      {Command::kComPortSetting, false, 53},
-                                      {Command::kPort, true, 50},
-                                      {Command::kDefaultSetting, true, 48},
-                                      {Command::kUserPassword, true, 49},
-                                      {Command::kRefresh, true, 46},
-                                      {Command::kReset, true, 58}}
-                : std::vector<Expect>{
-                      {Command::kConnect, true, 45},         {Command::kDisconnect, false, 52},
-                      {Command::kComPortSetting, true, 60},  {Command::kPort, false, 54},
-                      {Command::kDefaultSetting, false, 55}, {Command::kUserPassword, false, 56},
-                      {Command::kRefresh, false, 57},        {Command::kReset, false, 59}};
-  for (const Expect& e : rows) {
-    EXPECT_EQ(v.Look(e.c).enabled, e.enabled) << static_cast<int>(e.c);
-    EXPECT_EQ(v.Look(e.c).image, e.image) << static_cast<int>(e.c);
-  }
-  EXPECT_EQ(v.menuConnect, !connected);
-  EXPECT_EQ(v.menuDisconnect, connected);
-  EXPECT_EQ(v.menuComPortSetting, !connected);
-  EXPECT_EQ(v.menuView, connected);
-  EXPECT_EQ(v.menuSetting, connected);
-  EXPECT_EQ(v.menuMaintenance, connected);
-  EXPECT_EQ(v.menuOpen, connected);
-  EXPECT_EQ(v.menuSave, connected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    States, LinkStateDisplayTest,
-    ::testing::Values(LayoutCase{1, "Disconnect", 1}, LayoutCase{2, "Connecting...", 0},
-                      LayoutCase{3, "Connected", 2}, LayoutCase{4, "Communication failure", 1},
-                      LayoutCase{5, "Connecting failure", 1},
-                      LayoutCase{6, "Firmware Update failure", 0}, LayoutCase{7, "before", 0}),
-    [](const auto& info) { return "State" + std::to_string(info.param.state); });
 
 TEST(MainDisplayTest, SaveFollowsTheGreetingWhereTheLayoutLeavesIt) {
   Harness h;
   h.Connect();
-  h.c.link.LinkState = kLinkConnecting;
-  h.c.SwitchAnswered = 0;
-  RefreshAll(h.c);
-  EXPECT_FALSE(h.c.view.menuSave);
-  h.c.SwitchAnswered = 1;
-  h.c.link.LinkState = kLinkFirmwareUpdateFailure;
-  RefreshAll(h.c);
-  EXPECT_TRUE(h.c.view.menuSave);
+  h.c.exchange.link.LinkState = kLinkConnecting;
+  h.c.exchange.link.SwitchAnswered = 0;
+  RefreshAll(h.c.exchange, h.c.monitor);
+  EXPECT_FALSE(h.c.monitor.view.menuSave);
+  h.c.exchange.link.SwitchAnswered = 1;
+  h.c.exchange.link.LinkState = kLinkFirmwareUpdateFailure;
+  RefreshAll(h.c.exchange, h.c.monitor);
+  EXPECT_TRUE(h.c.monitor.view.menuSave);
 }
 
 TEST(MainDisplayTest, LogMenuItemsAreNeverBothEnabled) {
   Harness h;
   for (std::uint8_t value : {0, 1, 2}) {
-    h.c.log.LogEnabled = value;
-    UpdateLogMenu(h.c);
-    EXPECT_NE(h.c.view.menuEnableGetError, h.c.view.menuDisableGetError);
-    EXPECT_EQ(h.c.view.menuDisableGetError, value == 1);
+    h.c.exchange.log.LogEnabled = value;
+    UpdateLogMenu(h.c.exchange, h.c.monitor);
+    EXPECT_NE(h.c.monitor.view.menuEnableGetError, h.c.monitor.view.menuDisableGetError);
+    EXPECT_EQ(h.c.monitor.view.menuDisableGetError, value == 1);
   }
 }
 
 TEST(MainDisplayTest, PlaceholdersWhileDisconnected) {
   Harness h;
-  h.c.link.LinkState = kLinkDisconnect;
-  FormShow(h.c);
-  EXPECT_EQ(h.c.view.Lb_fw_ver, "--.--");
-  EXPECT_EQ(h.c.view.Lb_th_count, "----");
-  EXPECT_EQ(h.c.view.Lb_fw_state, "----");
-  EXPECT_EQ(h.c.view.Lb_relay, "---");
-  EXPECT_EQ(h.c.view.Lb_link[7], "Communication Error");
-  EXPECT_EQ(h.c.view.statusText, "Disconnect");
+  h.c.exchange.link.LinkState = kLinkDisconnect;
+  FormShow(h.c.exchange, h.c.monitor);
+  EXPECT_EQ(h.c.monitor.view.Lb_fw_ver, "--.--");
+  EXPECT_EQ(h.c.monitor.view.Lb_th_count, "----");
+  EXPECT_EQ(h.c.monitor.view.Lb_fw_state, "----");
+  EXPECT_EQ(h.c.monitor.view.Lb_relay, "---");
+  EXPECT_EQ(h.c.monitor.view.Lb_link[7], "Communication Error");
+  EXPECT_EQ(h.c.monitor.view.statusText, "Disconnect");
   EXPECT_TRUE(h.port.Events().empty());
 }
 
 TEST(MainDisplayTest, PortSettingMessageOnActivationButNotForItsOwnBox) {
   Harness h;
   h.EnableLog();
-  FormActivate(h.c);  // PortErrors still holds its first value
+  FormActivate(h.c.exchange, h.c.monitor);  // PortErrors still holds its first value
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, "Failed to obtain the port setting.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "Port Configuration acquisition Error");
   EXPECT_EQ(h.LogEntries(),
             Stamp() + "10000120   Failed to obtain the port setting.(Hardware Error)\r\n");
-  FormActivate(h.c);  // the box closing activates the window again
+  FormActivate(h.c.exchange, h.c.monitor);  // the box closing activates the window again
   EXPECT_EQ(h.frontend.boxes.size(), 1u);
-  FormActivate(h.c);  // a later activation, after a dialog
+  FormActivate(h.c.exchange, h.c.monitor);  // a later activation, after a dialog
   EXPECT_EQ(h.frontend.boxes.size(), 2u);
 }
 
@@ -248,7 +186,7 @@ TEST(MainDisplayTest, RefreshAndCheckReportsEveryPortInCommunicationError) {
   h.EnableLog();
   h.Connect();
   h.model.state.portErrors = "77777777";
-  RefreshAndCheck(h.c);
+  RefreshAndCheck(h.c.exchange, h.c.monitor);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_NE(
       h.LogEntries().find("10000121   Failed to obtain the port setting.(Hardware Error)\r\n"),
@@ -256,7 +194,7 @@ TEST(MainDisplayTest, RefreshAndCheckReportsEveryPortInCommunicationError) {
   h.model.state.portErrors = "00000000";
   h.model.faults.only = "peg";
   h.model.faults.silent = true;  // a failed query leaves nothing to test
-  RefreshAndCheck(h.c);
+  RefreshAndCheck(h.c.exchange, h.c.monitor);
   EXPECT_EQ(h.frontend.boxes.size(), 1u);
 }
 

@@ -29,7 +29,7 @@ class FirmwareVersionTest : public StatusQueryTest,
 
 TEST_P(FirmwareVersionTest, DecodesOrLeavesThePlaceholder) {
   GetParam().arrange(h);
-  EXPECT_EQ(GetFirmwareVersion(h.c), GetParam().expected);
+  EXPECT_EQ(GetFirmwareVersion(h.c.exchange), GetParam().expected);
   std::string log = h.LogEntries();
   EXPECT_EQ(log.empty() ? "" : log.substr(21), GetParam().logged);
 }
@@ -59,7 +59,7 @@ class DischargeElementTest : public StatusQueryTest,
 
 TEST_P(DischargeElementTest, ReadsTheCounterAgainstItsThresholds) {
   GetParam().arrange(h);
-  EXPECT_EQ(GetDischargeElement(h.c), GetParam().expected);
+  EXPECT_EQ(GetDischargeElement(h.c.exchange), GetParam().expected);
   std::string log = h.LogEntries();
   EXPECT_EQ(log.empty() ? "" : log.substr(21), GetParam().logged);
 }
@@ -95,22 +95,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StatusQueryTest, RelayStateIsTheCharacterAfterTheBracket) {
   h.model.state.relay = '0';
-  GetRelayState(h.c);
-  EXPECT_EQ(h.c.status.RelayState, "0");
+  GetRelayState(h.c.exchange, h.c.monitor.status);
+  EXPECT_EQ(h.c.monitor.status.RelayState, "0");
   h.model.faults.replies["rg"] = "\r\nx1]";
-  GetRelayState(h.c);
-  EXPECT_EQ(h.c.status.RelayState, "255");
+  GetRelayState(h.c.exchange, h.c.monitor.status);
+  EXPECT_EQ(h.c.monitor.status.RelayState, "255");
   EXPECT_EQ(h.LogEntries().substr(21), "10230523   Failed to obtain the relay status.\r\n");
 }
 
 TEST_F(StatusQueryTest, SettingTheRelayFollowsOnlyAnAnsweredExchange) {
-  SetRelayState(h.c, "0");
+  SetRelayState(h.c.exchange, h.c.monitor.status, "0");
   EXPECT_EQ(h.Written().back(), "rs 0\r\n");
-  EXPECT_EQ(h.c.status.RelayState, "0");
+  EXPECT_EQ(h.c.monitor.status.RelayState, "0");
   EXPECT_EQ(h.model.state.relay, '0');
   h.model.faults.silent = true;
-  SetRelayState(h.c, "1");
-  EXPECT_EQ(h.c.status.RelayState, "0");
+  SetRelayState(h.c.exchange, h.c.monitor.status, "1");
+  EXPECT_EQ(h.c.monitor.status.RelayState, "0");
   EXPECT_EQ(h.LogEntries().substr(21), "10230532   Failed to set the relay status.\r\n");
 }
 
@@ -132,9 +132,9 @@ TEST_F(StatusQueryTest, FirmwareErrorsAreLoggedUnderTheirOwnNumber) {
     fresh.EnableLog();
     fresh.Connect();
     fresh.model.state.firmwareError = c.code;
-    GetFirmwareError(fresh.c);
-    EXPECT_EQ(fresh.c.status.FwErrorCode, c.code);
-    EXPECT_EQ(fresh.c.status.FwErrorMessage, c.message);
+    GetFirmwareError(fresh.c.exchange, fresh.c.monitor.status);
+    EXPECT_EQ(fresh.c.monitor.status.FwErrorCode, c.code);
+    EXPECT_EQ(fresh.c.monitor.status.FwErrorMessage, c.message);
     std::string log = fresh.LogEntries();
     EXPECT_EQ(log.empty() ? "" : log.substr(21), c.logged) << c.code;
   }
@@ -142,28 +142,28 @@ TEST_F(StatusQueryTest, FirmwareErrorsAreLoggedUnderTheirOwnNumber) {
 
 TEST_F(StatusQueryTest, FirmwareErrorWithoutBracketLeavesDashes) {
   h.model.faults.replies["feg"] = "\r\n(0000]";
-  GetFirmwareError(h.c);
-  EXPECT_EQ(h.c.status.FwErrorCode, "----");
+  GetFirmwareError(h.c.exchange, h.c.monitor.status);
+  EXPECT_EQ(h.c.monitor.status.FwErrorCode, "----");
   EXPECT_EQ(h.LogEntries().substr(21), "10230743   Failed to obtain the Firmware error.\r\n");
 }
 
 TEST_F(StatusQueryTest, PortConfigurationBecomesDisplayCodesPortByPort) {
   h.model.state.portModes = "33560125";
-  GetPortConfig(h.c);
-  EXPECT_EQ(h.c.status.PortConfig, "44561235");
+  GetPortConfig(h.c.exchange, h.c.monitor.status);
+  EXPECT_EQ(h.c.monitor.status.PortConfig, "44561235");
   // A code the table does not know stays in its own port as "not obtained".
   h.model.state.portModes = "33460125";
-  GetPortConfig(h.c);
-  EXPECT_EQ(h.c.status.PortConfig, "44F61235");
+  GetPortConfig(h.c.exchange, h.c.monitor.status);
+  EXPECT_EQ(h.c.monitor.status.PortConfig, "44F61235");
   // A reply that stops after port 3 is no reading of the ports: none is shown as read.
   h.model.faults.shortReply = 8;
-  GetPortConfig(h.c);
-  EXPECT_EQ(h.c.status.PortConfig, "FFFFFFFF");
+  GetPortConfig(h.c.exchange, h.c.monitor.status);
+  EXPECT_EQ(h.c.monitor.status.PortConfig, "FFFFFFFF");
   EXPECT_EQ(h.LogEntries().substr(21), "10230722   Failed to obtain the port configuration.\r\n");
   h.model.faults = {};
   h.model.faults.silent = true;
-  GetPortConfig(h.c);
-  EXPECT_EQ(h.c.status.PortConfig, "FFFFFFFF");
+  GetPortConfig(h.c.exchange, h.c.monitor.status);
+  EXPECT_EQ(h.c.monitor.status.PortConfig, "FFFFFFFF");
   const std::string record = "10230722   Failed to obtain the port configuration.\r\n";
   std::string log = h.LogEntries();
   EXPECT_EQ(log.substr(log.size() - record.size()), record);
@@ -171,12 +171,12 @@ TEST_F(StatusQueryTest, PortConfigurationBecomesDisplayCodesPortByPort) {
 
 TEST_F(StatusQueryTest, PortErrorsAreReadWithoutBracketTestAndEmptiedOnFailure) {
   h.model.faults.replies["peg"] = "abc0d5e0f0g0h0i7j0k";
-  GetPortErrors(h.c);
-  EXPECT_EQ(h.c.status.PortErrors, "05000070");
+  GetPortErrors(h.c.exchange, h.c.monitor.status);
+  EXPECT_EQ(h.c.monitor.status.PortErrors, "05000070");
   h.model.faults = {};
   h.model.faults.silent = true;
-  GetPortErrors(h.c);
-  EXPECT_EQ(h.c.status.PortErrors, "");
+  GetPortErrors(h.c.exchange, h.c.monitor.status);
+  EXPECT_EQ(h.c.monitor.status.PortErrors, "");
 }
 
 TEST(PortCodeTest, ConvertsBothWaysKeepingEveryPortInPlace) {
@@ -199,32 +199,32 @@ TEST_F(StatusQueryTest, ARepliesCutShortIsAFailedQuery) {
     std::string placeholder;
     std::string logged;
   } kCases[] = {
-      {"fwv", "\r\n[01.", [](Harness& h) { return GetFirmwareVersion(h.c); }, "--.--",
+      {"fwv", "\r\n[01.", [](Harness& h) { return GetFirmwareVersion(h.c.exchange); }, "--.--",
        "10230103   Failed to obtain the Firmware version.\r\n"},
-      {"lci", "\r\n[01", [](Harness& h) { return GetDischargeElement(h.c); }, "----    ",
+      {"lci", "\r\n[01", [](Harness& h) { return GetDischargeElement(h.c.exchange); }, "----    ",
        "10000106   Failed to obtain the discharge elemet information.(Hardware Error)\r\n"},
       {"rg", "\r\n[",
        [](Harness& h) {
-         GetRelayState(h.c);
-         return h.c.status.RelayState;
+         GetRelayState(h.c.exchange, h.c.monitor.status);
+         return h.c.monitor.status.RelayState;
        },
        "255", "10230523   Failed to obtain the relay status.\r\n"},
       {"feg", "\r\n[00",
        [](Harness& h) {
-         GetFirmwareError(h.c);
-         return h.c.status.FwErrorCode;
+         GetFirmwareError(h.c.exchange, h.c.monitor.status);
+         return h.c.monitor.status.FwErrorCode;
        },
        "----", "10230743   Failed to obtain the Firmware error.\r\n"},
       {"peg", "\r\n[0 0 0",
        [](Harness& h) {
-         GetPortErrors(h.c);
-         return h.c.status.PortErrors;
+         GetPortErrors(h.c.exchange, h.c.monitor.status);
+         return h.c.monitor.status.PortErrors;
        },
        "", "10230732   Failed to obtain the port error.\r\n"},
       {"pg", "\r\n[5 5 5",
        [](Harness& h) {
-         GetPortConfig(h.c);
-         return h.c.status.PortConfig;
+         GetPortConfig(h.c.exchange, h.c.monitor.status);
+         return h.c.monitor.status.PortConfig;
        },
        "FFFFFFFF", "10230722   Failed to obtain the port configuration.\r\n"},
   };
@@ -236,11 +236,12 @@ TEST_F(StatusQueryTest, ARepliesCutShortIsAFailedQuery) {
     EXPECT_EQ(c.value(fresh), c.placeholder) << c.keyword;
     std::string log = fresh.LogEntries();
     EXPECT_EQ(log.empty() ? "" : log.substr(21), c.logged) << c.keyword;
-    EXPECT_EQ(fresh.c.link.LinkState, kLinkConnected) << c.keyword;  // the link itself is fine
+    EXPECT_EQ(fresh.c.exchange.link.LinkState, kLinkConnected)
+        << c.keyword;  // the link itself is fine
   }
   // A reply that is complete is decoded as it stands, odd or not.
   h.model.faults.replies["fwv"] = "\r\n[ab.cd]";
-  EXPECT_EQ(GetFirmwareVersion(h.c), "ab.cd");
+  EXPECT_EQ(GetFirmwareVersion(h.c.exchange), "ab.cd");
 }
 
 }  // namespace

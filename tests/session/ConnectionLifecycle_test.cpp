@@ -14,8 +14,8 @@ class ConnectTest : public ::testing::Test {
  protected:
   void SetUp() override {
     h.EnableLog();
-    h.c.MaintenanceAdmitted = 1;
-    h.c.superPassIn.Ed_pass = "typed before";
+    h.c.access.MaintenanceAdmitted = 1;
+    h.c.access.superPassIn.Ed_pass = "typed before";
   }
   bool Sent(const std::string& bytes) const {
     for (const std::string& w : h.Written()) {
@@ -27,47 +27,47 @@ class ConnectTest : public ::testing::Test {
 };
 
 TEST_F(ConnectTest, ASwitchWithoutPasswordIsGreetedAndRefreshed) {
-  ConnectSwitch(h.c);
+  ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access);
   std::vector<std::string> w = h.Written();
   ASSERT_GE(w.size(), 6u);
   EXPECT_EQ(std::vector<std::string>(w.begin(), w.begin() + 6),
             (std::vector<std::string>{"q\r", "q\r", "q\r", "q\r", "\x02", "fwv\r\n"}));
   EXPECT_EQ(h.port.Events().front().kind, PortEvent::kOpen);
   EXPECT_EQ(h.port.Events().front().at, 50);
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
-  EXPECT_EQ(h.c.SwitchAnswered, 1);
-  EXPECT_EQ(h.c.MaintenanceAdmitted, 0);
-  EXPECT_EQ(h.c.superPassIn.Ed_pass, "");
-  EXPECT_EQ(h.c.view.statusText, "Connected");
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, 1);
+  EXPECT_EQ(h.c.access.MaintenanceAdmitted, 0);
+  EXPECT_EQ(h.c.access.superPassIn.Ed_pass, "");
+  EXPECT_EQ(h.c.monitor.view.statusText, "Connected");
   EXPECT_TRUE(h.frontend.boxes.empty());
 }
 
 TEST_F(ConnectTest, AMissingPortLeavesStateOneSilently) {
   h.port.names.clear();
-  h.c.view.statusText = "Communication failure";
-  ConnectSwitch(h.c);
-  EXPECT_EQ(h.c.link.LinkState, kLinkDisconnect);
-  EXPECT_EQ(h.c.view.statusText, "Communication failure");
+  h.c.monitor.view.statusText = "Communication failure";
+  ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkDisconnect);
+  EXPECT_EQ(h.c.monitor.view.statusText, "Communication failure");
   EXPECT_TRUE(h.frontend.boxes.empty());
   EXPECT_EQ(h.LogEntries(), "");
 }
 
 TEST_F(ConnectTest, WhileConnectedThePortIsClosedAndOpenedAgain) {
   h.Connect();
-  ConnectSwitch(h.c);
+  ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access);
   EXPECT_EQ(h.port.Events().front().kind, PortEvent::kLowerDtr);
   EXPECT_EQ(h.port.Opens(), 2);
 }
 
 TEST_F(ConnectTest, TheRememberedPasswordIsSentToAProtectedSwitch) {
   h.model.state.userPassword = "pw";
-  h.c.LoggedIn = 1;
-  h.c.LoginPassword = "pw";
-  ConnectSwitch(h.c);
+  h.c.access.LoggedIn = 1;
+  h.c.access.LoginPassword = "pw";
+  ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access);
   EXPECT_TRUE(Sent("pw\r\n"));
   EXPECT_TRUE(Sent("fwv\r\n"));
   EXPECT_EQ(h.frontend.reLogins, 0);
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
 }
 
 struct FailureCase {
@@ -82,7 +82,7 @@ class ConnectFailureTest : public ConnectTest, public ::testing::WithParamInterf
 
 TEST_P(ConnectFailureTest, IsReportedAndEndsInConnectingFailure) {
   GetParam().arrange(h);
-  ConnectSwitch(h.c);
+  ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, "Failed to reconnect.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "Reconnect Error");
@@ -90,17 +90,17 @@ TEST_P(ConnectFailureTest, IsReportedAndEndsInConnectingFailure) {
   // The code comes before the box, the message after it.
   EXPECT_EQ(h.frontend.boxes[0].logSoFar.substr(kLogHeader.size() + 21), code);
   EXPECT_EQ(h.LogEntries().substr(21), code + "Failed to reconnect.\r\n" + GetParam().lineError);
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnectingFailure);
-  EXPECT_FALSE(h.c.link.HasPort());
-  EXPECT_EQ(h.c.SwitchAnswered, GetParam().switchAnswered);
-  EXPECT_EQ(h.c.view.statusText, "Connecting failure");
-  EXPECT_EQ(h.c.view.Lb_fw_ver, "--.--");
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnectingFailure);
+  EXPECT_FALSE(h.c.exchange.link.HasPort());
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, GetParam().switchAnswered);
+  EXPECT_EQ(h.c.monitor.view.statusText, "Connecting failure");
+  EXPECT_EQ(h.c.monitor.view.Lb_fw_ver, "--.--");
 }
 
 void Protected(Harness& h) {
   h.model.state.userPassword = "pw";
-  h.c.LoggedIn = 1;
-  h.c.LoginPassword = "pw";
+  h.c.access.LoggedIn = 1;
+  h.c.access.LoginPassword = "pw";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"password not sent",
                                   [](Harness& h) {
                                     Protected(h);
-                                    h.c.LoginPassword =
+                                    h.c.access.LoginPassword =
                                         std::string(40, 'x');  // more than the line holds
                                   },
                                   10230914, 1, "\r\n"},
@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"password refused",
                                   [](Harness& h) {
                                     Protected(h);
-                                    h.c.LoginPassword = "old";
+                                    h.c.access.LoginPassword = "old";
                                   },
                                   10230916, 1, "\r\n"}),
     [](const auto& info) { return CaseName(info.param.name); });
@@ -143,37 +143,37 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ConnectTest, WithoutARememberedPasswordTheOperatorIsAsked) {
   h.model.state.userPassword = "pw";
   h.frontend.onReLogin = [this] {
-    EXPECT_EQ(PassIn2Ok(h.c, "wrong"), LoginStep::kStay);
-    EXPECT_EQ(PassIn2Ok(h.c, "pw"), LoginStep::kAccepted);
+    EXPECT_EQ(PassIn2Ok(h.c.exchange, h.c.monitor, h.c.access, "wrong"), LoginStep::kStay);
+    EXPECT_EQ(PassIn2Ok(h.c.exchange, h.c.monitor, h.c.access, "pw"), LoginStep::kAccepted);
   };
-  ConnectSwitch(h.c);
+  ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access);
   EXPECT_EQ(h.frontend.reLogins, 1);
-  EXPECT_EQ(h.c.LoggedIn, 1);
-  EXPECT_EQ(h.c.LoginPassword, "pw");
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
+  EXPECT_EQ(h.c.access.LoggedIn, 1);
+  EXPECT_EQ(h.c.access.LoginPassword, "pw");
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
   EXPECT_TRUE(Sent("fwv\r\n"));
 }
 
 TEST_F(ConnectTest, AnAbandonedReLoginClosesThePortAndTheProgram) {
   h.model.state.userPassword = "pw";
-  h.frontend.onReLogin = [this] { PassIn2Cancel(h.c); };
-  ConnectSwitch(h.c);
-  EXPECT_FALSE(h.c.link.HasPort());
-  EXPECT_EQ(h.c.link.LinkState, kLinkDisconnect);
-  EXPECT_EQ(h.c.view.statusText, "Disconnect");
+  h.frontend.onReLogin = [this] { PassIn2Cancel(h.c.exchange, h.c.monitor); };
+  ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access);
+  EXPECT_FALSE(h.c.exchange.link.HasPort());
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkDisconnect);
+  EXPECT_EQ(h.c.monitor.view.statusText, "Disconnect");
   EXPECT_GE(h.frontend.closeRequests, 1);
   EXPECT_FALSE(Sent("fwv\r\n"));
 }
 
 TEST_F(ConnectTest, DisconnectClosesAndShowsPlaceholders) {
   h.Connect();
-  DisconnectSwitch(h.c);
-  DisconnectSwitch(h.c);  // again: harmless
-  EXPECT_FALSE(h.c.link.HasPort());
-  EXPECT_EQ(h.c.link.LinkState, kLinkDisconnect);
-  EXPECT_EQ(h.c.view.statusText, "Disconnect");
-  EXPECT_EQ(h.c.view.Lb_relay, "---");
-  EXPECT_TRUE(h.c.view.Look(Command::kConnect).enabled);
+  DisconnectSwitch(h.c.exchange, h.c.monitor);
+  DisconnectSwitch(h.c.exchange, h.c.monitor);  // again: harmless
+  EXPECT_FALSE(h.c.exchange.link.HasPort());
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkDisconnect);
+  EXPECT_EQ(h.c.monitor.view.statusText, "Disconnect");
+  EXPECT_EQ(h.c.monitor.view.Lb_relay, "---");
+  EXPECT_TRUE(h.c.monitor.view.Look(Command::kConnect).enabled);
 }
 
 }  // namespace

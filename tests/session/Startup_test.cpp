@@ -21,7 +21,7 @@ std::vector<std::pair<TimeMs, std::string>> TimedWrites(const sim::ModelPort& po
 
 TEST(StartupTest, GreetsTheSwitchWithWakeUpLinesAndTheProbe) {
   Harness h;
-  RunStartup(h.c);
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
   EXPECT_EQ(TimedWrites(h.port), (std::vector<std::pair<TimeMs, std::string>>{
                                      {0, "q\r"},
                                      {100, "q\r"},
@@ -34,29 +34,29 @@ TEST(StartupTest, GreetsTheSwitchWithWakeUpLinesAndTheProbe) {
   EXPECT_EQ(read.kind, PortEvent::kRead);
   EXPECT_EQ(read.at, 550);
   EXPECT_EQ(read.bytes, "\r\n[0]");
-  EXPECT_EQ(h.c.SwitchAnswered, 1);
-  EXPECT_EQ(h.c.SwitchMode, '0');
-  EXPECT_EQ(h.c.NoLoginNeeded, 1);
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
-  EXPECT_TRUE(h.c.link.HasPort());
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, 1);
+  EXPECT_EQ(h.c.exchange.link.SwitchMode, '0');
+  EXPECT_EQ(h.c.access.NoLoginNeeded, 1);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
+  EXPECT_TRUE(h.c.exchange.link.HasPort());
   EXPECT_TRUE(h.frontend.boxes.empty());
 }
 
 TEST(StartupTest, APasswordProtectedSwitchAsksForTheLogIn) {
   Harness h;
   h.model.state.userPassword = "secret";
-  RunStartup(h.c);
-  EXPECT_EQ(h.c.SwitchMode, '1');
-  EXPECT_EQ(h.c.NoLoginNeeded, 0);
-  EXPECT_EQ(h.c.SwitchAnswered, 1);
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
+  EXPECT_EQ(h.c.exchange.link.SwitchMode, '1');
+  EXPECT_EQ(h.c.access.NoLoginNeeded, 0);
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, 1);
 }
 
 TEST(StartupTest, BracketInTheSecondPositionIsAccepted) {
   Harness h;
   h.model.faults.replies["probe"] = "\r[0]\n";
-  RunStartup(h.c);
-  EXPECT_EQ(h.c.SwitchAnswered, 1);
-  EXPECT_EQ(h.c.SwitchMode, '0');
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, 1);
+  EXPECT_EQ(h.c.exchange.link.SwitchMode, '0');
 }
 
 TEST(StartupTest, ANulBeforeTheBracketIsOneOfTheBytesLookedAt) {
@@ -64,9 +64,9 @@ TEST(StartupTest, ANulBeforeTheBracketIsOneOfTheBytesLookedAt) {
   for (std::string reply : {"\0[0]"s, "\0\0[1]"s}) {
     Harness h;
     h.model.faults.replies["probe"] = reply;
-    RunStartup(h.c);
-    EXPECT_EQ(h.c.SwitchAnswered, 1) << reply.size();
-    EXPECT_EQ(h.c.SwitchMode, reply[reply.find('[') + 1]);
+    RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
+    EXPECT_EQ(h.c.exchange.link.SwitchAnswered, 1) << reply.size();
+    EXPECT_EQ(h.c.exchange.link.SwitchMode, reply[reply.find('[') + 1]);
   }
 }
 
@@ -83,7 +83,7 @@ TEST_P(StartupGreetingFailureTest, IsReportedLoggedAndClosesThePort) {
   Harness h;
   WriteFile(h.dir / "SWITCH.INI", "[Log]\nEnable=1\n");
   GetParam().arrange(h);
-  RunStartup(h.c);
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
   if (GetParam().box) {
     ASSERT_EQ(h.frontend.boxes.size(), 1u);
     EXPECT_EQ(h.frontend.boxes[0].text, "Failed to start TAVIRON.");
@@ -94,10 +94,10 @@ TEST_P(StartupGreetingFailureTest, IsReportedLoggedAndClosesThePort) {
   }
   EXPECT_EQ(h.LogEntries(), Stamp(h.clock.Now()) + std::to_string(GetParam().code) +
                                 "   Failed to start TAVIRON.\r\n");
-  EXPECT_FALSE(h.c.link.HasPort());
-  EXPECT_EQ(h.c.SwitchAnswered, 0);
-  EXPECT_EQ(h.c.NoLoginNeeded, 1);
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnectingFailure);
+  EXPECT_FALSE(h.c.exchange.link.HasPort());
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, 0);
+  EXPECT_EQ(h.c.access.NoLoginNeeded, 1);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnectingFailure);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StartupTest, APortThatCannotBeOpenedIsReportedAndTheProgramGoesOn) {
   Harness h;
   WriteFile(h.dir / "SWITCH.INI", "[Serial]\nPort=3\n[Log]\nEnable=1\n");
-  RunStartup(h.c);
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   // The box says why after its own text; the log keeps the record as it is.
   EXPECT_EQ(h.frontend.boxes[0].text,
@@ -129,8 +129,8 @@ TEST(StartupTest, APortThatCannotBeOpenedIsReportedAndTheProgramGoesOn) {
             "or USB adapter is plugged in and that the right port is chosen.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "TAVIRON starting failed");
   EXPECT_EQ(h.LogEntries(), Stamp() + "10230701   Failed to Open COM port.\r\n");
-  EXPECT_EQ(h.c.link.LinkState, kLinkDisconnect);
-  EXPECT_EQ(h.c.SwitchAnswered, 0);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkDisconnect);
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, 0);
   EXPECT_TRUE(h.port.Events().empty());
 }
 
@@ -138,11 +138,11 @@ TEST(StartupTest, SettingsApplyToTheWindowPortAndLog) {
   Harness h;
   WriteFile(h.dir / "SWITCH.INI", "[Size]\nTop=1\nLeft=2\nWidth=3\nHeight=4\n[Serial]\nPort=259\n");
   h.port.names = {"COM4"};
-  RunStartup(h.c);
-  EXPECT_EQ(h.c.mainWindowBounds, (WindowBounds{1, 2, 3, 4}));
-  EXPECT_EQ(h.c.link.ComPortIndex, 3);
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
-  EXPECT_EQ(h.c.log.LogEnabled, 0);
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
+  EXPECT_EQ(h.c.session.mainWindowBounds, (WindowBounds{1, 2, 3, 4}));
+  EXPECT_EQ(h.c.exchange.link.ComPortIndex, 3);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
+  EXPECT_EQ(h.c.exchange.log.LogEnabled, 0);
   EXPECT_FALSE(std::filesystem::exists(h.dir / "LOG.TXT"));
 }
 
@@ -150,29 +150,29 @@ TEST(StartupTest, LoggingThatCannotStartIsReportedAndStaysOff) {
   Harness h;
   WriteFile(h.dir / "SWITCH.INI", "[Log]\nEnable=1\n");
   std::filesystem::create_directory(h.dir / "LOG.TXT");
-  RunStartup(h.c);
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
   ASSERT_GE(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, "Failed to write the error log file.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "Writing Error");
-  EXPECT_EQ(h.c.log.LogEnabled, 0);
-  EXPECT_TRUE(h.c.view.menuEnableGetError);
+  EXPECT_EQ(h.c.exchange.log.LogEnabled, 0);
+  EXPECT_TRUE(h.c.monitor.view.menuEnableGetError);
 }
 
 TEST(StartupTest, RunsOnlyOnce) {
   Harness h;
-  RunStartup(h.c);
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
   std::size_t events = h.port.Events().size();
-  RunStartup(h.c);
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
   EXPECT_EQ(h.port.Events().size(), events);
 }
 
 TEST(ShutdownTest, SendsClosingLinesThenClosesPortLogAndWritesSettings) {
   Harness h;
   WriteFile(h.dir / "SWITCH.INI", "[Serial]\nPort=0\n[Log]\nEnable=1\n");
-  RunStartup(h.c);
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
   h.port.ClearEvents();
   TimeMs start = h.clock.Now();
-  RunShutdown(h.c, WindowBounds{107, 275, 391, 561});
+  RunShutdown(h.c.exchange, h.c.session, WindowBounds{107, 275, 391, 561});
   EXPECT_EQ(TimedWrites(h.port), (std::vector<std::pair<TimeMs, std::string>>{
                                      {start, "q\r"},
                                      {start + 100, "q\r"},
@@ -190,8 +190,8 @@ TEST(ShutdownTest, SendsClosingLinesThenClosesPortLogAndWritesSettings) {
 
 TEST(ShutdownTest, WritesTheKeysEvenWithoutAnySettingsFileOrLogging) {
   Harness h;
-  RunStartup(h.c);
-  RunShutdown(h.c, h.c.mainWindowBounds);
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
+  RunShutdown(h.c.exchange, h.c.session, h.c.session.mainWindowBounds);
   EXPECT_EQ(ReadFile(h.dir / "SWITCH.INI"),
             "[Size]\nTop=177\nLeft=462\nWidth=491\nHeight=661\n[Serial]\nPort=0\n"
             "[Log]\nEnable=0\n");
@@ -200,9 +200,9 @@ TEST(ShutdownTest, WritesTheKeysEvenWithoutAnySettingsFileOrLogging) {
 
 TEST(ShutdownTest, SettingsThatCannotBeWrittenAreReported) {
   Harness h;
-  RunStartup(h.c);
+  RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session);
   std::filesystem::create_directory(h.dir / "SWITCH.INI");
-  RunShutdown(h.c, h.c.mainWindowBounds);
+  RunShutdown(h.c.exchange, h.c.session, h.c.session.mainWindowBounds);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, "Failed to write INI file.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "Writing Error");

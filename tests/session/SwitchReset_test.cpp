@@ -15,7 +15,7 @@ class ResetTest : public ::testing::Test {
   void SetUp() override {
     h.EnableLog();
     h.Connect();
-    h.c.MaintenanceAdmitted = 1;
+    h.c.access.MaintenanceAdmitted = 1;
   }
   std::vector<std::string> Traffic() const {
     std::vector<std::string> out;
@@ -32,25 +32,25 @@ class ResetTest : public ::testing::Test {
 };
 
 TEST_F(ResetTest, RestartsTheSwitchAndReconnectsWithoutWakeUpLines) {
-  ResetSwitch(h.c);
+  ResetSwitch(h.c.exchange, h.c.monitor, h.c.access);
   std::vector<std::string> t = Traffic();
   ASSERT_GE(t.size(), 6u);
   EXPECT_EQ(std::vector<std::string>(t.begin(), t.begin() + 6),
             (std::vector<std::string>{"0 write arst\r\n", "0 close", "2000 open", "2000 write \x02",
                                       "2250 read \r\n[0]", "2250 write fwv\r\n"}));
   EXPECT_EQ(h.model.Restarts(), 1);
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
-  EXPECT_EQ(h.c.SwitchAnswered, 1);
-  EXPECT_EQ(h.c.MaintenanceAdmitted, 0);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, 1);
+  EXPECT_EQ(h.c.access.MaintenanceAdmitted, 0);
   EXPECT_EQ(h.LogEntries(), "");
   EXPECT_TRUE(h.frontend.boxes.empty());
 }
 
 TEST_F(ResetTest, ThePasswordOfTheLogInIsSentWithoutAsking) {
   h.model.state.userPassword = "pw";
-  h.c.LoggedIn = 1;
-  h.c.LoginPassword = "pw";
-  ResetSwitch(h.c);
+  h.c.access.LoggedIn = 1;
+  h.c.access.LoginPassword = "pw";
+  ResetSwitch(h.c.exchange, h.c.monitor, h.c.access);
   std::vector<std::string> w = h.Written();
   ASSERT_GE(w.size(), 4u);
   EXPECT_EQ(w[2], "pw\r\n");
@@ -61,22 +61,22 @@ TEST_F(ResetTest, ThePasswordOfTheLogInIsSentWithoutAsking) {
 TEST_F(ResetTest, BracketInTheSecondByteIsFound) {
   h.model.faults.only = "probe";
   h.model.faults.replies["probe"] = "x[0]\r";
-  ResetSwitch(h.c);
-  EXPECT_EQ(h.c.SwitchMode, '0');
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnected);
+  ResetSwitch(h.c.exchange, h.c.monitor, h.c.access);
+  EXPECT_EQ(h.c.exchange.link.SwitchMode, '0');
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnected);
 }
 
 TEST_F(ResetTest, APortTakenByAnotherProgramIsReportedOnce) {
   h.port.heldElsewhere = true;
-  ResetSwitch(h.c);
+  ResetSwitch(h.c.exchange, h.c.monitor, h.c.access);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text,
             "Failed to reset.\r\n\r\nCOM1 is in use by another program.\r\nClose that program, "
             "then try again.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "Reset failure");
   EXPECT_EQ(h.LogEntries().substr(21), "10230901   Failed to reset.(COM Port Open Error)\r\n");
-  EXPECT_EQ(h.c.link.LinkState, kLinkDisconnect);
-  EXPECT_EQ(h.c.SwitchAnswered, 0);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkDisconnect);
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, 0);
   EXPECT_EQ(h.Written(), (std::vector<std::string>{"arst\r\n"}));
 }
 
@@ -91,22 +91,22 @@ class ResetFailureTest : public ResetTest, public ::testing::WithParamInterface<
 
 TEST_P(ResetFailureTest, EndsInConnectingFailureWithThePortClosed) {
   GetParam().arrange(h);
-  ResetSwitch(h.c);
+  ResetSwitch(h.c.exchange, h.c.monitor, h.c.access);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].text, "Failed to reset.");
   EXPECT_EQ(h.frontend.boxes[0].caption, "Reset failure");
   EXPECT_EQ(h.LogEntries().substr(21),
             std::to_string(GetParam().code) + "   Failed to reset.(CLI Starting Error)\r\n");
-  EXPECT_EQ(h.c.link.LinkState, kLinkConnectingFailure);
-  EXPECT_EQ(h.c.view.statusText, "Connecting failure");
-  EXPECT_FALSE(h.c.link.HasPort());
-  EXPECT_EQ(h.c.SwitchAnswered, GetParam().switchAnswered);
+  EXPECT_EQ(h.c.exchange.link.LinkState, kLinkConnectingFailure);
+  EXPECT_EQ(h.c.monitor.view.statusText, "Connecting failure");
+  EXPECT_FALSE(h.c.exchange.link.HasPort());
+  EXPECT_EQ(h.c.exchange.link.SwitchAnswered, GetParam().switchAnswered);
 }
 
 void Protected(Harness& h, const std::string& remembered) {
   h.model.state.userPassword = "pw";
-  h.c.LoggedIn = 1;
-  h.c.LoginPassword = remembered;
+  h.c.access.LoggedIn = 1;
+  h.c.access.LoginPassword = remembered;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -141,7 +141,7 @@ TEST_F(ResetTest, TheResetCommandRefreshesAgainWhateverTheOutcome) {
   failed.Connect();
   failed.port.heldElsewhere = true;
   ResetCommand(failed.c);
-  EXPECT_EQ(failed.c.view.statusText, "Communication failure");
+  EXPECT_EQ(failed.c.monitor.view.statusText, "Communication failure");
 }
 
 }  // namespace

@@ -9,13 +9,13 @@
 #include "access/Login.h"
 #include "access/Maintenance.h"
 #include "access/PasswordChange.h"
+#include "base/FailureCatalogue.h"
 #include "config/ConfigFile.h"
 #include "config/DefaultSetting.h"
 #include "config/MacAddress.h"
 #include "config/PortSetting.h"
 #include "config/SurgeCounterClear.h"
 #include "firmware/FirmwareUpload.h"
-#include "firmware/UploadErrors.h"
 #include "monitor/MainDisplay.h"
 #include "monitor/StatusQueries.h"
 #include "program/MenuActions.h"
@@ -109,12 +109,12 @@ const Allowed kMaintenance{
      "Failed to receive maintenance password response.|Maintenance Password Setting Error",
      "Failed to set maintenance password.|Maintenance Password Setting Error"}};
 
-// Every failure point of the firmware upgrade, from its own table.
+// Every failure point of the firmware upgrade, from the failure table.
 Allowed Upload() {
   Allowed a{{}, {}, {"Firmware Upgrade:Restoration was completed.\r\n"}, {}};
-  for (std::uint32_t code = 10230600; code < 10230700; ++code) {
-    if (const Failure* e = FindUploadError(code)) {
-      a.codes.insert(code);
+  for (const Failure* e : failure::kAll) {
+    if (e->code >= 10230600 && e->code < 10230700) {
+      a.codes.insert(e->code);
       a.messages.insert(std::string(e->log));
       a.boxes.insert(std::string(e->box) + "|" + std::string(e->caption));
     }
@@ -127,30 +127,45 @@ void Connected(Harness& h) {
 }
 void Protected(Harness& h) {
   h.model.state.userPassword = "pw";
-  h.c.LoggedIn = 1;
-  h.c.LoginPassword = "pw";
+  h.c.access.LoggedIn = 1;
+  h.c.access.LoginPassword = "pw";
   h.Connect();
 }
 
 const FailSequence kSequences[] = {
-    {"start-up", [](Harness&) {}, [](Harness& h) { RunStartup(h.c); }, kStartup, {1, 3, 5}, 1000},
-    {"refresh", Connected, [](Harness& h) { RefreshAll(h.c); }, kQueries, {3, 4}, 2500},
+    {"start-up",
+     [](Harness&) {},
+     [](Harness& h) { RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session); },
+     kStartup,
+     {1, 3, 5},
+     1000},
+    {"refresh",
+     Connected,
+     [](Harness& h) { RefreshAll(h.c.exchange, h.c.monitor); },
+     kQueries,
+     {3, 4},
+     2500},
     {"connect",
      [](Harness&) {},
-     [](Harness& h) { ConnectSwitch(h.c); },
+     [](Harness& h) { ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access); },
      kConnect + kQueries,
      {1, 3, 4, 5},
      3500},
     {"connect with the remembered password",
      [](Harness& h) {
        Protected(h);
-       h.c.link.CloseConnection();
+       h.c.exchange.link.CloseConnection();
      },
-     [](Harness& h) { ConnectSwitch(h.c); },
+     [](Harness& h) { ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access); },
      kConnect + kQueries,
      {1, 3, 4, 5},
      4000},
-    {"disconnect", Connected, [](Harness& h) { DisconnectSwitch(h.c); }, {}, {1}, 0},
+    {"disconnect",
+     Connected,
+     [](Harness& h) { DisconnectSwitch(h.c.exchange, h.c.monitor); },
+     {},
+     {1},
+     0},
     {"reset",
      Protected,
      [](Harness& h) { ResetCommand(h.c); },
@@ -160,10 +175,11 @@ const FailSequence kSequences[] = {
     {"port setting",
      [](Harness& h) {
        h.Connect();
-       h.c.portSelection = {4, 3, 2, 1, 0, 5, 4, 4};
+       h.c.monitor.portSelection = {4, 3, 2, 1, 0, 5, 4, 4};
      },
      [](Harness& h) {
-       if (PortSetOk(h.c)) RefreshAll(h.c);
+       if (PortSetOk(h.c.exchange, h.c.monitor, h.c.portSetting))
+         RefreshAll(h.c.exchange, h.c.monitor);
      },
      kPortSetting + kQueries,
      {3, 4},
@@ -173,15 +189,15 @@ const FailSequence kSequences[] = {
        h.Connect();
        WriteFile(h.dir / "ports.txt", ConfigFileText("45612355"));
      },
-     [](Harness& h) { LoadConfigFile(h.c, (h.dir / "ports.txt").string()); },
+     [](Harness& h) { LoadConfigFile(h.c.exchange, h.c.monitor, (h.dir / "ports.txt").string()); },
      kConfigLoad + kQueries,
      {3, 4},
      5000},
     {"configuration save",
      Connected,
      [](Harness& h) {
-       GetPortConfig(h.c);
-       SaveConfigFile(h.c, (h.dir / "saved").string());
+       GetPortConfig(h.c.exchange, h.c.monitor.status);
+       SaveConfigFile(h.c.exchange, h.c.monitor, (h.dir / "saved").string());
      },
      kConfigSave,
      {3, 4},
@@ -189,27 +205,37 @@ const FailSequence kSequences[] = {
     {"default setting",
      Connected,
      [](Harness& h) {
-       FactSetYes(h.c);
-       if (h.c.DefaultSetDone == 1) RefreshAll(h.c);
+       FactSetYes(h.c.exchange, h.c.monitor, h.c.access, h.c.defaultSetting);
+       if (h.c.defaultSetting.DefaultSetDone == 1) RefreshAll(h.c.exchange, h.c.monitor);
      },
      kDefaults + Restart("Reset failure") + kQueries,
      {1, 3, 4, 5},
      12000},
-    {"MAC read", Connected, [](Harness& h) { MacSetShow(h.c); }, kMacRead, {3, 4}, 500},
+    {"MAC read",
+     Connected,
+     [](Harness& h) { MacSetShow(h.c.exchange, h.c.macAddress); },
+     kMacRead,
+     {3, 4},
+     500},
     {"MAC set",
      [](Harness& h) {
        h.Connect();
-       h.c.macSet.Ed_mac = {"00", "11", "22", "AA", "BB", "CC"};
+       h.c.macAddress.macSet.Ed_mac = {"00", "11", "22", "AA", "BB", "CC"};
      },
-     [](Harness& h) { MacSetOk(h.c); },
+     [](Harness& h) { MacSetOk(h.c.exchange, h.c.macAddress); },
      kMacSet,
      {3, 4},
      500},
-    {"surge counter clear", Connected, [](Harness& h) { ThClearYes(h.c); }, kSurge, {3, 4}, 500},
+    {"surge counter clear",
+     Connected,
+     [](Harness& h) { ThClearYes(h.c.exchange, h.c.surgeClear); },
+     kSurge,
+     {3, 4},
+     500},
     {"relay",
      [](Harness& h) {
        h.Connect();
-       h.c.MaintenanceAdmitted = 1;
+       h.c.access.MaintenanceAdmitted = 1;
      },
      [](Harness& h) { RelayOff(h.c); },
      kRelay,
@@ -217,31 +243,33 @@ const FailSequence kSequences[] = {
      500},
     {"user password change",
      Protected,
-     [](Harness& h) { PassSetOk(h.c, "new", "new"); },
+     [](Harness& h) { PassSetOk(h.c.exchange, h.c.access, "new", "new"); },
      kPasswordChange,
      {3, 4},
      500,
      // A verdict lost on its way leaves the program with the old password and the switch with
      // the new one: the reconnect is refused until the operator logs in again.
      [](Harness& h) {
-       if (h.model.state.userPassword != h.c.LoginPassword) h.c.LoggedIn = 0;
+       if (h.model.state.userPassword != h.c.access.LoginPassword) h.c.access.LoggedIn = 0;
      }},
     {"log-in",
      [](Harness& h) {
        h.Connect();
        h.model.state.userPassword = "pw";
-       h.c.NoLoginNeeded = 0;
+       h.c.access.NoLoginNeeded = 0;
      },
-     [](Harness& h) { PassInOk(h.c, "pw"); },
+     [](Harness& h) { PassInOk(h.c.exchange, h.c.access, "pw"); },
      kLogin,
      {1, 3},
      500},
     {"maintenance gate",
      [](Harness& h) {
        h.Connect();
-       h.frontend.onMaintenancePassword = [&h] { SuperPassInOk(h.c, "qorplemt"); };
+       h.frontend.onMaintenancePassword = [&h] {
+         SuperPassInOk(h.c.exchange, h.c.access, "qorplemt");
+       };
      },
-     [](Harness& h) { MaintenanceGate(h.c); },
+     [](Harness& h) { MaintenanceGate(h.c.exchange, h.c.access); },
      kMaintenance,
      {3, 4},
      500},
@@ -251,9 +279,9 @@ const FailSequence kSequences[] = {
        WriteFile(h.dir / "small.hex",
                  ":10000000000102030405060708090A0B0C0D0E0F78\r\n:020000040001F9\r\n"
                  ":04001000AA550102EA\r\n:00000001FF\r\n");
-       FwUpdateOpenFile(h.c, (h.dir / "small.hex").string());
+       FwUpdateOpenFile(h.c.exchange, h.c.fwUpdate, (h.dir / "small.hex").string());
      },
-     [](Harness& h) { FwUpdateUpload(h.c); },
+     [](Harness& h) { FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate); },
      Upload() + Restart("Reset Failure") + kQueries,
      {1, 3, 4, 5, 6},
      40000,

@@ -78,7 +78,9 @@ FailRun RunWithFailure(const FailSequence& sequence, int n) {
   auto h = std::make_unique<Harness>();
   h->EnableLog();
   // The switch's password, when it has one, is what the operator types when asked.
-  h->frontend.onReLogin = [&h] { PassIn2Ok(h->c, h->model.state.userPassword); };
+  h->frontend.onReLogin = [&h] {
+    PassIn2Ok(h->c.exchange, h->c.monitor, h->c.access, h->model.state.userPassword);
+  };
   sequence.arrange(*h);
   const std::size_t logBefore = h->Log().size();
   h->frontend.boxes.clear();
@@ -90,7 +92,7 @@ FailRun RunWithFailure(const FailSequence& sequence, int n) {
   run.operations = h->port.Operations();
   run.failed = run.operations >= n ? n : 0;
   run.took = h->clock.Now() - start;
-  run.linkState = h->c.link.LinkState;
+  run.linkState = h->c.exchange.link.LinkState;
   run.portOpen = h->port.IsOpen();
   run.descriptorsAfter = OpenDescriptors();
   const std::string log = h->Log();
@@ -101,10 +103,10 @@ FailRun RunWithFailure(const FailSequence& sequence, int n) {
 
   h->port.FailOperation(0);
   if (sequence.recover) sequence.recover(*h);
-  ConnectSwitch(h->c);
-  RefreshAll(h->c);
-  run.statusAfterRecovery = h->c.view.statusText;
-  run.linkStateAfterRecovery = h->c.link.LinkState;
+  ConnectSwitch(h->c.exchange, h->c.monitor, h->c.access);
+  RefreshAll(h->c.exchange, h->c.monitor);
+  run.statusAfterRecovery = h->c.monitor.view.statusText;
+  run.linkStateAfterRecovery = h->c.exchange.link.LinkState;
   return run;
 }
 

@@ -13,19 +13,19 @@ const std::string kLogHeader =
     "----------------------------------------------------------\r\n";
 
 Harness::Harness() {
-  frontend.log = &c.log;
+  frontend.log = &c.exchange.log;
 }
 
 void Harness::EnableLog() {
-  c.log.LogEnabled = 1;
-  c.log.OpenErrLog();
+  c.exchange.log.LogEnabled = 1;
+  c.exchange.log.OpenErrLog();
 }
 
 void Harness::Connect() {
-  c.link.OpenConfiguredPort();
-  c.link.SetupConnection();
-  c.link.LinkState = kLinkConnected;
-  c.SwitchAnswered = 1;
+  c.exchange.link.OpenConfiguredPort();
+  c.exchange.link.SetupConnection();
+  c.exchange.link.LinkState = kLinkConnected;
+  c.exchange.link.SwitchAnswered = 1;
   if (!model.state.userPassword.empty()) {
     model.Receive(model.state.userPassword + "\r", clock.Now());
     model.TakeDue(clock.Now() + 100000);
@@ -34,7 +34,7 @@ void Harness::Connect() {
 }
 
 std::string Harness::Log() {
-  return ReadHeldLog(c.log);
+  return ReadHeldLog(c.exchange.log);
 }
 
 std::string Harness::LogEntries() {

@@ -77,15 +77,15 @@ TEST(ComPortSettingTest, ChangeKeepsTheAssignmentsBesideTheSettingsAndTheStartUp
   Harness h;
   ComPortAssignments chosen;
   chosen.device[3] = "/dev/serial/by-id/usb-FTDI-if00";
-  SerialSetChange(h.c, 3, chosen);
-  EXPECT_EQ(h.c.link.ComPortIndex, 3);
+  SerialSetChange(h.c.exchange, h.c.session, 3, chosen);
+  EXPECT_EQ(h.c.exchange.link.ComPortIndex, 3);
   EXPECT_EQ(ReadFile(h.dir / "COMPORTS.INI"), "[Ports]\nCOM4=/dev/serial/by-id/usb-FTDI-if00\n");
   EXPECT_TRUE(h.frontend.boxes.empty());
 
   Harness next;
   std::filesystem::copy_file(h.dir / "COMPORTS.INI", next.dir / "COMPORTS.INI");
-  RunStartup(next.c);
-  EXPECT_EQ(next.c.comPorts, chosen);
+  RunStartup(next.c.exchange, next.c.monitor, next.c.access, next.c.session);
+  EXPECT_EQ(next.c.session.comPorts, chosen);
 }
 
 TEST(ComPortSettingTest, AnAssignmentThatCannotBeWrittenHoldsForThisRunAndIsReported) {
@@ -93,8 +93,8 @@ TEST(ComPortSettingTest, AnAssignmentThatCannotBeWrittenHoldsForThisRunAndIsRepo
   std::filesystem::create_directory(h.dir / "COMPORTS.INI");  // in the file's way
   ComPortAssignments chosen;
   chosen.device[0] = "/dev/ttyACM0";
-  SerialSetChange(h.c, 0, chosen);
-  EXPECT_EQ(h.c.comPorts, chosen);
+  SerialSetChange(h.c.exchange, h.c.session, 0, chosen);
+  EXPECT_EQ(h.c.session.comPorts, chosen);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
   EXPECT_EQ(h.frontend.boxes[0].caption, "Writing Error");
   EXPECT_EQ(
@@ -102,7 +102,7 @@ TEST(ComPortSettingTest, AnAssignmentThatCannotBeWrittenHoldsForThisRunAndIsRepo
       0u);
   // An unchanged choice writes nothing.
   h.frontend.boxes.clear();
-  SerialSetChange(h.c, 0, chosen);
+  SerialSetChange(h.c.exchange, h.c.session, 0, chosen);
   EXPECT_TRUE(h.frontend.boxes.empty());
 }
 

@@ -62,8 +62,10 @@ TEST(SpecialFilesTest, EveryReaderGivesItsDefaultOrItsFailureAtOnce) {
     EXPECT_EQ(LoadSettings(path).comPortIndex, kind.read ? 3 : 0);
     EXPECT_EQ(LoadComPortAssignments(path).device[0], kind.read ? "/dev/ttyACM9" : "");
     HexFile hex;
-    EXPECT_EQ(CheckWholeFile(hex, path.string()), kind.read ? 10230680u : 10230610u);
-    LoadConfigFile(h.c, path.string());
+    const Failure* refused = CheckWholeFile(hex, path.string());
+    ASSERT_NE(refused, nullptr);
+    EXPECT_EQ(refused->code, kind.read ? 10230680u : 10230610u);
+    LoadConfigFile(h.c.exchange, h.c.monitor, path.string());
     EXPECT_EQ(h.LogEntries().substr(21, 8), kind.read ? "10110129" : "10110128");
     HeldLogFile log;
     EXPECT_EQ(log.Open(path), kind.logTaken);
