@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 
 #include "tests/support/HexImage.h"
 #include "tests/support/Process.h"
@@ -126,6 +127,33 @@ TEST(CliIntegrationTest, FirmwareUploadOfTheSdccBuiltFile) {
   EXPECT_EQ(ReadFile(dir / "image.txt"), ImageText(ImageOfHexFile(file)));
   EXPECT_EQ(sim.State("mode"), "cli");
   EXPECT_EQ(RunCli({"firmware", "check", "/no/such.hex"}).status, 3);
+}
+
+}  // namespace
+}  // namespace taviron::test
+
+namespace taviron::test {
+namespace {
+
+TEST(CliIntegrationTest, TheTraceShowsEveryByteOfAStatusWithItsTime) {
+  SwitchSim sim;
+  Result traced = RunCliJoined({"--port", sim.Device(), "--trace", "status"});
+  EXPECT_EQ(traced.status, 0) << traced.out;
+  std::size_t written = 0, read = 0;
+  std::istringstream lines(traced.out);
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t ms = line.find(" ms ");
+    if (ms == std::string::npos || ms != 8) continue;
+    ASSERT_EQ(line.substr(0, ms).find_first_not_of(" 0123456789"), std::string::npos) << line;
+    // No raw control byte reaches the terminal: the line end and ESC come escaped.
+    EXPECT_EQ(line.find_first_of("\r\x1b"), std::string::npos) << line;
+    written += line[ms + 4] == '>';
+    read += line[ms + 4] == '<';
+  }
+  EXPECT_GT(written, 3u) << traced.out;
+  EXPECT_GT(read, 3u) << traced.out;
+  EXPECT_NE(traced.out.find("ms = open " + sim.Device()), std::string::npos) << traced.out;
+  EXPECT_NE(traced.out.find("Switch Version"), std::string::npos);
 }
 
 }  // namespace
