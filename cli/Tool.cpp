@@ -237,7 +237,8 @@ int Tool::Watch(double intervalSeconds, const std::function<bool()>& keepGoing) 
       std::string stamp = Now();
       if (options_.json) {
         if (now != last)
-          out_ << "{\"time\":" << JsonString(stamp) << ",\"status\":" << StatusJson(core_) << "}\n";
+          out_ << "{\"time\":" << JsonString(stamp) << ",\"status\":" << StatusJson(core_)
+               << ",\"schema\":1}\n";
       } else {
         for (std::size_t i = 0; i < now.size(); ++i) {
           if (i < last.size() && last[i] == now[i]) continue;
@@ -261,6 +262,15 @@ int Tool::PortsShow() {
   return Connected([this] {
     GetPortConfig(core_.exchange, core_.monitor.status);
     if (core_.monitor.status.PortConfig == kNoPortConfig) return;
+    if (options_.json) {
+      out_ << "{\"ports\":[";
+      for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount); ++n) {
+        out_ << (n ? "," : "") << "{\"port\":" << n + 1
+             << ",\"mode\":" << JsonString(PortModeName(core_.monitor.status.PortConfig[n])) << "}";
+      }
+      out_ << "],\"schema\":1}\n";
+      return;
+    }
     for (int n = 0; n < kPortCount; ++n) {
       out_ << n + 1 << "="
            << PortModeName(core_.monitor.status.PortConfig[static_cast<std::size_t>(n)]) << "\n";
@@ -358,6 +368,13 @@ int Tool::MacShow() {
     MacSetShow(core_.exchange, core_.macAddress);
     if (failures_.Any()) return;
     const auto& boxes = core_.macAddress.macSet.Ed_mac;
+    if (options_.json) {
+      std::string address;
+      for (std::size_t i = 0; i < boxes.size(); ++i)
+        address += (i ? " " : "") + boxes[i];
+      out_ << "{\"mac\":" << JsonString(address) << ",\"schema\":1}\n";
+      return;
+    }
     for (std::size_t i = 0; i < boxes.size(); ++i)
       out_ << (i ? " " : "") << Printable(boxes[i]);
     out_ << "\n";
@@ -400,8 +417,10 @@ int Tool::Log(bool on) {
 }
 
 int Tool::Devices() {
-  out_ << DeviceListText(FindSerialDevices(options_.deviceRoots),
-                         LoadComPortAssignments(options_.settingsDirectory / kComPortsFileName));
+  const std::vector<SerialDevice> devices = FindSerialDevices(options_.deviceRoots);
+  const ComPortAssignments assigned =
+      LoadComPortAssignments(options_.settingsDirectory / kComPortsFileName);
+  out_ << (options_.json ? DeviceListJson(devices, assigned) : DeviceListText(devices, assigned));
   return 0;
 }
 
@@ -411,7 +430,11 @@ int Tool::FirmwareCheck(const std::string& file) {
     err_ << report.refusal->code << " " << report.refusal->box << "\n";
     return 3;
   }
-  out_ << file << "\n" << FirmwareReportText(report);
+  if (options_.json) {
+    out_ << FirmwareReportJson(file, report);
+  } else {
+    out_ << file << "\n" << FirmwareReportText(report);
+  }
   if (report.refusal == nullptr) return 0;
   std::string message(report.refusal->log);
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {

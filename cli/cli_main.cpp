@@ -52,7 +52,9 @@ int main(int argc, char** argv) {
   app.add_option("--maintenance-password", maintenance,
                  "the maintenance password, for the maintenance commands (else asked)");
   app.add_option("--log", logDir, "append failure records to DIR/LOG.TXT as the program does");
-  app.add_flag("--json", options.json, "status and watch as JSON");
+  app.add_flag("--json", options.json,
+               "the result as JSON, for status, watch, ports show, mac show, devices and "
+               "firmware check");
   bool trace = false;
   app.add_flag("--trace", trace,
                "every byte written (>) and read (<) on standard error, with the milliseconds "
@@ -133,6 +135,13 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  // A command that prints no result has no JSON to give: saying so beats ignoring the option.
+  if (options.json &&
+      !(*status || *watch || *portsShow || *macShow || *devices || *firmwareCheck)) {
+    std::cerr << "--json: this command prints no result; --json is for status, watch, ports "
+                 "show, mac show, devices and firmware check.\n";
+    return 2;
+  }
   if (const char* fromEnvironment = std::getenv("TAVIRON_PASSWORD")) {
     options.password = fromEnvironment;
   }

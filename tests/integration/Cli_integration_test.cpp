@@ -158,3 +158,55 @@ TEST(CliIntegrationTest, TheTraceShowsEveryByteOfAStatusWithItsTime) {
 
 }  // namespace
 }  // namespace taviron::test
+
+namespace taviron::test {
+namespace {
+
+TEST(CliIntegrationTest, EveryResultAsJsonWithItsSchemaAndNoJsonWhereNothingIsPrinted) {
+  SwitchSim sim({"--port-modes", "01235665"});
+  const std::string hex = std::string(TAVIRON_FIXTURES_BUILD_DIR) + "/walk.hex";
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string holds;  // a key and value the object holds
+  };
+  const Case cases[] = {
+      {{"status"}, 0, "\"relay\":"},
+      {{"ports", "show"}, 0, "{\"port\":2,\"mode\":\"10/full\"}"},
+      {{"mac", "show"}, 0, "\"mac\":\""},
+      {{"devices"}, 0, "{\"name\":\"COM1\",\"device\":"},
+      {{"firmware", "check", hex}, 0, "\"refusal\":null"},
+      {{"reset"}, 2, ""},
+      {{"ports", "set", "1=auto"}, 2, ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"--port", sim.Device(), "--json"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result json = RunCli(args);
+    SCOPED_TRACE(c.args[0]);
+    EXPECT_EQ(json.status, c.status) << json.out;
+    if (c.status != 0) {
+      EXPECT_EQ(json.out, "");  // refused before anything was sent
+      continue;
+    }
+    // One object on one line, its brackets balanced outside strings, ending with the schema.
+    ASSERT_EQ(json.out.find('\n'), json.out.size() - 1) << json.out;
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i + 1 < json.out.size(); ++i) {
+      const char ch = json.out[i];
+      if (inString && ch == '\\') ++i;
+      if (ch == '"') inString = !inString;
+      if (!inString && (ch == '{' || ch == '[')) ++depth;
+      if (!inString && (ch == '}' || ch == ']')) --depth;
+      EXPECT_TRUE(depth > 0 || i + 2 == json.out.size()) << json.out;
+    }
+    EXPECT_FALSE(inString);
+    EXPECT_EQ(json.out.substr(json.out.size() - 13), ",\"schema\":1}\n") << json.out;
+    EXPECT_NE(json.out.find(c.holds), std::string::npos) << json.out;
+  }
+  EXPECT_EQ(sim.State("restarts"), "0");
+}
+
+}  // namespace
+}  // namespace taviron::test
