@@ -5,6 +5,9 @@ include(GNUInstallDirs)
 set(TAVIRON_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS taviron-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Completion of the tool's commands, options and ports, where bash-completion looks for it.
+install(FILES ${TAVIRON_PACKAGING_DIR}/taviron-cli.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME taviron-cli)
 if(TARGET taviron-switchsim)
   install(TARGETS taviron-switchsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()

@@ -92,6 +92,7 @@ expected="./usr/bin/taviron
 ./usr/bin/taviron-cli
 ./usr/bin/taviron-switchsim
 ./usr/share/applications/taviron.desktop
+./usr/share/bash-completion/completions/taviron-cli
 ./usr/share/doc/taviron/changelog.gz
 ./usr/share/doc/taviron/copyright
 ./usr/share/icons/hicolor/scalable/apps/taviron.svg
