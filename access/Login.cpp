@@ -43,8 +43,8 @@ void EnterFailureState(Exchange& exchange, PasswordWindow& w, bool reLogin) {
 // A password that cannot go to the switch as one line is refused in the window itself, as a
 // rejection is, and nothing is sent.
 bool RefusedUnsent(PasswordWindow& w, const std::string& typed) {
-  if (!HoldsControlCharacters(typed)) return false;
-  w.prompt = kControlCharactersRefused;
+  if (!HoldsUnsendableCharacters(typed)) return false;
+  w.prompt = kUnsendableCharactersRefused;
   w.status = kRetype;
   return true;
 }

@@ -27,8 +27,8 @@ void SuperPassInShow(Access& access) {
 
 bool SuperPassInOk(Exchange& exchange, Access& access, const std::string& typed) {
   access.superPassIn.Ed_pass = typed;
-  if (HoldsControlCharacters(typed)) {
-    access.superPassIn.Label1 = kControlCharactersRefused;
+  if (HoldsUnsendableCharacters(typed)) {
+    access.superPassIn.Label1 = kUnsendableCharactersRefused;
     access.superPassIn.Label6 = kRetype;
     return false;
   }

@@ -27,9 +27,9 @@ bool Change(Exchange& exchange, const std::string& password) {
 
 bool PassSetOk(Exchange& exchange, Access& access, const std::string& newPassword,
                const std::string& confirmation) {
-  if (HoldsControlCharacters(newPassword) || HoldsControlCharacters(confirmation)) {
+  if (HoldsUnsendableCharacters(newPassword) || HoldsUnsendableCharacters(confirmation)) {
     // Refused before anything is sent: the dialog shows again for another try.
-    exchange.Report(failure::kPasswordControlCharacters);
+    exchange.Report(failure::kPasswordUnsendableCharacters);
     return false;
   }
   bool accepted = newPassword != kMaintenancePassword && confirmation == newPassword &&

@@ -321,9 +321,9 @@ TAVIRON_FAILURE(kMaintenanceNotConfirmed, {.code = 10110903,
                                            .log = "Failed to set maintenance password.",
                                            .withCommError = true,
                                            .kind = FailureKind::kRefused})
-TAVIRON_FAILURE(kPasswordControlCharacters, {.box = kControlCharactersRefused,
-                                             .caption = "User Password Changing Error",
-                                             .kind = FailureKind::kInput})
+TAVIRON_FAILURE(kPasswordUnsendableCharacters, {.box = kUnsendableCharactersRefused,
+                                                .caption = "User Password Changing Error",
+                                                .kind = FailureKind::kInput})
 TAVIRON_FAILURE(kPasswordChangeRefused,
                 {.code = 10230401,
                  .box = "User password is incorrect.\r\nPlease retype the user password.",

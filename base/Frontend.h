@@ -25,6 +25,8 @@ class Frontend {
 
   // An OK-only message box without icon; returns when the operator has closed it.
   virtual void MessageBox(std::string_view text, std::string_view caption) = 0;
+  // A question with Yes and No buttons, without icon; true when the operator answered Yes.
+  virtual bool AskYesNo(std::string_view text, std::string_view caption) = 0;
   // The main window's labels, status bar or commands changed; draw them.
   virtual void MainViewChanged() = 0;
   // Lets the windows paint what changed, before a long wait.

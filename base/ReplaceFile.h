@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "base/OsError.h"
+
 namespace taviron {
 
 // Writes the bytes to a new file beside the target, then renames it over the target, so a
@@ -12,5 +14,7 @@ namespace taviron {
 // could not be written; a target that this user may not write (read-only) is left as it is and
 // gives false too.
 bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes);
+// The same, with the system's reason for a failure in cause.
+bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes, OsError& cause);
 
 }  // namespace taviron

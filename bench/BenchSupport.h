@@ -60,6 +60,7 @@ class SimulatorProcess {
 class QuietFrontend : public Frontend {
  public:
   void MessageBox(std::string_view, std::string_view) override { ++boxes; }
+  bool AskYesNo(std::string_view, std::string_view) override { return true; }
   void MainViewChanged() override {}
   void ProcessMessages() override {}
   void ShowReLogin() override {}

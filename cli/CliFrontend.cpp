@@ -6,6 +6,11 @@ void CliFrontend::MessageBox(std::string_view text, std::string_view) {
   boxes.emplace_back(text);
 }
 
+bool CliFrontend::AskYesNo(std::string_view text, std::string_view) {
+  if (!answerYes) declined.emplace_back(text);
+  return answerYes;
+}
+
 void CliFrontend::ProcessMessages() {
   if (onProgress) onProgress();
 }

@@ -14,6 +14,9 @@ namespace taviron::cli {
 class CliFrontend : public Frontend {
  public:
   void MessageBox(std::string_view text, std::string_view caption) override;
+  // No one to ask: the answer given beforehand (config save --force says Yes); a question
+  // answered No is kept.
+  bool AskYesNo(std::string_view text, std::string_view caption) override;
   void MainViewChanged() override {}
   void ProcessMessages() override;
   void ShowReLogin() override {}
@@ -25,6 +28,8 @@ class CliFrontend : public Frontend {
   void CloseMainWindow() override {}
 
   std::vector<std::string> boxes;
+  bool answerYes = false;
+  std::vector<std::string> declined;
   // Answers the maintenance password window: returns whether the switch admitted.
   std::function<void()> onMaintenancePassword;
   // Runs the dialog the core asked for.

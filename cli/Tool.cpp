@@ -63,7 +63,7 @@ std::string Now() {
 }  // namespace
 
 std::optional<std::string> PasswordRefusal(std::string_view password) {
-  if (HoldsControlCharacters(password)) return std::string(kControlCharactersRefused);
+  if (HoldsUnsendableCharacters(password)) return std::string(kUnsendableCharactersRefused);
   if (password.size() > static_cast<std::size_t>(kPasswordMaxLength)) {
     return "A password has at most " + std::to_string(kPasswordMaxLength) +
            " characters, as the password windows take.";
@@ -307,7 +307,7 @@ int Tool::PortsSet(const std::vector<std::string>& assignments) {
   });
 }
 
-int Tool::ConfigSave(const std::string& file) {
+int Tool::ConfigSave(const std::string& file, bool replace) {
   if (!NamesAFile(file)) {
     return Usage("Cannot save as '" + file +
                  "': give a file name, such as site-a (saved as site-a.txt).");
@@ -326,7 +326,14 @@ int Tool::ConfigSave(const std::string& file) {
       failures_.Add("The mode of port " + unread + " could not be read: nothing was saved.");
       return;
     }
+    frontend_.answerYes = replace;
+    frontend_.declined.clear();
     SaveConfigFile(core_.exchange, core_.monitor, file);
+    if (!frontend_.declined.empty()) {
+      failures_.Add(WithTxtExtension(file) + " exists: nothing was saved (--force replaces it).",
+                    3);
+      return;
+    }
     if (!failures_.Any()) out_ << WithTxtExtension(file) << "\n";
   });
 }
@@ -354,8 +361,8 @@ int Tool::PasswordChange(std::optional<std::string> newPassword) {
   } else {
     confirmation = *newPassword;
   }
-  if (HoldsControlCharacters(*newPassword) || HoldsControlCharacters(confirmation)) {
-    return Usage(std::string(kControlCharactersRefused));
+  if (HoldsUnsendableCharacters(*newPassword) || HoldsUnsendableCharacters(confirmation)) {
+    return Usage(std::string(kUnsendableCharactersRefused));
   }
   if (newPassword->size() > static_cast<std::size_t>(kUserPasswordMaxLength)) {
     return Usage("A user password has at most 8 characters.");

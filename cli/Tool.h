@@ -42,7 +42,8 @@ class Tool {
   int Watch(double intervalSeconds, const std::function<bool()>& keepGoing);
   int PortsShow();
   int PortsSet(const std::vector<std::string>& assignments);
-  int ConfigSave(const std::string& file);
+  // A file that exists under the name saved is replaced only when replace says so.
+  int ConfigSave(const std::string& file, bool replace = false);
   int ConfigLoad(const std::string& file);
   int Defaults();
   int Reset();

@@ -82,6 +82,8 @@ int main(int argc, char** argv) {
   std::string file;
   auto* configSave = config->add_subcommand("save", "save the ports' modes to FILE (.txt)");
   configSave->add_option("file", file)->required();
+  bool replace = false;
+  configSave->add_flag("--force", replace, "replace a file that exists under that name");
   auto* configLoad = config->add_subcommand("load", "send the modes of FILE to the switch");
   configLoad->add_option("file", file)->required();
 
@@ -177,7 +179,7 @@ int main(int argc, char** argv) {
   if (*watch) return tool.Watch(interval, [] { return !CloseRequested(); });
   if (*portsShow) return tool.PortsShow();
   if (*portsSet) return tool.PortsSet(assignments);
-  if (*configSave) return tool.ConfigSave(file);
+  if (*configSave) return tool.ConfigSave(file, replace);
   if (*configLoad) return tool.ConfigLoad(file);
   if (*defaults) return tool.Defaults();
   if (*reset) return tool.Reset();

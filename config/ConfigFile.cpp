@@ -1,9 +1,13 @@
 #include "config/ConfigFile.h"
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "base/FailureCatalogue.h"
 #include "base/InputFile.h"
+#include "base/OsError.h"
+#include "base/PortOpenExplanation.h"
 #include "base/ReplaceFile.h"
 #include "config/PortSetting.h"
 #include "link/CommandTable.h"
@@ -92,9 +96,27 @@ void FileOpenCommand(Exchange& exchange, Monitoring& monitor) {
   if (!path.empty()) LoadConfigFile(exchange, monitor, path);
 }
 
+std::string ReplaceQuestion(std::string_view target) {
+  return std::string(target) + " already exists.\r\nDo you want to replace it?";
+}
+
 void SaveConfigFile(Exchange& exchange, const Monitoring& monitor, const std::string& chosenPath) {
-  if (!ReplaceFile(WithTxtExtension(chosenPath), ConfigFileText(monitor.status.PortConfig))) {
-    exchange.Report(failure::kConfigSaveFailed);
+  // The extension rule may name a file the operator never chose: it is replaced only when asked.
+  const std::string target = WithTxtExtension(chosenPath);
+  std::error_code error;
+  if (std::filesystem::exists(std::filesystem::symlink_status(target, error)) &&
+      !exchange.frontend().AskYesNo(ReplaceQuestion(target), kReplaceCaption)) {
+    return;
+  }
+  OsError cause;
+  if (!ReplaceFile(target, ConfigFileText(monitor.status.PortConfig), cause)) {
+    // The box tells why after a blank line; the log keeps its record.
+    const std::string box = WithExplanation(
+        failure::kConfigSaveFailed.box,
+        target + " could not be written" + (cause.text.empty() ? "." : ": " + cause.text + "."));
+    Failure told = failure::kConfigSaveFailed;
+    told.box = box;
+    exchange.Report(told);
   }
 }
 

@@ -37,7 +37,11 @@ ConfigLine ParseConfigLine(std::string_view line, char& code);
 // File > Save and File > Open: ask for the file, then write or load it.
 void FileSaveCommand(Exchange& exchange, Monitoring& monitor);
 void FileOpenCommand(Exchange& exchange, Monitoring& monitor);
-// Writes PortConfig to the file (its name given the ".txt" extension).
+// The question before a save replaces a file that exists under the name it writes.
+std::string ReplaceQuestion(std::string_view target);
+inline constexpr std::string_view kReplaceCaption = "Confirm Save As";
+// Writes PortConfig to the file (its name given the ".txt" extension). When a file of that name
+// exists, the operator is asked first; No writes nothing.
 void SaveConfigFile(Exchange& exchange, const Monitoring& monitor, const std::string& chosenPath);
 // Reads the file into PortConfig, sends it to the switch and refreshes. A file that cannot be
 // read whole (see InputFile; one past 64 KiB holds no configuration) fails to open.

@@ -28,6 +28,28 @@ std::string Trimmed(const std::string& text) {
 
 }  // namespace
 
+std::string MacPairAsTyped(std::string_view typed) {
+  std::string shown(typed);
+  for (char& ch : shown) {
+    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  }
+  return shown;
+}
+
+std::optional<std::array<std::string, 6>> PastedMacAddress(std::string_view text) {
+  const std::string address = MacPairAsTyped(Trimmed(std::string(text)));
+  if (address.size() != 17) return std::nullopt;
+  const char separator = address[2];
+  if (separator != ':' && separator != '-' && separator != ' ') return std::nullopt;
+  std::array<std::string, 6> pairs;
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    if (i < 5 && address[i * 3 + 2] != separator) return std::nullopt;
+    pairs[i] = address.substr(i * 3, 2);
+    if (pairs[i].find_first_not_of("0123456789ABCDEF") != std::string::npos) return std::nullopt;
+  }
+  return pairs;
+}
+
 bool ParseMacReply(std::string_view reply, std::array<std::string, 6>& pairs) {
   std::size_t bracket = reply.find('[');
   if (bracket == std::string_view::npos || reply.size() < bracket + 1 + 17) return false;
@@ -68,7 +90,7 @@ bool MacSetOk(Exchange& exchange, MacAddressState& macAddress) {
   std::array<std::string, 6>& boxes = macAddress.macSet.Ed_mac;
   bool twoEach = true;
   for (std::string& box : boxes) {
-    box = Trimmed(box);
+    box = MacPairAsTyped(Trimmed(box));
     twoEach = twoEach && box.size() == 2;
   }
   auto refuse = [&](const Failure& failure) {

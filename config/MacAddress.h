@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,12 @@ void MacAddressCommand(Exchange& exchange, Access& access, MacAddressState& macA
 void MacSetShow(Exchange& exchange, MacAddressState& macAddress);
 // "Set": checks the boxes, sends the address; true when the switch took it (the dialog closes).
 bool MacSetOk(Exchange& exchange, MacAddressState& macAddress);
+
+// What a box shows of what was typed into it: letters in upper case, as the switch takes them.
+std::string MacPairAsTyped(std::string_view typed);
+// A whole address pasted into a box: six pairs of hexadecimal digits in either case, with ":",
+// "-" or a blank between them ("00:80:c2:12:34:56"); the pairs in upper case, or nullopt.
+std::optional<std::array<std::string, 6>> PastedMacAddress(std::string_view text);
 
 // The six pairs of an address text in the switch's form "[00 80 C2 12 34 56]"; false when the
 // text does not hold them.

@@ -4,9 +4,11 @@
 
 namespace taviron {
 
-const Failure* CheckWholeFile(HexFile& file, const std::string& path) {
+const Failure* CheckWholeFile(HexFile& file, const std::string& path, int* records) {
   if (!file.Open(path)) return &failure::kUpgradeFileNotOpened;
   bool anyRecord = false;
+  bool ended = false;
+  int counted = 0;
   HexRecord record;
   for (std::string_view line; !(line = file.ReadLine()).empty();) {
     switch (CheckRecord(line, record)) {
@@ -22,12 +24,15 @@ const Failure* CheckWholeFile(HexFile& file, const std::string& path) {
         return &failure::kUpgradeFileBadChecksum;
     }
     anyRecord = true;
+    ended = ended || ClassifyRecord(record) == RecordKind::kEndOfFile;
+    if (!ended) ++counted;
   }
   // A read that broke off would pass a part of the image for the whole.
   if (file.ReadFailed()) return &failure::kUpgradeFileNotOpened;
   // Nothing to load: the erase would leave the switch without firmware.
   if (!anyRecord) return &failure::kUpgradeFileNoRecordMark;
   file.Rewind();
+  if (records != nullptr) *records = counted;
   return nullptr;
 }
 

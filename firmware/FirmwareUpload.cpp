@@ -1,5 +1,6 @@
 #include "firmware/FirmwareUpload.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "base/FailureCatalogue.h"
@@ -68,8 +69,9 @@ void ShowUpdateText(Exchange& exchange, FirmwareWindow& fwUpdate, std::string_vi
 
 // Erase and load until an attempt succeeds; false when the fourth failed.
 bool RunAttempts(Exchange& exchange, FirmwareWindow& fwUpdate, Transfer& transfer, HexFile& file) {
-  int records = 0;
   for (int attempt = 1;; ++attempt) {
+    // Each attempt loads the whole file again: its progress starts over.
+    int records = 0;
     if (attempt > kAttempts) {
       ReportUploadError(exchange, failure::kUpgradeRetriesFailed);
       ShowUpdateText(exchange, fwUpdate, kUnableToRestore);
@@ -83,7 +85,7 @@ bool RunAttempts(Exchange& exchange, FirmwareWindow& fwUpdate, Transfer& transfe
 }
 
 void ShowCompleted(Exchange& exchange, FirmwareWindow& fwUpdate) {
-  fwUpdate.ProgressBar1 = kProgressRecords;
+  fwUpdate.ProgressBar1 = fwUpdate.progressMaximum;
   fwUpdate.Lb_per = "100";
   exchange.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
   exchange.frontend().ProcessMessages();
@@ -113,14 +115,19 @@ void FwUpdateUpload(Exchange& exchange, Monitoring& monitor, Access& access,
   if (fwUpdate.uploading) return;
   UploadRun run(exchange, fwUpdate);
   fwUpdate.ProgressBar1 = 0;
+  fwUpdate.progressMaximum = kProgressRecords;
   fwUpdate.Lb_per = "00";
+  // The previous upload's outcome does not stand for this one.
+  fwUpdate.Lb_update.clear();
   exchange.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
   exchange.link.SetReadTimeouts(kUploadReadInterval, kUploadReadTotalConstant);
 
   HexFile file;
-  if (const Failure* refused = CheckWholeFile(file, fwUpdate.fileName)) {
+  int records = 0;
+  if (const Failure* refused = CheckWholeFile(file, fwUpdate.fileName, &records)) {
     return ReportUploadError(exchange, *refused);
   }
+  fwUpdate.progressMaximum = std::max(records, 1);
   if (exchange.link.LinkState == kLinkDisconnect) {
     return ReportUploadError(exchange, failure::kUpgradeNotConnected);
   }

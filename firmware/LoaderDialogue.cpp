@@ -1,5 +1,6 @@
 #include "firmware/LoaderDialogue.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -88,7 +89,7 @@ const Failure* LoaderExchange(Exchange& exchange, Transfer& transfer, const Load
 
 void ShowProgress(Exchange& exchange, FirmwareWindow& fwUpdate, int records) {
   fwUpdate.ProgressBar1 = records;
-  fwUpdate.Lb_per = std::to_string(records * 100 / kProgressRecords);
+  fwUpdate.Lb_per = std::to_string(records * 100 / std::max(fwUpdate.progressMaximum, 1));
   exchange.frontend().DialogChanged(Dialog::kFirmwareUpgrade);
 }
 

@@ -17,7 +17,7 @@ namespace taviron {
 // stores after what it got.
 inline constexpr std::size_t kLoaderBufferSize = 201;
 
-// Progress is shown against this many records; a longer file passes 100 until the end.
+// Progress is shown against this many records until a file's check has counted its own.
 inline constexpr int kProgressRecords = 4096;
 
 // "fupm" hands the line to the loader, which must name itself in its banner.
@@ -25,8 +25,8 @@ const Failure* EnterLoader(Exchange& exchange, Transfer& transfer);
 // Bank 0 takes the firmware.
 const Failure* SelectBank(Exchange& exchange, Transfer& transfer);
 // One attempt: erase the bank, wait for the prompt, load the file from its first line and
-// check the loader's verdict. records counts the records sent since Upload was clicked and
-// goes on across attempts; the dialog shows it as the progress.
+// check the loader's verdict. records counts the records sent in this attempt; the dialog shows
+// it as the progress, against the file's own count of records.
 const Failure* LoadAttempt(Exchange& exchange, FirmwareWindow& fwUpdate, Transfer& transfer,
                            HexFile& file, int& records);
 // Leaves the loader; the switch then restarts its firmware. Results are not looked at.

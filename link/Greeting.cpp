@@ -46,7 +46,7 @@ Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause) {
 
 PasswordVerdict SendPasswordLine(SwitchLink& link, std::string_view password) {
   // The windows refuse such a password; this is the last guard before the line.
-  if (HoldsControlCharacters(password)) return PasswordVerdict::kNotSent;
+  if (HoldsUnsendableCharacters(password)) return PasswordVerdict::kNotSent;
   Transfer transfer(link);
   if (!transfer.Send(std::string(password) + std::string(kLineEnd))) {
     return PasswordVerdict::kNotSent;

@@ -28,9 +28,8 @@ namespace {
 
 // The sentinel test: "77777777" means the port setting was never obtained (or every port
 // reports a communication error).
-bool CheckPortSetting(Exchange& exchange, Monitoring& monitor, const Failure& failure) {
+bool CheckPortSetting(Exchange& exchange, const Monitoring& monitor, const Failure& failure) {
   if (monitor.status.PortErrors != kPortErrorsUnread) return false;
-  monitor.portSettingBoxShown = true;
   exchange.Report(failure);
   return true;
 }
@@ -113,10 +112,6 @@ void FormShow(Exchange& exchange, Monitoring& monitor) {
 }
 
 void FormActivate(Exchange& exchange, Monitoring& monitor) {
-  if (monitor.portSettingBoxShown) {
-    monitor.portSettingBoxShown = false;  // this activation is the box closing
-    return;
-  }
   CheckPortSetting(exchange, monitor, failure::kPortSettingUnknownOnActivate);
 }
 

@@ -12,9 +12,6 @@ struct Monitoring {
   StatusValues status;
   MainView view;
   PortSelection portSelection{-1, -1, -1, -1, -1, -1, -1, -1};
-  // The main window showed "Failed to obtain the port setting." and has not been activated
-  // since; the activation that follows that box does not show it again.
-  bool portSettingBoxShown = false;
 };
 
 }  // namespace taviron

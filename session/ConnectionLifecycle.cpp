@@ -1,6 +1,9 @@
 #include "session/ConnectionLifecycle.h"
 
+#include <string>
+
 #include "base/FailureCatalogue.h"
+#include "base/PortOpenExplanation.h"
 #include "link/CommandTable.h"
 #include "link/Greeting.h"
 #include "monitor/MainDisplay.h"
@@ -15,9 +18,34 @@ constexpr GreetingFailures kConnectGreeting{.probeNotSent = failure::kConnectPro
                                             .noBracket = failure::kConnectNoBracket,
                                             .badMode = failure::kConnectBadMode};
 
+// What the box tells after its text and a blank line: what the switch did not do, and on which
+// port and device.
+std::string Cause(Exchange& exchange, const Failure& failure) {
+  const std::string name = exchange.link.ConfiguredPortName();
+  const std::string device = exchange.link.Port().DeviceFor(name);
+  const std::string where = device.empty() || device == name ? name : name + " (" + device + ")";
+  if (&failure == &failure::kConnectNoReply) {
+    return "No answer from the switch on " + where +
+           ".\r\nCheck that the switch is on and that its cable is on this port.";
+  }
+  if (&failure == &failure::kConnectPasswordNoReply) {
+    return "No answer to the password from the switch on " + where + ".";
+  }
+  if (&failure == &failure::kConnectPasswordRefused) {
+    return "The switch on " + where + " refused the password.";
+  }
+  if (&failure == &failure::kConnectNoBracket || &failure == &failure::kConnectBadMode) {
+    return "The answer on " + where + " is not the switch's.";
+  }
+  return "Nothing could be sent to the switch on " + where + ".";
+}
+
 // The connect sequence's failure report: its record and box, then the disconnected look.
 void Fail(Exchange& exchange, Monitoring& monitor, const Failure& failure) {
-  exchange.Report(failure);
+  const std::string box = WithExplanation(failure.box, Cause(exchange, failure));
+  Failure told = failure;
+  told.box = box;
+  exchange.Report(told);
   exchange.link.LinkState = kLinkConnectingFailure;
   exchange.link.CloseConnection();
   ShowDisconnectedValues(exchange, monitor);

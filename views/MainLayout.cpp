@@ -59,6 +59,27 @@ void ApplyLayout(MainView& v, bool connected) {
   v.menuSave = connected;
 }
 
+MainView AsShown(const MainView& view, bool busy) {
+  MainView shown = view;
+  if (!busy) return shown;
+  for (const LayoutRow& row : kLayout) {
+    // The greyed picture is the one of the layout that disables the button.
+    shown.Look(row.command) = {
+        false, row.disconnectedEnabled ? row.connectedImage : row.disconnectedImage};
+  }
+  for (bool* menu :
+       {&shown.menuConnect, &shown.menuDisconnect, &shown.menuComPortSetting, &shown.menuView,
+        &shown.menuSetting, &shown.menuMaintenance, &shown.menuOpen, &shown.menuSave,
+        &shown.menuEnableGetError, &shown.menuDisableGetError, &shown.menuAbout}) {
+    *menu = false;
+  }
+  return shown;
+}
+
+bool RunsActivationHandler(bool firstActivation, ActivatedFrom from) {
+  return firstActivation || from == ActivatedFrom::kProgramDialog;
+}
+
 bool ApplyLinkState(MainView& v, int linkState) {
   for (const LinkStateRow& row : kLinkStates) {
     if (row.state != linkState) continue;

@@ -54,6 +54,7 @@ struct MainView {
   bool menuSave = true;
   bool menuEnableGetError = true;
   bool menuDisableGetError = true;
+  bool menuAbout = true;  // Help > TAVIRON Version: no layout disables it
 
   CommandLook& Look(Command c) { return commands[static_cast<std::size_t>(c)]; }
   const CommandLook& Look(Command c) const { return commands[static_cast<std::size_t>(c)]; }

@@ -15,6 +15,7 @@ class QuietFrontend : public Frontend {
   void MessageBox(std::string_view text, std::string_view caption) override {
     boxes.push_back(std::string(text) + "|" + std::string(caption));
   }
+  bool AskYesNo(std::string_view, std::string_view) override { return true; }
   void MainViewChanged() override {}
   void ProcessMessages() override {}
   void ShowReLogin() override {}

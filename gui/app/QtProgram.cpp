@@ -97,6 +97,7 @@ void QtProgram::Create() {
 
 QtProgram::~QtProgram() {
   qApp->removeEventFilter(this);
+  if (waitCursor_) QApplication::restoreOverrideCursor();
   passIn2_.reset();
   macSet_.reset();
   superPassIn_.reset();
@@ -133,8 +134,10 @@ void QtProgram::ShowMainWindow() {
 bool QtProgram::Run(const std::function<void()>& command) {
   if (depth_ > 0) return false;
   ++depth_;
+  ShowBusy();
   command();
   --depth_;
+  ShowBusy();
   AfterCommand();
   return true;
 }
@@ -145,6 +148,22 @@ void QtProgram::RunWhenIdle(std::function<void()> step) {
     return;
   }
   Run(step);
+}
+
+void QtProgram::ShowBusy() {
+  const bool working = depth_ > 0 && (awaited_.empty() || awaited_.back() == nullptr);
+  if (working != waitCursor_) {
+    waitCursor_ = working;
+    if (working) {
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+      QApplication::restoreOverrideCursor();
+    }
+  }
+  if (mainWindow_ && Busy() != busyDrawn_) {
+    busyDrawn_ = Busy();
+    mainWindow_->Render();
+  }
 }
 
 void QtProgram::AfterCommand() {
@@ -184,10 +203,12 @@ void QtProgram::DismissModal() {
 QtProgram::AwaitingOperator::AwaitingOperator(QtProgram& program, QWidget* window)
     : program_(program) {
   program_.awaited_.emplace_back(window);
+  program_.ShowBusy();
 }
 
 QtProgram::AwaitingOperator::~AwaitingOperator() {
   program_.awaited_.pop_back();
+  program_.ShowBusy();
 }
 
 void QtProgram::Working(const std::function<void()>& step) {
@@ -252,6 +273,17 @@ void QtProgram::MessageBox(std::string_view text, std::string_view caption) {
   box.setObjectName("MessageBox");
   AwaitingOperator awaiting(*this, &box);
   box.exec();
+}
+
+bool QtProgram::AskYesNo(std::string_view text, std::string_view caption) {
+  if (closePending_) return false;  // the program is ending: nothing is replaced unasked
+  QMessageBox box(QMessageBox::NoIcon, Text(caption), Text(text),
+                  QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+  box.setObjectName("MessageBox");
+  // Return alone keeps what is there.
+  box.setDefaultButton(QMessageBox::No);
+  AwaitingOperator awaiting(*this, &box);
+  return box.exec() == QMessageBox::Yes;
 }
 
 void QtProgram::MainViewChanged() {

@@ -92,6 +92,7 @@ class QtProgram : public QObject, public Frontend, public WindowHost {
 
   // Frontend.
   void MessageBox(std::string_view text, std::string_view caption) override;
+  bool AskYesNo(std::string_view text, std::string_view caption) override;
   void MainViewChanged() override;
   void ProcessMessages() override;
   void ShowReLogin() override;
@@ -124,6 +125,9 @@ class QtProgram : public QObject, public Frontend, public WindowHost {
   };
 
   bool TakesInput(const QObject* target) const;
+  // Shows whether the program is at work: the wait cursor over its windows while a sequence
+  // runs and waits on no operator, and the main window's commands as the running state has them.
+  void ShowBusy();
   void AfterCommand();
   void DismissModal();
   std::string AskFile(bool save, std::string_view filter);
@@ -144,6 +148,8 @@ class QtProgram : public QObject, public Frontend, public WindowHost {
   std::unique_ptr<Tpass_in2> passIn2_;
   int depth_ = 0;
   std::vector<QPointer<QWidget>> awaited_;
+  bool waitCursor_ = false;
+  bool busyDrawn_ = false;
   bool closePending_ = false;
   bool closed_ = false;
   std::deque<std::function<void()>> deferred_;

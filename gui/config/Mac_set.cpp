@@ -1,6 +1,9 @@
 #include "gui/config/Mac_set.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,13 +30,15 @@ Tmac_set::Tmac_set(WindowHost& program) : program_(program) {
     box->setFixedWidth(32);
     row->addWidget(box);
     boxes_[n] = box;
+    // Every box shows what is typed as the switch takes it.
+    connect(box, &QLineEdit::textEdited, this, [box](const QString& text) {
+      const int cursor = box->cursorPosition();
+      box->setText(QString::fromStdString(MacPairAsTyped(text.toStdString())));
+      box->setCursorPosition(cursor);
+    });
+    // A whole address pasted into any box fills all six.
+    box->installEventFilter(this);
   }
-  // Only the first box turns what is typed into capitals.
-  connect(boxes_[0], &QLineEdit::textEdited, this, [this](const QString& text) {
-    int cursor = boxes_[0]->cursorPosition();
-    boxes_[0]->setText(text.toUpper());
-    boxes_[0]->setCursorPosition(cursor);
-  });
   auto* ok = MakeButton(this, "Button_ok", "&Set", true);
   auto* cancel = MakeButton(this, "Button_cancel", "Cancel");
   connect(ok, &QPushButton::clicked, this, &Tmac_set::Button_okClick);
@@ -44,6 +49,20 @@ Tmac_set::Tmac_set(WindowHost& program) : program_(program) {
   layout->addLayout(row);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool Tmac_set::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+    if (auto pairs = PastedMacAddress(QGuiApplication::clipboard()->text().toStdString())) {
+      for (std::size_t n = 0; n < boxes_.size(); ++n) {
+        boxes_[n]->setText(QString::fromStdString((*pairs)[n]));
+      }
+      boxes_.back()->setFocus();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void Tmac_set::Render() {

@@ -20,6 +20,9 @@ class Tmac_set : public QDialog {
   void Button_okClick();
   QLineEdit* Box(int n) const { return boxes_[static_cast<std::size_t>(n - 1)]; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void Render();
 

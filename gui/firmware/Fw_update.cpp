@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "firmware/FirmwareUpload.h"
+#include "firmware/LoaderDialogue.h"
 #include "gui/common/QtDialogs.h"
 #include "gui/common/QtSpokenLabel.h"
 #include "gui/common/WindowHost.h"
@@ -19,11 +20,6 @@
 #include "views/AccessibleNames.h"
 
 namespace taviron {
-namespace {
-
-constexpr int kProgressMaximum = 4096;
-
-}  // namespace
 
 Tfw_update::Tfw_update(WindowHost& program) : program_(program) {
   PrepareDialog(*this, "fw_update", "Firmware Upgrade");
@@ -34,12 +30,14 @@ Tfw_update::Tfw_update(WindowHost& program) : program_(program) {
   edFile_ = new QLineEdit(this);
   edFile_->setObjectName("Ed_file");
   edFile_->setMinimumWidth(300);
+  // It shows the file chosen with Open; the upload never reads what is typed there.
+  edFile_->setReadOnly(true);
   edFile_->setAccessibleName("Firmware file");
   label1->setBuddy(edFile_);
   open_ = MakeButton(this, "hexfile_open", "Open(&O)...");
   progressBar1_ = new QProgressBar(this);
   progressBar1_->setObjectName("ProgressBar1");
-  progressBar1_->setRange(0, kProgressMaximum);
+  progressBar1_->setRange(0, kProgressRecords);
   progressBar1_->setTextVisible(false);
   progressBar1_->setAccessibleName(QString::fromUtf8(kUploadProgressName));
   lbPer_ = new QLabel("0", this);
@@ -79,13 +77,11 @@ Tfw_update::Tfw_update(WindowHost& program) : program_(program) {
 
 void Tfw_update::Render() {
   const FirmwareWindow& w = program_.core().fwUpdate;
-  // The box shows the file chosen last; what is typed into it is left alone until then.
-  if (w.Ed_file != shownFile_) {
-    shownFile_ = w.Ed_file;
-    edFile_->setText(QString::fromStdString(w.Ed_file));
-  }
-  progressBar1_->setValue(std::clamp(w.ProgressBar1, 0, kProgressMaximum));
+  edFile_->setText(QString::fromStdString(w.Ed_file));
   lbPer_->setText(QString::fromStdString(w.Lb_per));
+  const int maximum = std::max(w.progressMaximum, 1);
+  progressBar1_->setRange(0, maximum);
+  progressBar1_->setValue(std::clamp(w.ProgressBar1, 0, maximum));
   lbUpdate_->Say(QString::fromStdString(w.Lb_update));
   // While an upload runs nothing can start it again or close the dialog.
   bool enabled = w.buttonsEnabled && !w.uploading;

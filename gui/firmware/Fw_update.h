@@ -41,7 +41,6 @@ class Tfw_update : public QDialog {
   QPushButton* upload_;
   QPushButton* cancel_;
   QPushButton* close_;
-  std::string shownFile_;
 };
 
 }  // namespace taviron

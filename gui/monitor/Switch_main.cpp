@@ -1,10 +1,14 @@
 #include "gui/monitor/Switch_main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -18,6 +22,7 @@
 #include "program/Configurator.h"
 #include "program/MenuActions.h"
 #include "views/AccessibleNames.h"
+#include "views/MainLayout.h"
 
 namespace taviron {
 namespace {
@@ -73,6 +78,7 @@ TForm_MainWindow::TForm_MainWindow(WindowHost& program) : program_(program) {
   status_->setObjectName("StatusBar1");
   statusBar()->addWidget(status_, 1);
   statusBar()->setSizeGripEnabled(false);
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &TForm_MainWindow::FocusMoved);
   // The start-up sequence belongs to the window's creation.
   MainWindowCreated(program_.core());
   Render();
@@ -243,7 +249,8 @@ QString TForm_MainWindow::StatusText() const {
 }
 
 void TForm_MainWindow::Render() {
-  const MainView& v = program_.core().monitor.view;
+  // While a sequence runs, its commands are drawn unavailable; the end of it draws the layout.
+  const MainView v = AsShown(program_.core().monitor.view, program_.Busy());
   Label("Lb_fw_ver")->setText(Text(v.Lb_fw_ver));
   Label("Lb_th_count")->setText(Text(v.Lb_th_count));
   Label("Lb_fw_state")->setText(Text(v.Lb_fw_state));
@@ -272,6 +279,7 @@ void TForm_MainWindow::Render() {
   MenuItem("N21")->setEnabled(v.menuSave);
   MenuItem("N23")->setEnabled(v.menuEnableGetError);
   MenuItem("N24")->setEnabled(v.menuDisableGetError);
+  MenuItem("N19")->setEnabled(v.menuAbout);
 }
 
 void TForm_MainWindow::ShowAtSavedBounds() {
@@ -328,13 +336,28 @@ void TForm_MainWindow::moveEvent(QMoveEvent* event) {
   if (shownOnce_ && !placedInFrame_) KeepOnScreen();
 }
 
-void TForm_MainWindow::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    QTimer::singleShot(0, this, [this] {
-      program_.RunWhenIdle([this] { MainWindowActivated(program_.core()); });
-    });
+void TForm_MainWindow::FocusMoved(QWindow* now) {
+  // No window of the program has the keyboard (another application has it), or a menu or list
+  // popped up over its window: neither counts.
+  if (now == nullptr || now->type() == Qt::Popup || now->type() == Qt::ToolTip) return;
+  QWindow* before = lastFocus_;
+  lastFocus_ = now;
+  if (now != windowHandle()) return;
+  // The system's file dialog counts as a box: the command that showed it goes on.
+  ActivatedFrom from = ActivatedFrom::kElsewhere;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (before == nullptr || top->windowHandle() != before ||
+        qobject_cast<QDialog*>(top) == nullptr)
+      continue;
+    const bool box =
+        qobject_cast<QMessageBox*>(top) != nullptr || qobject_cast<QFileDialog*>(top) != nullptr;
+    from = box ? ActivatedFrom::kProgramBox : ActivatedFrom::kProgramDialog;
   }
+  const bool first = !activatedOnce_;
+  activatedOnce_ = true;
+  if (!RunsActivationHandler(first, from)) return;
+  QTimer::singleShot(
+      0, this, [this] { program_.RunWhenIdle([this] { MainWindowActivated(program_.core()); }); });
 }
 
 void TForm_MainWindow::closeEvent(QCloseEvent* event) {

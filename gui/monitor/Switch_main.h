@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QWindow>
 
 #include <array>
 
@@ -62,7 +64,6 @@ class TForm_MainWindow : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
-  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -80,8 +81,15 @@ class TForm_MainWindow : public QMainWindow {
 
   WindowHost& program_;
   bool shutdownDone_ = false;
+  // The keyboard moved to another window: the main window's activation handler runs when the
+  // main window gets it first, and when it gets it back from one of the program's dialogs; not
+  // when the operator comes back from another application.
+  void FocusMoved(QWindow* now);
+
   bool shownOnce_ = false;
-  bool placedInFrame_ = false;  // placed once the window manager's frame was known
+  bool activatedOnce_ = false;
+  QPointer<QWindow> lastFocus_;  // the window that had the keyboard last, popups aside
+  bool placedInFrame_ = false;   // placed once the window manager's frame was known
   QMenu* viewMenu_ = nullptr;
   QMenu* settingMenu_ = nullptr;
   QMenu* maintenanceMenu_ = nullptr;

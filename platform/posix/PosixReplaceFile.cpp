@@ -39,10 +39,18 @@ void FlushDirectory(const std::filesystem::path& directory) {
 }  // namespace
 
 bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) {
+  OsError cause;
+  return ReplaceFile(file, bytes, cause);
+}
+
+bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes, OsError& cause) {
   struct stat old {};
   const bool exists = ::lstat(file.c_str(), &old) == 0;
   // A file that its owner made read-only stays as it is; rename alone would not ask.
-  if (exists && S_ISREG(old.st_mode) && ::access(file.c_str(), W_OK) != 0) return false;
+  if (exists && S_ISREG(old.st_mode) && ::access(file.c_str(), W_OK) != 0) {
+    cause = SystemError(EACCES);
+    return false;
+  }
 
   // The new file has a name of its own in the same directory, made by mkostemp: created
   // exclusively, so it is never someone else's file nor a link planted there, and two savers
@@ -50,7 +58,11 @@ bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) {
   const std::filesystem::path directory = file.parent_path();
   std::string name = (directory / ("." + file.filename().string() + ".XXXXXX")).string();
   int fd = ::mkostemp(name.data(), O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) {
+    cause = SystemError(errno);
+    return false;
+  }
+  errno = 0;
   // The replacement keeps the mode (and, where allowed, the owner) of the file it replaces.
   const mode_t mode = exists && S_ISREG(old.st_mode) ? (old.st_mode & 07777) : DefaultMode();
   bool ok = ::fchmod(fd, mode) == 0;
@@ -65,6 +77,7 @@ bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) {
     FlushDirectory(directory);
     return true;
   }
+  cause = SystemError(errno != 0 ? errno : EIO);
   ::unlink(name.c_str());
   return false;
 }

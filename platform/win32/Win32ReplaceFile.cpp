@@ -58,15 +58,27 @@ bool IsReadOnly(const std::filesystem::path& file) {
 }  // namespace
 
 bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) {
-  if (IsReadOnly(file)) return false;
+  OsError cause;
+  return ReplaceFile(file, bytes, cause);
+}
+
+bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes, OsError& cause) {
+  if (IsReadOnly(file)) {
+    cause = SystemError(ERROR_ACCESS_DENIED);
+    return false;
+  }
   std::filesystem::path written;
-  if (!WriteNewFile(file, bytes, written)) return false;
+  if (!WriteNewFile(file, bytes, written)) {
+    cause = SystemError(static_cast<long>(::GetLastError()));
+    return false;
+  }
   // One rename puts the new file in the old one's place: a reader sees either whole. A target
   // that is read-only (or a directory, or held open by another program) refuses it.
   if (::MoveFileExW(written.c_str(), file.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
+  cause = SystemError(static_cast<long>(::GetLastError()));
   ::DeleteFileW(written.c_str());
   return false;
 }

@@ -69,13 +69,37 @@ TEST_F(ConfigFileTest, SavingIntoAFolderWithADot) {
   EXPECT_TRUE(std::filesystem::exists(h.dir / "site.2" / "ports.txt"));
 }
 
+TEST_F(ConfigFileTest, AFileUnderTheSavedNameIsReplacedOnlyOnYes) {
+  h.c.monitor.status.PortConfig = "11111111";
+  for (bool yes : {false, true}) {
+    WriteFile(h.dir / "site.txt", "earlier");
+    h.frontend.questions.clear();
+    h.frontend.answerYes = yes;
+    SaveConfigFile(h.c.exchange, h.c.monitor, (h.dir / "site.conf").string());
+    ASSERT_EQ(h.frontend.questions.size(), 1u) << yes;
+    EXPECT_EQ(h.frontend.questions[0].text,
+              (h.dir / "site.txt").string() + " already exists.\r\nDo you want to replace it?");
+    EXPECT_EQ(ReadFile(h.dir / "site.txt"), yes ? ConfigFileText("11111111") : "earlier") << yes;
+  }
+  // A new name asks nothing.
+  h.frontend.questions.clear();
+  SaveConfigFile(h.c.exchange, h.c.monitor, (h.dir / "new").string());
+  EXPECT_TRUE(h.frontend.questions.empty());
+  EXPECT_TRUE(h.frontend.boxes.empty());
+}
+
 TEST_F(ConfigFileTest, AFailedSaveKeepsTheEarlierFileAndSaysSo) {
   WriteFile(h.dir / "ports.txt", "earlier");
   ReplaceBlocker blocker(h.dir / "ports.txt");
   SaveConfigFile(h.c.exchange, h.c.monitor, (h.dir / "ports.txt").string());
   EXPECT_EQ(ReadFile(h.dir / "ports.txt"), "earlier");
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
-  EXPECT_EQ(h.frontend.boxes[0].text, "Failed to save the file.");
+  // The system's reason follows a blank line.
+  const std::string& box = h.frontend.boxes[0].text;
+  const std::string told = "Failed to save the file.\r\n\r\n" + (h.dir / "ports.txt").string() +
+                           " could not be written: ";
+  EXPECT_EQ(box.substr(0, told.size()), told);
+  EXPECT_GT(box.size(), told.size() + 1);
   EXPECT_EQ(h.frontend.boxes[0].caption, "File Saving Error");
   EXPECT_EQ(h.LogEntries().substr(21), "10110133   Failed to save the configuration file.\r\n");
 }

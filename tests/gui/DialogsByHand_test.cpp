@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,6 +17,7 @@
 #include <functional>
 #include <string>
 
+#include "base/PasswordText.h"
 #include "gui/access/Pass_set.h"
 #include "gui/config/AboutBox.h"
 #include "gui/config/Fact_set.h"
@@ -342,6 +345,48 @@ const HandCase kCases[] = {
             },
     },
     {
+        .name = "UserPasswordOutsideAsciiRefused",
+        .openByMouse = [](WindowHarness& h) { ClickToolButton(h.main(), 8); },
+        .byMouse =
+            [](Operator& op, WindowHarness&) {
+              op.At("Change User Password",
+                    [](QWidget& w) {
+                      ClickAndType(w, "Ed_pass1", "日本");
+                      ClickAndType(w, "Ed_pass2", "日本");
+                      ClickButton(w, "Button_ok");
+                    })
+                  .At("User Password Changing Error",
+                      [](QWidget& w) {
+                        EXPECT_EQ(qobject_cast<QMessageBox*>(&w)->text().toStdString(),
+                                  std::string(kUnsendableCharactersRefused));
+                        ClickBoxOk(w);
+                      })
+                  .At("Change User Password", [](QWidget& w) { ClickButton(w, "Button_cansel"); });
+            },
+        .openByKeys =
+            [](WindowHarness&) {
+              Keys({{Qt::Key_S, kAlt}, {Qt::Key_U, kNone}});
+            },
+        .byKeys =
+            [](Operator& op, WindowHarness&) {
+              op.At("Change User Password",
+                    [](QWidget&) {
+                      TypeText("ééééé");
+                      PressKey(Qt::Key_Tab);
+                      TypeText("ééééé");
+                      PressKey(Qt::Key_Return);
+                    })
+                  .At("User Password Changing Error", [](QWidget&) { PressKey(Qt::Key_Return); })
+                  .At("Change User Password", [](QWidget&) { PressKey(Qt::Key_Escape); });
+            },
+        .check =
+            [](WindowHarness& h) {
+              EXPECT_EQ(h.model.state.userPassword, "");
+              EXPECT_EQ(h.core().access.LoginPassword, "");
+              EXPECT_FALSE(h.program->passSet().isVisible());
+            },
+    },
+    {
         .name = "ComPortSetting",
         .ready = [](WindowHarness& h) { ClickToolButton(h.main(), 2); },
         .openByMouse = [](WindowHarness& h) { ClickToolButton(h.main(), 3); },
@@ -439,6 +484,39 @@ const HandCase kCases[] = {
               EXPECT_EQ(h.model.state.surgeCounter, 0u);
               EXPECT_EQ(h.Text("Lb_th_count"), "Normal");
             },
+    },
+    {
+        .name = "MacAddressPastedAndInLowerCase",
+        .openByMouse = [](WindowHarness& h) { ClickMenuItem(h.main(), "N16", "MAC1"); },
+        .byMouse =
+            [](Operator& op, WindowHarness&) {
+              MaintenanceByMouse(op);
+              op.At("MAC Address Setting", [](QWidget& w) {
+                  QGuiApplication::clipboard()->setText("00-80-c2-ab-cd-00");
+                  ClickOn(EditOf(w, "Ed_mac2"));
+                  PressKey(Qt::Key_V, Qt::ControlModifier);
+                  EXPECT_EQ(EditOf(w, "Ed_mac4")->text(), "AB");
+                  ClickAndType(w, "Ed_mac6", "ef");
+                  EXPECT_EQ(EditOf(w, "Ed_mac6")->text(), "EF");
+                  ClickButton(w, "Button_ok");
+                }).At("MAC address setting complete", ClickBoxOk);
+            },
+        .openByKeys =
+            [](WindowHarness&) {
+              Keys({{Qt::Key_M, kAlt}, {Qt::Key_M, kNone}});
+            },
+        .byKeys =
+            [](Operator& op, WindowHarness&) {
+              MaintenanceByKeys(op);
+              op.At("MAC Address Setting", [](QWidget&) {
+                  QGuiApplication::clipboard()->setText("00:80:c2:ab:cd:ef");
+                  PressKey(Qt::Key_Tab);
+                  PressKey(Qt::Key_Tab);
+                  PressKey(Qt::Key_V, Qt::ControlModifier);
+                  PressKey(Qt::Key_S, kAlt);
+                }).At("MAC address setting complete", [](QWidget&) { PressKey(Qt::Key_Return); });
+            },
+        .check = [](WindowHarness& h) { EXPECT_EQ(h.model.state.mac, "00 80 C2 AB CD EF"); },
     },
     {
         .name = "MacAddress",
@@ -567,6 +645,59 @@ const HandCase kCases[] = {
               });
             },
         .check = [](WindowHarness& h) { EXPECT_EQ(ReadFile(h.dir / "site.txt").size(), 80u); },
+    },
+    {
+        .name = "SaveOverAFileReplacesItOnYes",
+        .before = [](WindowHarness& h) { WriteFile(h.dir / "site.txt", "keep"); },
+        .openByMouse = [](WindowHarness& h) { ClickMenuItem(h.main(), "N1", "N21"); },
+        .byMouse =
+            [](Operator& op, WindowHarness& h) {
+              op.At("Save As", [&h](QWidget& w) {
+                  // The extension rule names site.txt for site.conf.
+                  ChooseFileByMouse(w, QString::fromStdString((h.dir / "site.conf").string()));
+                }).At("Confirm Save As", [&h](QWidget& w) {
+                auto* box = qobject_cast<QMessageBox*>(&w);
+                ASSERT_NE(box, nullptr);
+                EXPECT_TRUE(box->text().startsWith(
+                    QString::fromStdString((h.dir / "site.txt").string() + " already exists.")));
+                ClickOn(box->button(QMessageBox::Yes));
+              });
+            },
+        .openByKeys =
+            [](WindowHarness&) {
+              Keys({{Qt::Key_F, kAlt}, {Qt::Key_S, kNone}});
+            },
+        .byKeys =
+            [](Operator& op, WindowHarness& h) {
+              op.At("Save As", [&h](QWidget&) {
+                  ChooseFileByKeys(QString::fromStdString((h.dir / "site.conf").string()));
+                }).At("Confirm Save As", [](QWidget&) { PressKey(Qt::Key_Y, kAlt); });
+            },
+        .check = [](WindowHarness& h) { EXPECT_EQ(ReadFile(h.dir / "site.txt").size(), 80u); },
+    },
+    {
+        .name = "SaveOverAFileKeepsItOnNo",
+        .before = [](WindowHarness& h) { WriteFile(h.dir / "site.txt", "keep"); },
+        .openByMouse = [](WindowHarness& h) { ClickMenuItem(h.main(), "N1", "N21"); },
+        .byMouse =
+            [](Operator& op, WindowHarness& h) {
+              op.At("Save As", [&h](QWidget& w) {
+                  ChooseFileByMouse(w, QString::fromStdString((h.dir / "site").string()));
+                }).At("Confirm Save As", [](QWidget& w) {
+                ClickOn(qobject_cast<QMessageBox*>(&w)->button(QMessageBox::No));
+              });
+            },
+        .openByKeys =
+            [](WindowHarness&) {
+              Keys({{Qt::Key_F, kAlt}, {Qt::Key_S, kNone}});
+            },
+        .byKeys =
+            [](Operator& op, WindowHarness& h) {
+              op.At("Save As", [&h](QWidget&) {
+                  ChooseFileByKeys(QString::fromStdString((h.dir / "site").string()));
+                }).At("Confirm Save As", [](QWidget&) { PressKey(Qt::Key_Return); });
+            },
+        .check = [](WindowHarness& h) { EXPECT_EQ(ReadFile(h.dir / "site.txt"), "keep"); },
     },
     {
         .name = "OpenMissingConfigurationFile",

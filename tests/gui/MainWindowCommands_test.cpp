@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -8,8 +9,11 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <functional>
+
 #include "gui/access/Pass_in.h"
 #include "gui/access/Super_pass_in.h"
+#include "tests/gui/OperatorHands.h"
 #include "tests/gui/WindowHarness.h"
 
 namespace taviron::test {
@@ -146,6 +150,40 @@ TEST(SequenceRulesTest, OperatorInputIsDroppedWhileASequenceRuns) {
   EXPECT_EQ(refreshes, 0);
   QTest::mouseClick(refresh, Qt::LeftButton);
   EXPECT_EQ(refreshes, 1);
+}
+
+TEST(SequenceRulesTest, TheWindowShowsItIsBusyUntilTheSequenceEnds) {
+  const struct {
+    const char* name;
+    std::function<void(WindowHarness&)> start;
+  } cases[] = {
+      {"F5", [](WindowHarness&) { PressKey(Qt::Key_F5); }},
+      {"Reset button", [](WindowHarness& h) { ClickToolButton(h.main(), 5); }},
+  };
+  for (const auto& c : cases) {
+    WindowHarness h;
+    h.Start();
+    h.main().activateWindow();
+    h.Settle();
+    int writes = 0;
+    h.port.onWrite = [&](const std::string&) {
+      if (writes++ > 0) return;
+      const QCursor* cursor = QApplication::overrideCursor();
+      EXPECT_TRUE(cursor != nullptr && cursor->shape() == Qt::WaitCursor) << c.name;
+      for (int button = 1; button <= 8; ++button) {
+        EXPECT_FALSE(h.main().ToolButton(button)->isEnabled()) << c.name << button;
+      }
+      EXPECT_FALSE(h.main().MenuItem("N19")->isEnabled()) << c.name;
+    };
+    c.start(h);
+    h.Settle();
+    EXPECT_GT(writes, 0) << c.name;
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << c.name;
+    EXPECT_EQ(h.main().StatusText(), "Connected") << c.name;
+    EXPECT_TRUE(h.main().ToolButton(4)->isEnabled()) << c.name;
+    EXPECT_FALSE(h.main().ToolButton(1)->isEnabled()) << c.name;
+    EXPECT_TRUE(h.main().MenuItem("N19")->isEnabled()) << c.name;
+  }
 }
 
 TEST(SequenceRulesTest, ACloseRequestWaitsForTheSequence) {

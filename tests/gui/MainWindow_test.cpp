@@ -8,13 +8,16 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QWindow>
 
+#include <algorithm>
 #include <string>
 
 #include "gui/access/Pass_in.h"
 #include "gui/common/QtIcons.h"
 #include "link/LinkState.h"
 #include "session/Startup.h"
+#include "tests/gui/OperatorHands.h"
 #include "tests/gui/WindowHarness.h"
 
 namespace taviron::test {
@@ -46,6 +49,40 @@ TEST(MainWindowTest, WithoutAPortItShowsPlaceholdersAndSaysSo) {
   EXPECT_EQ(h.Text("Lb_relay"), "---");
   EXPECT_TRUE(h.main().ToolButton(1)->isEnabled());
   EXPECT_FALSE(h.main().ToolButton(4)->isEnabled());
+}
+
+TEST(MainWindowTest, TheActivationBoxComesWhenADialogGivesTheWindowBackNotAnotherProgram) {
+  WindowHarness h;
+  h.port.names.clear();  // no port: the port setting is never obtained
+  h.Start();
+  auto shown = [&h] {
+    return std::count_if(h.boxes.begin(), h.boxes.end(), [](const WindowHarness::Box& box) {
+      return box.text == "Failed to obtain the port setting.";
+    });
+  };
+  EXPECT_EQ(shown(), 1);  // the first activation
+  // Another program takes the keyboard and the operator comes back (a window of no widget of
+  // the program stands for it on the offscreen display).
+  for (int i = 0; i < 2; ++i) {
+    QWindow elsewhere;
+    elsewhere.resize(50, 50);
+    elsewhere.show();
+    elsewhere.requestActivate();
+    h.Settle();
+    h.main().windowHandle()->requestActivate();
+    h.Settle();
+  }
+  EXPECT_EQ(shown(), 1);
+  // One of the program's dialogs closes and gives the window back.
+  Operator op;
+  op.At("About TAVIRON", [](QWidget&) { PressKey(Qt::Key_Escape); });
+  ClickMenuItem(h.main(), "N18", "N19");
+  // The window manager gives the keyboard back to the main window (the offscreen display has
+  // none to do it).
+  h.main().windowHandle()->requestActivate();
+  h.Settle();
+  EXPECT_TRUE(op.Done()) << op.Report();
+  EXPECT_EQ(shown(), 2);
 }
 
 TEST(MainWindowTest, ClosingRunsTheShutdownAndSavesWhereTheWindowWas) {

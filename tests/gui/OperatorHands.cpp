@@ -82,7 +82,13 @@ void TypeText(const QString& text) {
       ADD_FAILURE() << "no window has the keyboard";
       return;
     }
-    QTest::keyClick(target->windowHandle(), ch.toLatin1());
+    if (ch.unicode() < 0x80) {
+      QTest::keyClick(target->windowHandle(), ch.toLatin1());
+    } else {
+      // A character no key of its own types (an input method's or a compose key's): its text.
+      QTest::sendKeyEvent(QTest::Click, target->windowHandle(), Qt::Key_unknown, QString(ch),
+                          Qt::NoModifier);
+    }
   }
 }
 

@@ -84,7 +84,10 @@ TEST_P(ConnectFailureTest, IsReportedAndEndsInConnectingFailure) {
   GetParam().arrange(h);
   ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access);
   ASSERT_EQ(h.frontend.boxes.size(), 1u);
-  EXPECT_EQ(h.frontend.boxes[0].text, "Failed to reconnect.");
+  // The cause follows a blank line: the port and what the switch did not do.
+  const std::string& box = h.frontend.boxes[0].text;
+  EXPECT_EQ(box.rfind("Failed to reconnect.\r\n\r\n", 0), 0u) << box;
+  EXPECT_NE(box.find(" on COM1"), std::string::npos) << box;
   EXPECT_EQ(h.frontend.boxes[0].caption, "Reconnect Error");
   std::string code = std::to_string(GetParam().code) + "   ";
   // The code comes before the box, the message after it.

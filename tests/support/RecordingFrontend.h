@@ -21,6 +21,10 @@ class RecordingFrontend : public Frontend {
   };
 
   void MessageBox(std::string_view text, std::string_view caption) override;
+  bool AskYesNo(std::string_view text, std::string_view caption) override {
+    questions.push_back({std::string(text), std::string(caption), {}});
+    return answerYes;
+  }
   void MainViewChanged() override { ++viewChanges; }
   void ProcessMessages() override;
   void ShowReLogin() override;
@@ -32,6 +36,9 @@ class RecordingFrontend : public Frontend {
   void CloseMainWindow() override { ++closeRequests; }
 
   std::vector<Box> boxes;
+  // The Yes/No questions asked, and the operator's answer to each.
+  std::vector<Box> questions;
+  bool answerYes = true;
   int viewChanges = 0;
   int processMessages = 0;
   int closeRequests = 0;

@@ -74,6 +74,30 @@ TEST(MainLayoutTest, EachLinkStateHasItsStatusTextAndLayout) {
   }
 }
 
+TEST(MainLayoutTest, ABusyWindowShowsEveryCommandUnavailableAndThenItsLayoutAgain) {
+  for (int state : {kLinkDisconnect, kLinkConnected}) {
+    MainView v;
+    ApplyLinkState(v, state);
+    const MainView busy = AsShown(v, true);
+    for (std::size_t i = 0; i < kConnectedLooks.size(); ++i) {
+      const Command command = kConnectedLooks[i].command;
+      const int greyed =
+          kConnectedLooks[i].enabled ? kDisconnectedLooks[i].image : kConnectedLooks[i].image;
+      EXPECT_FALSE(busy.Look(command).enabled) << state << " " << i;
+      EXPECT_EQ(busy.Look(command).image, greyed) << state << " " << i;
+    }
+    for (bool menu : {busy.menuConnect, busy.menuDisconnect, busy.menuComPortSetting, busy.menuView,
+                      busy.menuSetting, busy.menuMaintenance, busy.menuOpen, busy.menuSave,
+                      busy.menuEnableGetError, busy.menuDisableGetError, busy.menuAbout}) {
+      EXPECT_FALSE(menu) << state;
+    }
+    const MainView idle = AsShown(v, false);
+    EXPECT_EQ(idle.commands[0].image, v.commands[0].image) << state;
+    EXPECT_EQ(idle.menuConnect, v.menuConnect) << state;
+    EXPECT_TRUE(idle.menuAbout) << state;
+  }
+}
+
 TEST(MainLayoutTest, TheSwitchStatusFollowsItsSelfTestCode) {
   const struct {
     const char* code;
