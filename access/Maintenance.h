@@ -12,6 +12,7 @@ namespace taviron {
 bool MaintenanceGate(Exchange& exchange, Access& access);
 
 // Tsuper_pass_in: shown, and its OK with the typed text; true when the window closes admitted.
+// The switch confirms the password, unless it waits in its ROM loader.
 void SuperPassInShow(Access& access);
 bool SuperPassInOk(Exchange& exchange, Access& access, const std::string& typed);
 

@@ -33,6 +33,14 @@ TAVIRON_FAILURE(kStartupNoBracket, {.code = 10230805,
 TAVIRON_FAILURE(kStartupBadMode, {.code = 10230806,
                                   .log = "Failed to start TAVIRON.\r\n",
                                   .kind = FailureKind::kLink})
+// A greeting that found the switch in its ROM loader: what happened and the way back. The
+// greeting's own failure keeps its code and record; this box follows it.
+TAVIRON_FAILURE(kSwitchInLoader,
+                {.box = "The switch is waiting in its ROM loader: its last firmware upgrade did "
+                        "not finish, and its firmware does not run. To restore it, open "
+                        "Maintenance > Firmware Upgrade and choose the firmware file.",
+                 .caption = "Switch in ROM loader",
+                 .kind = FailureKind::kLink})
 TAVIRON_FAILURE(kSettingsNotWritable, {.box = "Failed to write INI file.",
                                        .caption = "Writing Error",
                                        .kind = FailureKind::kFile})

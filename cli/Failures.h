@@ -30,6 +30,8 @@ class Failures {
   bool Any() const { return !failures_.empty() || toldStatus_ > 0; }
   // A failure found by the tool itself, without a code, and the exit status it calls for.
   void Add(std::string message, int exitStatus = 1) { Keep({0, std::move(message), exitStatus}); }
+  // The failures kept so far no longer count: what they told is the state a command starts from.
+  void Forget() { failures_.clear(); }
 
   // Each failure goes to the listener as it happens and is not kept; the exit status still
   // counts it.

@@ -40,6 +40,10 @@
 namespace taviron::cli {
 namespace {
 
+constexpr std::string_view kInLoaderLine =
+    "The switch waits in its ROM loader: its last firmware upgrade did not finish. Restore it "
+    "with: taviron-cli firmware upload FILE";
+
 constexpr const char* kModeNames[] = {"10/half",  "10/full", "100/half",
                                       "100/full", "auto",    "disable"};
 
@@ -180,14 +184,23 @@ int Tool::Finish() {
   return failures_.ExitStatus();
 }
 
-int Tool::Connected(const std::function<void()>& command) {
+int Tool::Connected(const std::function<void()>& command, bool fromLoader) {
   // A password given that no window would take is wrong usage, told before anything is sent.
   for (const std::optional<std::string>* given :
        {&options_.password, &options_.maintenancePassword}) {
     if (!*given) continue;
     if (std::optional<std::string> refusal = PasswordRefusal(**given)) return Usage(*refusal);
   }
-  if (Connect()) command();
+  if (Connect()) {
+    command();
+  } else if (core_.exchange.link.SwitchInLoader && fromLoader) {
+    // The greeting's failure is in the log; here it is the state the command is for.
+    failures_.Forget();
+    out_ << "The switch waits in its ROM loader: its firmware is restored from the file.\n";
+    command();
+  } else if (core_.exchange.link.SwitchInLoader) {
+    failures_.Add(std::string(kInLoaderLine));
+  }
   return Finish();
 }
 
@@ -480,16 +493,22 @@ void Tool::ShowUploadProgress() {
 }
 
 int Tool::FirmwareUpload(const std::string& file) {
-  return Connected([&] {
-    if (!MaintenanceGate(core_.exchange, core_.access)) return;
-    FwUpdateOpenFile(core_.exchange, core_.fwUpdate, file);
-    uploadRecords_ = CheckFirmwareFile(file).records;
-    uploadStart_ = clock_.Now();
-    frontend_.onProgress = [this] { ShowUploadProgress(); };
-    FwUpdateUpload(core_.exchange, core_.monitor, core_.access, core_.fwUpdate);
-    frontend_.onProgress = nullptr;
-    if (ErrorIsTerminal()) err_ << "\n";
-  });
+  return Connected(
+      [&] {
+        if (!MaintenanceGate(core_.exchange, core_.access)) return;
+        FwUpdateOpenFile(core_.exchange, core_.fwUpdate, file);
+        uploadRecords_ = CheckFirmwareFile(file).records;
+        uploadStart_ = clock_.Now();
+        frontend_.onProgress = [this] { ShowUploadProgress(); };
+        FwUpdateUpload(core_.exchange, core_.monitor, core_.access, core_.fwUpdate);
+        frontend_.onProgress = nullptr;
+        if (ErrorIsTerminal()) err_ << "\n";
+        // The firmware the switch runs now, as it reported it after the reconnect.
+        if (!failures_.Any() && core_.monitor.view.Lb_fw_ver != kNoFirmwareVersion) {
+          out_ << "Firmware version: " << Printable(core_.monitor.view.Lb_fw_ver) << "\n";
+        }
+      },
+      true);
 }
 
 }  // namespace taviron::cli

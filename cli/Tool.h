@@ -75,8 +75,9 @@ class Tool {
   bool Connect();
   // Closes the connection, prints the failures and gives the exit status.
   int Finish();
-  // Runs a command on a connected switch.
-  int Connected(const std::function<void()>& command);
+  // Runs a command on a connected switch; a switch found in its ROM loader is told as such, and
+  // serves only a command that restores it (fromLoader), which then runs on it.
+  int Connected(const std::function<void()>& command, bool fromLoader = false);
   void AnswerMaintenancePassword();
   void ShowUploadProgress();
 

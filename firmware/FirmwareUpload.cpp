@@ -128,13 +128,20 @@ void FwUpdateUpload(Exchange& exchange, Monitoring& monitor, Access& access,
     return ReportUploadError(exchange, *refused);
   }
   fwUpdate.progressMaximum = std::max(records, 1);
-  if (exchange.link.LinkState == kLinkDisconnect) {
-    return ReportUploadError(exchange, failure::kUpgradeNotConnected);
-  }
-
   Transfer transfer(exchange.link, kLoaderBufferSize);
-  if (const Failure* failed = EnterLoader(exchange, transfer)) {
-    return ReportUploadError(exchange, *failed);
+  if (exchange.link.SwitchInLoader) {
+    // The switch waits in its loader already: the upload goes on from the bank selection.
+    if (const Failure* failed =
+            ReachWaitingLoader(exchange, kUploadReadInterval, kUploadReadTotalConstant)) {
+      return ReportUploadError(exchange, *failed);
+    }
+  } else {
+    if (exchange.link.LinkState == kLinkDisconnect) {
+      return ReportUploadError(exchange, failure::kUpgradeNotConnected);
+    }
+    if (const Failure* failed = EnterLoader(exchange, transfer)) {
+      return ReportUploadError(exchange, *failed);
+    }
   }
   if (const Failure* failed = SelectBank(exchange, transfer)) {
     return ReportUploadError(exchange, *failed);

@@ -29,7 +29,9 @@ void FwUpdateOpenFile(Exchange& exchange, FirmwareWindow& fwUpdate,
 
 // Button_okClick: checks the chosen file, hands the switch to its ROM loader, erases and loads
 // bank 0 (up to four attempts), leaves the loader and reconnects to the restarted switch (so
-// it takes the blocks a reconnect works on). Does nothing while an upload already runs.
+// it takes the blocks a reconnect works on). A switch already waiting in its loader (the link's
+// SwitchInLoader) is reached there, port closed or not, and loaded from the bank selection on.
+// Does nothing while an upload already runs.
 void FwUpdateUpload(Exchange& exchange, Monitoring& monitor, Access& access,
                     FirmwareWindow& fwUpdate);
 

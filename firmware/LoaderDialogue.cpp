@@ -8,6 +8,7 @@
 #include "firmware/FileCheck.h"
 #include "firmware/IntelHex.h"
 #include "link/CommandTable.h"
+#include "link/Greeting.h"
 
 namespace taviron {
 namespace {
@@ -41,7 +42,7 @@ constexpr LoaderStep kErase{.text = "Z 0\r",
 constexpr LoaderStep kPrompt{.text = "\r",
                              .pause = 0,
                              .readUpTo = 5,
-                             .answer = ">",
+                             .answer = kLoaderPrompt,
                              .notSent = failure::kUpgradePromptNotSent,
                              .noReply = failure::kUpgradePromptNoReply,
                              .wrongAnswer = failure::kUpgradeNoPrompt};
@@ -57,8 +58,6 @@ constexpr LoaderStep kLoad{.text = "L\r",
 // the loader's banner.
 constexpr std::string_view kWakeLoader = "\r\n";
 constexpr TimeMs kBannerPause = 100;
-constexpr std::string_view kBannerName = "TINI";
-constexpr std::string_view kBannerProcessor = "DS80C400";
 
 // The erase asks for confirmation, and the program waits out the erase after confirming.
 constexpr TimeMs kQuestionPause = 10;
@@ -127,9 +126,21 @@ const Failure* EnterLoader(Exchange& exchange, Transfer& transfer) {
   if (!transfer.Receive(command::kFirmwareUpdateMode.replyBytes)) {
     return &failure::kUpgradeBannerNoReply;
   }
-  if (!Contains(transfer.Reply(), kBannerName)) return &failure::kUpgradeBannerNoTini;
-  if (!Contains(transfer.Reply(), kBannerProcessor)) return &failure::kUpgradeBannerNoProcessor;
+  if (!Contains(transfer.Reply(), kLoaderBannerName)) return &failure::kUpgradeBannerNoTini;
+  if (!Contains(transfer.Reply(), kLoaderBannerProcessor))
+    return &failure::kUpgradeBannerNoProcessor;
+  exchange.link.SwitchInLoader = true;
   return nullptr;
+}
+
+const Failure* ReachWaitingLoader(Exchange& exchange, std::uint32_t readInterval,
+                                  std::uint32_t readTotalConstant) {
+  if (!exchange.link.HasPort()) {
+    if (!exchange.link.OpenConfiguredPort()) return &failure::kUpgradeNotConnected;
+    exchange.link.SetupConnection();
+    exchange.link.SetReadTimeouts(readInterval, readTotalConstant);
+  }
+  return AnswersAsLoader(exchange.link) ? nullptr : &failure::kUpgradeBannerNoReply;
 }
 
 const Failure* SelectBank(Exchange& exchange, Transfer& transfer) {

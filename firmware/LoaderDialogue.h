@@ -22,6 +22,11 @@ inline constexpr int kProgressRecords = 4096;
 
 // "fupm" hands the line to the loader, which must name itself in its banner.
 const Failure* EnterLoader(Exchange& exchange, Transfer& transfer);
+// A switch that already waits in its loader: the port opened when it is closed (with the
+// upload's read time-outs), and a carriage return that clears the loader's line and must be
+// answered as the loader answers.
+const Failure* ReachWaitingLoader(Exchange& exchange, std::uint32_t readInterval,
+                                  std::uint32_t readTotalConstant);
 // Bank 0 takes the firmware.
 const Failure* SelectBank(Exchange& exchange, Transfer& transfer);
 // One attempt: erase the bank, wait for the prompt, load the file from its first line and

@@ -21,6 +21,11 @@ struct SwitchCommand {
 inline constexpr std::string_view kLineEnd = "\r\n";
 inline constexpr char kProbeByte = 0x02;
 inline constexpr std::string_view kMaintenancePassword = "qorplemt";
+// What the processor's ROM loader shows: its banner names it and the processor, and its prompt
+// waits for a command.
+inline constexpr std::string_view kLoaderBannerName = "TINI";
+inline constexpr std::string_view kLoaderBannerProcessor = "DS80C400";
+inline constexpr std::string_view kLoaderPrompt = ">";
 
 // Status replies carry '[' as their third byte and their data from the fourth.
 inline constexpr std::size_t kReplyBracketIndex = 2;

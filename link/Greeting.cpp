@@ -7,6 +7,14 @@
 #include "link/Transfer.h"
 
 namespace taviron {
+namespace {
+
+// The loader answers a carriage return with its prompt, or with its banner the first time.
+constexpr std::string_view kLoaderWake = "\r";
+constexpr TimeMs kLoaderWakePause = 100;
+constexpr std::uint32_t kLoaderAnswerBytes = 48;
+
+}  // namespace
 
 const Failure& GreetingFailures::Of(Greeting outcome) const {
   switch (outcome) {
@@ -42,6 +50,24 @@ Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause) {
   link.SwitchMode = transfer.ByteAt(bracket + 1);
   if (link.SwitchMode != '0' && link.SwitchMode != '1') return Greeting::kBadMode;
   return Greeting::kAnswered;
+}
+
+bool AnswersAsLoader(SwitchLink& link) {
+  Transfer transfer(link, kLoaderAnswerBytes + 1);
+  if (!transfer.Send(kLoaderWake)) return false;
+  link.clock().Sleep(kLoaderWakePause);
+  if (!transfer.Receive(kLoaderAnswerBytes)) return false;
+  const std::string_view answer = transfer.Reply();
+  for (std::string_view sign : {kLoaderPrompt, kLoaderBannerName, kLoaderBannerProcessor}) {
+    if (answer.find(sign) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+bool RecogniseLoader(SwitchLink& link, Greeting outcome) {
+  link.SwitchInLoader =
+      (outcome == Greeting::kNoReply || outcome == Greeting::kNoBracket) && AnswersAsLoader(link);
+  return link.SwitchInLoader;
 }
 
 PasswordVerdict SendPasswordLine(SwitchLink& link, std::string_view password) {

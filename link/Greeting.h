@@ -27,6 +27,14 @@ struct GreetingFailures {
 // '0' without and '1' with a user password. link.SwitchMode receives that character.
 Greeting Greet(SwitchLink& link, bool wakeUpLines, TimeMs replyPause);
 
+// After a greeting that found no bracketed mode: a carriage return, and whether the answer is
+// the ROM loader's (its prompt or its banner). Sets link.SwitchInLoader accordingly; after any
+// other outcome nothing is sent and the flag is cleared, so a switch running its firmware is
+// never taken for its loader.
+bool RecogniseLoader(SwitchLink& link, Greeting outcome);
+// The carriage return and the look at its answer, on their own.
+bool AnswersAsLoader(SwitchLink& link);
+
 // How the switch judged a password line.
 enum class PasswordVerdict { kAccepted, kRejected, kNotSent, kNoReply, kFailed };
 

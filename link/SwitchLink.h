@@ -55,6 +55,9 @@ class SwitchLink {
   // character it answered with ('1' when it wants the user password).
   int SwitchAnswered = 0;
   char SwitchMode = 0;
+  // The switch waits in its processor's ROM loader (an upgrade that did not finish left it
+  // there): its firmware does not run, and only a firmware upload brings it back.
+  bool SwitchInLoader = false;
 
  private:
   // Steps shared by both transfers; false after the third failed attempt.

@@ -21,7 +21,9 @@ void SetDisconnectedLayout(Exchange& exchange, Monitoring& monitor) {
 }
 
 void ShowLinkState(Exchange& exchange, Monitoring& monitor) {
-  if (ApplyLinkState(monitor.view, exchange.link.LinkState)) exchange.frontend().MainViewChanged();
+  if (!ApplyLinkState(monitor.view, exchange.link.LinkState)) return;
+  if (exchange.link.SwitchInLoader) OfferRestoration(monitor.view);
+  exchange.frontend().MainViewChanged();
 }
 
 namespace {

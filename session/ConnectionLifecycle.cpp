@@ -72,9 +72,10 @@ void ConnectSwitch(Exchange& exchange, Monitoring& monitor, Access& access) {
   SetConnectedLayout(exchange, monitor);
 
   Greeting outcome = Greet(exchange.link, true, command::kProbe.pause);
-  if (outcome != Greeting::kAnswered) {
+  if (RecogniseLoader(exchange.link, outcome) || outcome != Greeting::kAnswered) {
     Fail(exchange, monitor, kConnectGreeting.Of(outcome));
     exchange.link.SwitchAnswered = 0;
+    if (exchange.link.SwitchInLoader) exchange.Report(failure::kSwitchInLoader);
     return;
   }
   StartSession(exchange, access);
@@ -113,6 +114,7 @@ void ConnectSwitch(Exchange& exchange, Monitoring& monitor, Access& access) {
 
 void DisconnectSwitch(Exchange& exchange, Monitoring& monitor) {
   exchange.link.CloseConnection();
+  exchange.link.SwitchInLoader = false;
   exchange.link.LinkState = kLinkDisconnect;
   ApplyLinkState(monitor.view, kLinkDisconnect);
   SetDisconnectedLayout(exchange, monitor);

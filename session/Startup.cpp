@@ -66,16 +66,19 @@ void StartConnection(Exchange& exchange, Access& access, std::string_view portNa
 
   Greeting outcome = Greet(exchange.link, true, command::kProbe.pause);
   if (outcome == Greeting::kAnswered) {
+    exchange.link.SwitchInLoader = false;
     exchange.link.SwitchAnswered = 1;
     if (exchange.link.SwitchMode == '1') access.NoLoginNeeded = 0;
     return;
   }
+  RecogniseLoader(exchange.link, outcome);
   exchange.Report(kStartupGreeting.Of(outcome));
   exchange.link.CloseConnection();
   exchange.link.SwitchAnswered = 0;
   // The port is closed now: the window starts as after a failed connect, from which the
   // operator can connect again, rather than refreshing a closed port.
   exchange.link.LinkState = kLinkConnectingFailure;
+  if (exchange.link.SwitchInLoader) exchange.Report(failure::kSwitchInLoader);
 }
 
 void EndConnection(Exchange& exchange) {

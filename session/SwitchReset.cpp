@@ -44,9 +44,10 @@ void ReconnectAfterRestart(Exchange& exchange, Monitoring& monitor, Access& acce
 
   auto fail = [&](const Failure& failure) { ResetFailed(exchange, monitor, failure); };
   Greeting outcome = Greet(exchange.link, false, how.probePause);
-  if (outcome != Greeting::kAnswered) {
+  if (RecogniseLoader(exchange.link, outcome) || outcome != Greeting::kAnswered) {
     fail(how.greeting.Of(outcome));
     exchange.link.SwitchAnswered = 0;
+    if (exchange.link.SwitchInLoader) exchange.Report(failure::kSwitchInLoader);
     return;
   }
   StartSession(exchange, access);

@@ -35,6 +35,11 @@ void RomLoader::Enter() {
 bool RomLoader::Receive(char byte, TimeMs now, std::vector<Output>& out) {
   if (!active_ || state_ == State::kDead) return true;
   if (now < busyUntil_) return true;  // erasing: the line is not read
+  if (state_ == State::kLoad && now - lastByte_ > loadIdleTime) {
+    state_ = State::kCommand;
+    out.push_back({0, "\r\nErr: load timed out" + std::string(kPrompt)});
+  }
+  lastByte_ = now;
   if (state_ == State::kLoad) {
     LoadByte(byte, out);
     return true;
@@ -52,6 +57,7 @@ bool RomLoader::Receive(char byte, TimeMs now, std::vector<Output>& out) {
     state_ = State::kCommand;
     if (line == "y" || line == "Y") {
       ++erases;
+      if (eraseBank_ == 0) firmwareIntact = false;
       for (auto it = image.begin(); it != image.end();) {
         it = (it->first >> 16) == static_cast<std::uint32_t>(eraseBank_) ? image.erase(it)
                                                                          : std::next(it);
@@ -179,6 +185,7 @@ void RomLoader::FinishRecord(std::vector<Output>& out) {
       }
       break;
     case 0x01:
+      firmwareIntact = true;
       finishLoad();
       break;
     case 0x04:

@@ -32,6 +32,12 @@ class RomLoader {
 
   LoaderFaults faults;
   TimeMs eraseTime = 1200;
+  // A load the line leaves quiet this long is given up: the loader reports it and takes
+  // commands again.
+  TimeMs loadIdleTime = 3000;
+  // Bank 0 holds a whole firmware: false from its erase until a load ends complete. Without
+  // it the switch has nothing to start and comes back into its loader.
+  bool firmwareIntact = true;
   // Loaded bytes by full address: bank (or extended linear address) times 65536 plus offset.
   std::map<std::uint32_t, std::uint8_t> image;
   int loads = 0;
@@ -57,6 +63,7 @@ class RomLoader {
   std::string line_;
   int eraseBank_ = 0;
   TimeMs busyUntil_ = 0;
+  TimeMs lastByte_ = 0;
   std::uint32_t upper_ = 0;  // bank or extended linear address
   bool inRecord_ = false;
   bool aborted_ = false;

@@ -15,8 +15,8 @@ constexpr std::string_view kHelp =
     "fault silent|refuse|garbled on|off | fault short N|off | fault delay MS\n"
     "fault silent-after N|off | fault only KEYWORD|all | fault reply KEYWORD TEXT | fault clear\n"
     "loader no-banner|no-ds80c400|no-sure on|off | loader error-at N|off [LOADS]\n"
-    "loader silent-after N|off | loader erase-ms N\n"
-    "state | lines | image PATH | help | quit\n";
+    "loader silent-after N|off | loader erase-ms N | loader erased (left in the loader)\n"
+    "power-cycle | state | lines | image PATH | help | quit\n";
 
 std::vector<std::string> Words(std::string_view line) {
   std::istringstream in{std::string(line)};
@@ -215,6 +215,8 @@ std::string Loader(SwitchModel& m, const std::vector<std::string>& w, std::strin
       f.silentAfterRecords = number;
   } else if (key == "erase-ms") {
     if ((ok = ParseSetting(value, number))) m.loader.eraseTime = number;
+  } else if (key == "erased" && w.size() == 2) {
+    m.StrandInLoader();
   } else {
     ok = false;
   }
@@ -287,6 +289,10 @@ std::string ApplyControl(SwitchModel& model, std::string_view line, TimeMs now) 
   const std::string& verb = w[0];
   if (verb == "help") return std::string(kHelp.substr(0, kHelp.size() - 1));
   if (verb == "state") return StateLine(model, now);
+  if (verb == "power-cycle" && w.size() == 1) {
+    model.PowerCycle(now);
+    return "ok";
+  }
   if (verb == "lines") {
     std::string out;
     for (const std::string& l : model.Lines())

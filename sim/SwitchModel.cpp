@@ -69,8 +69,10 @@ void SwitchModel::ReceiveByte(char byte, TimeMs now) {
     for (RomLoader::Output& o : out)
       Answer(kLoaderKeyword, std::move(o.bytes), now, o.delay);
     if (!stays) {
-      inLoader_ = false;
       StartRestart(now);
+      // Without a whole firmware the processor starts its loader again.
+      if (!loader.firmwareIntact) loader.Enter();
+      inLoader_ = !loader.firmwareIntact;
     }
     return;
   }
@@ -223,8 +225,15 @@ void SwitchModel::StartRestart(TimeMs now) {
 }
 
 void SwitchModel::PowerCycle(TimeMs now) {
-  inLoader_ = false;
   StartRestart(now);
+  inLoader_ = !loader.firmwareIntact;
+  if (inLoader_) loader.Enter();
+}
+
+void SwitchModel::StrandInLoader() {
+  loader.firmwareIntact = false;
+  inLoader_ = true;
+  loader.Enter();
 }
 
 void SwitchModel::FinishRestart(TimeMs) {

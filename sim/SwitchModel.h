@@ -62,9 +62,12 @@ class SwitchModel {
   std::string TakeDue(TimeMs now);
   std::optional<TimeMs> NextDue() const;
 
-  // Switched off and on: whatever it was doing, its ROM loader among it, it starts its firmware
-  // afresh and is deaf meanwhile.
+  // Switched off and on: whatever it was doing, its ROM loader among it, it starts afresh and is
+  // deaf meanwhile; its firmware when the loader's bank 0 holds one, the loader otherwise.
   void PowerCycle(TimeMs now);
+  // Left in its ROM loader by an upgrade that erased the firmware and did not load it again:
+  // it waits there, across power cycles, until a complete load and "E".
+  void StrandInLoader();
 
   enum class Mode { kCommandLine, kRestarting, kLoader };
   Mode CurrentMode(TimeMs now) const;

@@ -55,6 +55,7 @@ void ApplyLayout(MainView& v, bool connected) {
   v.menuView = connected;
   v.menuSetting = connected;
   v.menuMaintenance = connected;
+  v.menuFirmwareItems = connected;
   v.menuOpen = connected;
   v.menuSave = connected;
 }
@@ -88,6 +89,11 @@ bool ApplyLinkState(MainView& v, int linkState) {
     return true;
   }
   return false;
+}
+
+void OfferRestoration(MainView& v) {
+  v.menuMaintenance = true;
+  v.menuFirmwareItems = false;
 }
 
 std::string_view RelayText(std::string_view relay) {

@@ -15,6 +15,9 @@ void ApplyLayout(MainView& view, bool connected);
 // The status bar text of the link state and the layout that goes with it; false (the view
 // unchanged) for a value that is no link state.
 bool ApplyLinkState(MainView& view, int linkState);
+// A switch in its ROM loader: the Maintenance menu opens for Firmware Upgrade (and the log
+// switches), while the items that need the running firmware stay off.
+void OfferRestoration(MainView& view);
 // The main window's commands as drawn: the view's own layout while no sequence runs; while one
 // runs (busy), every command that would start another one shown unavailable, each button with
 // its greyed picture. File > Close stays: it waits for the sequence instead.

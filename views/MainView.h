@@ -50,6 +50,9 @@ struct MainView {
   bool menuView = true;
   bool menuSetting = true;
   bool menuMaintenance = true;
+  // Maintenance's items that talk to the running firmware (Clear Surge Counter, Relay ON and
+  // OFF, MAC Address), as apart from the menu, which also serves a switch in its ROM loader.
+  bool menuFirmwareItems = true;
   bool menuOpen = true;
   bool menuSave = true;
   bool menuEnableGetError = true;

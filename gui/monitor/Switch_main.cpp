@@ -275,6 +275,8 @@ void TForm_MainWindow::Render() {
   viewMenu_->setEnabled(v.menuView);
   settingMenu_->setEnabled(v.menuSetting);
   maintenanceMenu_->setEnabled(v.menuMaintenance);
+  for (const char* item : {"N17", "N27", "N26", "MAC1"})
+    MenuItem(item)->setEnabled(v.menuFirmwareItems);
   MenuItem("N20")->setEnabled(v.menuOpen);
   MenuItem("N21")->setEnabled(v.menuSave);
   MenuItem("N23")->setEnabled(v.menuEnableGetError);

@@ -138,7 +138,7 @@ const FailSequence kSequences[] = {
      [](Harness& h) { RunStartup(h.c.exchange, h.c.monitor, h.c.access, h.c.session); },
      kStartup,
      {1, 3, 5},
-     1000},
+     1500},
     {"refresh",
      Connected,
      [](Harness& h) { RefreshAll(h.c.exchange, h.c.monitor); },
@@ -285,11 +285,15 @@ const FailSequence kSequences[] = {
      Upload() + Restart("Reset Failure") + kQueries,
      {1, 3, 4, 5, 6},
      40000,
-     // A switch left in its loader is switched off and on.
+     // A switch left in its loader is switched off and on; one whose firmware was erased comes
+     // back into its loader and is restored from it, as the operator would.
      [](Harness& h) {
        if (h.model.CurrentMode(h.clock.Now()) != sim::SwitchModel::Mode::kLoader) return;
        h.model.PowerCycle(h.clock.Now());
        h.clock.Sleep(h.model.timing.restart);
+       if (h.model.loader.firmwareIntact) return;
+       ConnectSwitch(h.c.exchange, h.c.monitor, h.c.access);
+       FwUpdateUpload(h.c.exchange, h.c.monitor, h.c.access, h.c.fwUpdate);
      }},
 };
 
