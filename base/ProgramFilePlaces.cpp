@@ -6,6 +6,7 @@ namespace taviron {
 namespace {
 
 constexpr const char* kProgramDirectory = "taviron";
+constexpr const char* kWindowsProgramDirectory = "TAVIRON";
 
 // The user's base directory that the variable names, or the fall-back under the home.
 std::filesystem::path UserDirectory(const std::string& variable, const std::string& home,
@@ -22,6 +23,13 @@ std::filesystem::path UserDirectory(const std::string& variable, const std::stri
 
 ProgramFilePlaces PlaceProgramFiles(const ProgramFileFacts& facts) {
   const std::filesystem::path& beside = facts.executableDirectory;
+  if (!facts.appData.empty()) {
+    if (facts.layout == BuildLayout::kPortable && !facts.inSystemFolder && facts.besideWritable) {
+      return {beside, beside, false};
+    }
+    const std::filesystem::path own = facts.appData / kWindowsProgramDirectory;
+    return {own, own, true};
+  }
   if (facts.layout == BuildLayout::kPortable || !facts.userDirectories || facts.settingsBeside) {
     return {beside, beside, false};
   }

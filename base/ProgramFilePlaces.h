@@ -19,6 +19,10 @@ struct ProgramFileFacts {
   std::string configHome;       // $XDG_CONFIG_HOME as set, possibly empty
   std::string stateHome;        // $XDG_STATE_HOME as set, possibly empty
   std::string home;             // the user's home directory, possibly empty
+  // Windows: the user's roaming application data folder (%APPDATA%); empty elsewhere.
+  std::filesystem::path appData;
+  bool besideWritable = true;   // this user can create a file beside the executable
+  bool inSystemFolder = false;  // the executable lies in the system's program or Windows folder
 };
 
 // Where SWITCH.INI (with COMPORTS.INI beside it) and LOG.TXT lie.
@@ -29,12 +33,16 @@ struct ProgramFilePlaces {
   bool operator==(const ProgramFilePlaces&) const = default;
 };
 
-// A portable copy, and every copy on a system without the user's directories, keeps both files
-// beside the executable. An installed copy keeps the settings in $XDG_CONFIG_HOME/taviron and the
-// log in $XDG_STATE_HOME/taviron, unless a SWITCH.INI already stands beside it (an installed
-// copy made portable on purpose); a variable that is unset, empty or not an absolute path stands
-// for ~/.config or ~/.local/state. Without a home to fall back on, a file stays beside the
-// executable, where writing it fails as it always has.
+// On Windows (appData known), a copy keeps both files in %APPDATA%\TAVIRON when it lies in the
+// system's program folders or the Windows folder, whoever runs it (an administrator's run, which
+// may write there, must not leave files that every user then reads and cannot write), and when
+// its own folder cannot be written by this user; else beside itself, as a portable copy always
+// has. Elsewhere a portable copy, and every copy on a system without the user's directories,
+// keeps both files beside the executable. An installed copy keeps the settings in
+// $XDG_CONFIG_HOME/taviron and the log in $XDG_STATE_HOME/taviron, unless a SWITCH.INI already
+// stands beside it (an installed copy made portable on purpose); a variable that is unset, empty or
+// not an absolute path stands for ~/.config or ~/.local/state. Without a home to fall back on, a
+// file stays beside the executable, where writing it fails as it always has.
 ProgramFilePlaces PlaceProgramFiles(const ProgramFileFacts& facts);
 
 // Where this copy of the program, laid out as its build says, keeps its files, from the facts of

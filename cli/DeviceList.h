@@ -13,4 +13,10 @@ namespace taviron::cli {
 std::string DeviceListText(const std::vector<SerialDevice>& devices,
                            const ComPortAssignments& assigned);
 
+// The same as JSON: {"devices":[{"name","path","stable_path","usb","maker","model","usb_id"}],
+// "com_ports":[{"name","device","text"}],"schema":1}; a COM name that leads nowhere has the
+// device "".
+std::string DeviceListJson(const std::vector<SerialDevice>& devices,
+                           const ComPortAssignments& assigned);
+
 }  // namespace taviron::cli

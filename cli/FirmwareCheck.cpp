@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cli/JsonText.h"
 #include "firmware/FileCheck.h"
 #include "firmware/HexFile.h"
 #include "firmware/IntelHex.h"
@@ -61,6 +62,28 @@ std::string FirmwareReportText(const FirmwareFileReport& report) {
     out += report.endRecord ? "end record: yes\n" : "end record: none (sent up to the last line)\n";
   }
   return out;
+}
+
+std::string FirmwareReportJson(const std::string& file, const FirmwareFileReport& report) {
+  char range[64];
+  std::snprintf(range, sizeof range, "\"lowest\":\"%08X\",\"highest\":\"%08X\"", report.lowest,
+                report.highest);
+  std::string json = "{\"file\":" + JsonString(file) +
+                     ",\"records\":" + std::to_string(report.records) +
+                     ",\"data_records\":" + std::to_string(report.dataRecords) +
+                     ",\"data_bytes\":" + std::to_string(report.dataBytes) + "," + range +
+                     ",\"end_record\":" + (report.endRecord ? "true" : "false") + ",\"refusal\":";
+  if (report.refusal == nullptr) {
+    json += "null";
+  } else {
+    std::string message(report.refusal->log);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+      message.pop_back();
+    json += "{\"code\":" + JsonString(std::to_string(report.refusal->code)) +
+            ",\"message\":" + JsonString(message) +
+            ",\"line\":" + std::to_string(report.refusedLine) + "}";
+  }
+  return json + ",\"schema\":1}\n";
 }
 
 }  // namespace taviron::cli

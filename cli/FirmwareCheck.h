@@ -25,4 +25,9 @@ FirmwareFileReport CheckFirmwareFile(const std::string& path);
 // The report for a person: records, data bytes, address range, and the refusal if any.
 std::string FirmwareReportText(const FirmwareFileReport& report);
 
+// The same as JSON, with the file's name and the refusal ("code", "message", "line"; null when
+// the file goes): {"file","records","data_records","data_bytes","lowest","highest","end_record",
+// "refusal","schema":1}.
+std::string FirmwareReportJson(const std::string& file, const FirmwareFileReport& report);
+
 }  // namespace taviron::cli

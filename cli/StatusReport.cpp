@@ -123,7 +123,7 @@ std::string StatusJson(const Configurator& c) {
             ",\"duplex\":" + part(&PortMode::duplex) +
             ",\"error\":" + JsonValue(ErrorOf(c.monitor.status, n)) + "}";
   }
-  json += "],\"link\":" + JsonString(v.statusText) + "}";
+  json += "],\"link\":" + JsonString(v.statusText) + ",\"schema\":1}";
   return json;
 }
 

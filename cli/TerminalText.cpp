@@ -4,11 +4,13 @@
 
 namespace taviron::cli {
 
-std::string Printable(std::string_view text) {
+namespace {
+
+std::string Escaped(std::string_view text, bool backslashes) {
   std::string out;
   out.reserve(text.size());
   for (unsigned char ch : text) {
-    if (ch == '\\') {
+    if (ch == '\\' && backslashes) {
       out += "\\\\";
     } else if (ch < 0x20 || ch >= 0x7F) {
       char escape[8];
@@ -19,6 +21,16 @@ std::string Printable(std::string_view text) {
     }
   }
   return out;
+}
+
+}  // namespace
+
+std::string Printable(std::string_view text) {
+  return Escaped(text, true);
+}
+
+std::string PrintableName(std::string_view text) {
+  return Escaped(text, false);
 }
 
 }  // namespace taviron::cli

@@ -11,4 +11,8 @@ namespace taviron::cli {
 // operator's terminal. Printable ASCII stays as it is.
 std::string Printable(std::string_view text);
 
+// A device's name or path as it may go to a terminal: escaped as Printable escapes, except that
+// a backslash stays one, as Windows writes its device paths (\\.\COM1).
+std::string PrintableName(std::string_view text);
+
 }  // namespace taviron::cli

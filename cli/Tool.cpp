@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <sstream>
 #include <thread>
 
 #include "access/Login.h"
@@ -98,6 +100,7 @@ Tool::Tool(SerialPort& port, Clock& clock, ToolOptions options, std::ostream& ou
     : options_(std::move(options)),
       out_(out),
       err_(err),
+      clock_(clock),
       core_(port, clock, frontend_,
             options_.logDirectory.empty() ? options_.settingsDirectory : options_.logDirectory) {
   failures_.Listen(core_.exchange.log);
@@ -148,6 +151,30 @@ bool Tool::Connect() {
     default:
       return false;  // recorded: the exchange failed
   }
+}
+
+PortTrial Tool::Greet() {
+  PortTrial trial;
+  trial.device = options_.port;
+  StartConnection(core_.exchange, core_.access, options_.port);
+  trial.answered = core_.exchange.link.SwitchAnswered == 1;
+  EndConnection(core_.exchange);
+  if (!trial.answered) {
+    const std::string lines = failures_.Lines();
+    trial.outcome = lines.empty() ? std::string("no answer") : lines.substr(0, lines.find('\n'));
+  }
+  return trial;
+}
+
+PortTrial GreetOn(SerialPort& port, const ToolOptions& options, const SerialDevice& device) {
+  ToolOptions trialOptions = options;
+  trialOptions.port = device.path;
+  trialOptions.logDirectory.clear();
+  std::ostringstream quiet;
+  SteadyClock clock;
+  PortTrial trial = Tool(port, clock, trialOptions, quiet, quiet).Greet();
+  trial.usb = device.usb;
+  return trial;
 }
 
 int Tool::Finish() {
@@ -223,7 +250,8 @@ int Tool::Watch(double intervalSeconds, const std::function<bool()>& keepGoing) 
       std::string stamp = Now();
       if (options_.json) {
         if (now != last)
-          out_ << "{\"time\":" << JsonString(stamp) << ",\"status\":" << StatusJson(core_) << "}\n";
+          out_ << "{\"time\":" << JsonString(stamp) << ",\"status\":" << StatusJson(core_)
+               << ",\"schema\":1}\n";
       } else {
         for (std::size_t i = 0; i < now.size(); ++i) {
           if (i < last.size() && last[i] == now[i]) continue;
@@ -247,6 +275,15 @@ int Tool::PortsShow() {
   return Connected([this] {
     GetPortConfig(core_.exchange, core_.monitor.status);
     if (core_.monitor.status.PortConfig == kNoPortConfig) return;
+    if (options_.json) {
+      out_ << "{\"ports\":[";
+      for (std::size_t n = 0; n < static_cast<std::size_t>(kPortCount); ++n) {
+        out_ << (n ? "," : "") << "{\"port\":" << n + 1
+             << ",\"mode\":" << JsonString(PortModeName(core_.monitor.status.PortConfig[n])) << "}";
+      }
+      out_ << "],\"schema\":1}\n";
+      return;
+    }
     for (int n = 0; n < kPortCount; ++n) {
       out_ << n + 1 << "="
            << PortModeName(core_.monitor.status.PortConfig[static_cast<std::size_t>(n)]) << "\n";
@@ -351,6 +388,13 @@ int Tool::MacShow() {
     MacSetShow(core_.exchange, core_.macAddress);
     if (failures_.Any()) return;
     const auto& boxes = core_.macAddress.macSet.Ed_mac;
+    if (options_.json) {
+      std::string address;
+      for (std::size_t i = 0; i < boxes.size(); ++i)
+        address += (i ? " " : "") + boxes[i];
+      out_ << "{\"mac\":" << JsonString(address) << ",\"schema\":1}\n";
+      return;
+    }
     for (std::size_t i = 0; i < boxes.size(); ++i)
       out_ << (i ? " " : "") << Printable(boxes[i]);
     out_ << "\n";
@@ -393,8 +437,10 @@ int Tool::Log(bool on) {
 }
 
 int Tool::Devices() {
-  out_ << DeviceListText(FindSerialDevices(options_.deviceRoots),
-                         LoadComPortAssignments(options_.settingsDirectory / kComPortsFileName));
+  const std::vector<SerialDevice> devices = FindSerialDevices(options_.deviceRoots);
+  const ComPortAssignments assigned =
+      LoadComPortAssignments(options_.settingsDirectory / kComPortsFileName);
+  out_ << (options_.json ? DeviceListJson(devices, assigned) : DeviceListText(devices, assigned));
   return 0;
 }
 
@@ -404,7 +450,11 @@ int Tool::FirmwareCheck(const std::string& file) {
     err_ << report.refusal->code << " " << report.refusal->box << "\n";
     return 3;
   }
-  out_ << file << "\n" << FirmwareReportText(report);
+  if (options_.json) {
+    out_ << FirmwareReportJson(file, report);
+  } else {
+    out_ << file << "\n" << FirmwareReportText(report);
+  }
   if (report.refusal == nullptr) return 0;
   std::string message(report.refusal->log);
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
@@ -416,19 +466,29 @@ int Tool::FirmwareCheck(const std::string& file) {
 
 void Tool::ShowUploadProgress() {
   const FirmwareWindow& w = core_.fwUpdate;
-  if (w.Lb_per == shownPercent_ && w.Lb_update == shownText_) return;
+  // The share of the file's own records sent, as a whole number that ends at 100; the window's
+  // "0" and "00" before the first record stay as they are.
+  std::string percent = w.Lb_per;
+  if (uploadRecords_ > 0 && w.ProgressBar1 > 0 && w.Lb_per != "100") {
+    percent = std::to_string(std::clamp(w.ProgressBar1 * 100L / uploadRecords_, 0L, 99L));
+  }
+  if (percent == shownPercent_ && w.Lb_update == shownText_) return;
+  const TimeMs elapsed = (clock_.Now() - uploadStart_) / 1000;
+  char time[32];
+  std::snprintf(time, sizeof time, "%lld:%02lld", static_cast<long long>(elapsed / 60),
+                static_cast<long long>(elapsed % 60));
   if (ErrorIsTerminal()) {
-    int filled = std::clamp(w.ProgressBar1 * 40 / std::max(w.progressMaximum, 1), 0, 40);
+    const int filled = std::clamp(std::atoi(percent.c_str()) * 40 / 100, 0, 40);
     err_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-         << std::string(static_cast<std::size_t>(40 - filled), ' ') << "] " << w.Lb_per << "% "
-         << w.Lb_update << "\x1b[K";
+         << std::string(static_cast<std::size_t>(40 - filled), ' ') << "] " << percent << "% "
+         << time << " " << w.Lb_update << "\x1b[K";
   } else {
     if (w.Lb_update != shownText_ && !w.Lb_update.empty()) out_ << w.Lb_update << "\n";
-    if (w.Lb_per != shownPercent_) out_ << w.Lb_per << "%\n";
+    if (percent != shownPercent_) out_ << percent << "% " << time << "\n";
   }
   err_.flush();
   out_.flush();
-  shownPercent_ = w.Lb_per;
+  shownPercent_ = percent;
   shownText_ = w.Lb_update;
 }
 
@@ -437,6 +497,8 @@ int Tool::FirmwareUpload(const std::string& file) {
       [&] {
         if (!MaintenanceGate(core_.exchange, core_.access)) return;
         FwUpdateOpenFile(core_.exchange, core_.fwUpdate, file);
+        uploadRecords_ = CheckFirmwareFile(file).records;
+        uploadStart_ = clock_.Now();
         frontend_.onProgress = [this] { ShowUploadProgress(); };
         FwUpdateUpload(core_.exchange, core_.monitor, core_.access, core_.fwUpdate);
         frontend_.onProgress = nullptr;

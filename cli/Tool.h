@@ -11,6 +11,7 @@
 #include "base/SerialDevices.h"
 #include "cli/CliFrontend.h"
 #include "cli/Failures.h"
+#include "cli/PortSearch.h"
 #include "program/Configurator.h"
 
 namespace taviron::cli {
@@ -59,6 +60,10 @@ class Tool {
   // The whole upgrade: loader, erase, load, retries, and the reconnect afterwards.
   int FirmwareUpload(const std::string& file);
 
+  // Greets the switch on the port and closes again, for --port auto: whether one answered, and
+  // else the first failure the greeting met.
+  PortTrial Greet();
+
   // A failure of the command line itself: printed, and the exit status for wrong usage.
   int Usage(const std::string& message);
 
@@ -79,12 +84,19 @@ class Tool {
   ToolOptions options_;
   std::ostream& out_;
   std::ostream& err_;
+  Clock& clock_;
   CliFrontend frontend_;
   Configurator core_;
   Failures failures_;
+  long uploadRecords_ = 0;  // the records of the file being uploaded
+  TimeMs uploadStart_ = 0;
   std::string shownPercent_;
   std::string shownText_;
 };
+
+// Greets a switch on the device through the port and closes again, for --port auto; nothing is
+// logged and nothing printed.
+PortTrial GreetOn(SerialPort& port, const ToolOptions& options, const SerialDevice& device);
 
 // Why a password cannot go to the switch as the password windows would send it (a control
 // character, more than the windows take), or nothing.

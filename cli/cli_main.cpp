@@ -10,7 +10,10 @@
 #include "base/ComPortAssignments.h"
 #include "base/ErrorLog.h"
 #include "base/ProgramFiles.h"
+#include "base/SerialDevices.h"
 #include "base/SystemSerialPort.h"
+#include "base/TracedSerialPort.h"
+#include "base/Version.h"
 #include "cli/Tool.h"
 
 // The build names the layout of the copy it makes: installed for the package, else portable.
@@ -26,6 +29,8 @@ int main(int argc, char** argv) {
       "Exit status: 0 success, 1 the switch refused or the link failed, 2 wrong usage, "
       "3 a file could not be read, written or was refused."};
   app.require_subcommand(1);
+  app.set_version_flag("--version", "taviron-cli " + std::string(ProgramVersion()),
+                       "print the version and exit");
   // Operators type the options where they think of them: after the command too.
   app.fallthrough();
   cli::ToolOptions options;
@@ -38,8 +43,8 @@ int main(int argc, char** argv) {
              "  the failure records, with --log DIR");
   std::string password, maintenance, logDir;
   app.add_option("--port", options.port,
-                 "COM1 to COM6 (mapped as the program maps them) or a "
-                 "device path")
+                 "COM1 to COM6 (mapped as the program maps them), a device path, or auto: the "
+                 "one device a switch answers on, USB adapters tried first")
       ->capture_default_str();
   app.add_option("--password", password,
                  "the switch's user password (shown in the process list: prefer the "
@@ -47,7 +52,13 @@ int main(int argc, char** argv) {
   app.add_option("--maintenance-password", maintenance,
                  "the maintenance password, for the maintenance commands (else asked)");
   app.add_option("--log", logDir, "append failure records to DIR/LOG.TXT as the program does");
-  app.add_flag("--json", options.json, "status and watch as JSON");
+  app.add_flag("--json", options.json,
+               "the result as JSON, for status, watch, ports show, mac show, devices and "
+               "firmware check");
+  bool trace = false;
+  app.add_flag("--trace", trace,
+               "every byte written (>) and read (<) on standard error, with the milliseconds "
+               "since the start");
 
   auto* status = app.add_subcommand("status", "what the main window shows");
   double interval = 5;
@@ -119,11 +130,20 @@ int main(int argc, char** argv) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
     return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
   } catch (const CLI::ParseError& e) {
     app.exit(e);
     return 2;
   }
 
+  // A command that prints no result has no JSON to give: saying so beats ignoring the option.
+  if (options.json &&
+      !(*status || *watch || *portsShow || *macShow || *devices || *firmwareCheck)) {
+    std::cerr << "--json: this command prints no result; --json is for status, watch, ports "
+                 "show, mac show, devices and firmware check.\n";
+    return 2;
+  }
   if (const char* fromEnvironment = std::getenv("TAVIRON_PASSWORD")) {
     options.password = fromEnvironment;
   }
@@ -137,9 +157,24 @@ int main(int argc, char** argv) {
   // COM1 to COM6 lead where the window's COM Port Setting pointed them.
   const ComPortAssignments assigned =
       LoadComPortAssignments(options.settingsDirectory / kComPortsFileName);
-  std::unique_ptr<SerialPort> port = NewSystemSerialPort(&assigned);
+  std::unique_ptr<SerialPort> systemPort = NewSystemSerialPort(&assigned);
+  // The trace stands in front of the port only when asked for.
+  std::unique_ptr<SerialPort> traced;
+  if (trace) traced = std::make_unique<TracedSerialPort>(*systemPort, std::cerr);
+  SerialPort& port = traced ? *traced : *systemPort;
+  // auto: the one device a switch answers on, for the commands that talk to a switch.
+  if (options.port == "auto" && !*devices && !*firmwareCheck) {
+    const cli::PortChoice choice = cli::SearchPort(
+        FindSerialDevices(options.deviceRoots),
+        [&](const SerialDevice& device) { return cli::GreetOn(port, options, device); });
+    if (choice.device.empty()) {
+      std::cerr << choice.report;
+      return 2;
+    }
+    options.port = choice.device;
+  }
   SteadyClock clock;
-  cli::Tool tool(*port, clock, options, std::cout, std::cerr);
+  cli::Tool tool(port, clock, options, std::cout, std::cerr);
   if (*status) return tool.Status();
   if (*watch) return tool.Watch(interval, [] { return !CloseRequested(); });
   if (*portsShow) return tool.PortsShow();

@@ -10,7 +10,9 @@ namespace {
 
 const SerialDevice* DeviceAt(const std::vector<SerialDevice>& devices, const std::string& path) {
   auto found = std::find_if(devices.begin(), devices.end(), [&](const SerialDevice& d) {
-    return d.path == path || (!d.stablePath.empty() && d.stablePath == path);
+    // A path is the device itself; a COM name (Windows) leads to its device.
+    return d.path == path || ComPortDevice(d.path) == path ||
+           (!d.stablePath.empty() && d.stablePath == path);
   });
   return found == devices.end() ? nullptr : &*found;
 }

@@ -27,7 +27,13 @@ if ((${#missing[@]})); then
   fi
 fi
 
-# Only what the package holds: the objects come from the default build's cache where ccache is.
+# Only what the package holds, built with the distribution's flags as a Debian build would be:
+# fortified functions, the stack protector, read-only relocations bound at start (all of
+# dpkg-buildflags' hardening, as the package's rules would ask for it).
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+for flags in CPPFLAGS CXXFLAGS LDFLAGS; do
+  export "$flags=$(cd "$root" && dpkg-buildflags --get "$flags")"
+done
 "$root/scripts/setup.sh" package taviron taviron-cli taviron-switchsim
 
 fail() {
@@ -35,15 +41,13 @@ fail() {
   exit 1
 }
 
-# One version in three places; a release changes all of them together.
+# The version is the build's (CMakeLists.txt's project()); the manual pages and the AppStream
+# release are written from it. The changelog is written by hand: its newest entry must name it.
 changelog=$root/packaging/debian/changelog
-metainfo=$root/packaging/org.example.taviron.metainfo.xml
-version=$(dpkg-parsechangelog -l "$changelog" -S Version)
-project=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
-released=$(grep -o -m 1 '<release version="[^"]*"' "$metainfo" | cut -d '"' -f 2)
-[[ $version == "$project" && $version == "$released" ]] ||
-  fail "version $project in CMakeLists.txt, $version in packaging/debian/changelog and" \
-    "$released in the metainfo's newest release must agree"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+logged=$(dpkg-parsechangelog -l "$changelog" -S Version)
+[[ $logged == "$version" ]] ||
+  fail "version $version in CMakeLists.txt but $logged in packaging/debian/changelog's newest entry"
 # Every file gets the date of the newest changelog entry, so the same tree gives the same bytes.
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
 export SOURCE_DATE_EPOCH
@@ -88,6 +92,7 @@ expected="./usr/bin/taviron
 ./usr/bin/taviron-cli
 ./usr/bin/taviron-switchsim
 ./usr/share/applications/taviron.desktop
+./usr/share/bash-completion/completions/taviron-cli
 ./usr/share/doc/taviron/changelog.gz
 ./usr/share/doc/taviron/copyright
 ./usr/share/icons/hicolor/scalable/apps/taviron.svg
@@ -102,8 +107,14 @@ if [[ $actual != "$expected" ]]; then
 fi
 
 echo "package: lintian"
-lintian --fail-on error,warning --display-info --pedantic "$deb" ||
+lintian_report=$work/lintian.txt
+lintian --fail-on error,warning --display-info --pedantic "$deb" >"$lintian_report" || {
+  cat "$lintian_report" >&2
   fail "lintian found errors or warnings"
+}
+cat "$lintian_report"
+# The programs are hardened as the distribution builds its own: no hardening tag at any level.
+! grep -q 'hardening-' "$lintian_report" || fail "lintian found programs built without hardening"
 
 echo "package: desktop entry"
 desktop=$unpacked/usr/share/applications/taviron.desktop
@@ -126,6 +137,16 @@ echo "package: packaged programs"
 bin=$unpacked/usr/bin
 "$bin/taviron-cli" --help >/dev/null
 "$bin/taviron-switchsim" --help >/dev/null
+# Every program and manual page names the package's version.
+for program in taviron taviron-cli taviron-switchsim; do
+  said=$("$bin/$program" --version) || fail "$program --version failed"
+  [[ $said == "$program $version" ]] || fail "$program --version says '$said', not $version"
+  zgrep -q "^\.TH .* \"TAVIRON $version\"" "$unpacked/usr/share/man/man1/$program.1.gz" ||
+    fail "the manual page of $program does not name version $version"
+done
+grep -q "<release version=\"$version\"" \
+  "$unpacked/usr/share/metainfo/org.example.taviron.metainfo.xml" ||
+  fail "the AppStream metadata's newest release is not $version"
 "$bin/taviron-switchsim" --link "$work/switch" </dev/null >"$work/switchsim.log" 2>&1 &
 simulator=$!
 trap 'kill "$simulator" 2>/dev/null || true' EXIT

@@ -36,7 +36,17 @@ if ((${#missing[@]})); then
 fi
 
 cd "$root"
-cmake --preset "$preset" >/dev/null
+configure=(--preset "$preset")
+# Compiler and linker flags in the environment reach the build on every configure, not only on
+# the first one as CMake would take them: the package's build passes the distribution's
+# hardening flags this way (scripts/package.sh, from dpkg-buildflags).
+if [[ -n ${CPPFLAGS:-}${CXXFLAGS:-} ]]; then
+  configure+=("-DCMAKE_CXX_FLAGS=${CPPFLAGS:-} ${CXXFLAGS:-}")
+fi
+if [[ -n ${LDFLAGS:-} ]]; then
+  configure+=("-DCMAKE_EXE_LINKER_FLAGS=$LDFLAGS")
+fi
+cmake "${configure[@]}" >/dev/null
 if ((${#targets[@]})); then
   cmake --build --preset "$preset" --target "${targets[@]}"
 else

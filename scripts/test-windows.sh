@@ -120,6 +120,14 @@ status_of() {
 has() { grep -qF -- "$1" "$work/out.txt"; }
 err_has() { grep -qF -- "$1" "$work/err.txt"; }
 
+check "--version names the build's version" run --version
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+check "... as taviron-cli $version" has "taviron-cli $version"
+x86_64-w64-mingw32-windres -i "$cli" -O rc >"$work/resources.rc"
+check "the version resource says it too" grep -qF "VALUE \"FileVersion\", \"$version\"" \
+  "$work/resources.rc"
+check "a manifest runs it as its invoker" grep -q 'level=""asInvoker""' "$work/resources.rc"
+
 check "status reads the switch" run --port COM1 status
 check "status shows the firmware version" has "01.09"
 check "status as JSON" run --port COM1 --json status
@@ -168,6 +176,40 @@ watch_pid=
 check "watch showed the switch" grep -q "link: Connected" "$work/watch.txt"
 check "Ctrl+C ends watch with status 0" test "$watch_status" = 0
 check "the port is free again afterwards" run --port COM1 status
+
+say "COM ports and files of the Windows system"
+# The ports Wine's serial map and device installer know, as a USB adapter's driver leaves them.
+reg_add() { wine reg add "$@" /f >/dev/null 2>&1; }
+reg_add 'HKLM\HARDWARE\DEVICEMAP\SERIALCOMM' /v '\Device\VCP0' /t REG_SZ /d COM7
+adapter='HKLM\System\CurrentControlSet\Enum\USB\VID_0403&PID_6001\A600TEST'
+reg_add "$adapter" /v ClassGUID /d '{4D36E978-E325-11CE-BFC1-08002BE10318}'
+reg_add "$adapter" /v FriendlyName /d 'USB Serial Port (COM7)'
+reg_add "$adapter" /v Mfg /d FTDI
+reg_add "$adapter\Device Parameters" /v PortName /d COM7
+check "devices lists the system's ports" run devices
+check "... the adapter with its maker and friendly name" has "  COM7 (FTDI USB Serial Port)"
+check "... and device paths with single backslashes" has '  COM3 (\\.\COM3)'
+TAVIRON_COM2=COM7 run devices
+check "TAVIRON_COM2 leads COM2 to COM7" has "  COM2 (COM7, FTDI USB Serial Port, from TAVIRON_COM2)"
+status=0
+TAVIRON_COM3=COM1 run --port COM3 status || status=$?
+check "TAVIRON_COM3=COM1 reaches the switch on COM1" test "$status" = 0
+# A copy in Program Files, run by an administrator (as Wine runs every program), keeps its
+# settings in the user's application data, never beside itself.
+installed="$WINEPREFIX/drive_c/Program Files/TAVIRON"
+mkdir -p "$installed"
+cp "$cli" "$installed/"
+appdata="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/TAVIRON"
+rm -rf "$appdata"
+status=0
+wine "$installed/taviron-cli.exe" --port COM1 --maintenance-password qorplemt log on \
+  >"$work/out.txt" 2>"$work/err.txt" || status=$?
+check "a copy in Program Files switches logging on" test "$status" = 0
+check "... keeping SWITCH.INI in %APPDATA%\\TAVIRON" grep -q '^Enable=1' "$appdata/SWITCH.INI"
+check "... and nothing beside itself" test "$(ls "$installed")" = taviron-cli.exe
+check "the portable copy keeps its files beside itself" run --port COM1 \
+  --maintenance-password qorplemt log off
+check "... SWITCH.INI there" grep -q '^Enable=0' "$work/cli/SWITCH.INI"
 
 say "taviron.exe: one file"
 # Only the system's own libraries: the program runs from a copy of the one file.

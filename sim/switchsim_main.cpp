@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/Clock.h"
+#include "base/Version.h"
 #include "sim/PtyServer.h"
 #include "sim/SimControl.h"
 #include "sim/SwitchModel.h"
@@ -68,6 +69,8 @@ int main(int argc, char** argv) {
   app.add_option("--pace", pace, "pace answers like a line of this many baud (0: at once)");
   app.add_option("--control", controls, "a control line to apply at start (repeatable)");
   app.footer(std::string("Control lines:\n") + std::string(sim::ControlHelp()));
+  app.set_version_flag("--version", "taviron-switchsim " + std::string(ProgramVersion()),
+                       "print the version and exit");
   CLI11_PARSE(app, argc, argv);
 
   sim::SwitchModel model;

@@ -2,9 +2,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -15,6 +17,8 @@
 #include "base/InstanceGuard.h"
 #include "base/ProgramFiles.h"
 #include "base/SystemSerialPort.h"
+#include "base/TracedSerialPort.h"
+#include "base/Version.h"
 #include "gui/app/QtProgram.h"
 #include "gui/common/QtClock.h"
 #include "gui/common/QtIcons.h"
@@ -44,6 +48,7 @@ class TavironApplication : public QApplication {
 // What the program is and where this copy keeps its files.
 std::string HelpText(const taviron::ProgramFilePlaces& places) {
   return "Usage: taviron [-platform NAME] [Qt's other options]\n"
+         "       taviron --help | --version\n"
          "The configurator of the 8-port Ethernet switch with surge protector.\n\nFiles:\n  " +
          (places.settingsDirectory / taviron::kSettingsFileName).string() +
          "  the window's place, the COM port and whether errors are logged\n  " +
@@ -59,6 +64,10 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       std::cout << HelpText(taviron::LocateProgramFiles(kLayout));
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::cout << "taviron " << taviron::ProgramVersion() << "\n";
       return 0;
     }
   }
@@ -84,8 +93,20 @@ int main(int argc, char** argv) {
   taviron::MakeUserDirectory(places.logDirectory);
 
   std::unique_ptr<taviron::SerialPort> port = taviron::NewSystemSerialPort();
+  // TAVIRON_TRACE=FILE: every byte on the wire is appended to FILE; without it the port is the
+  // system's own, with nothing in between.
+  std::ofstream traceFile;
+  std::unique_ptr<taviron::SerialPort> traced;
+  if (const char* traceName = std::getenv("TAVIRON_TRACE"); traceName && *traceName) {
+    traceFile.open(traceName, std::ios::app | std::ios::binary);
+    if (traceFile) {
+      traced = std::make_unique<taviron::TracedSerialPort>(*port, traceFile);
+    } else {
+      std::cerr << "taviron: cannot write the trace file " << traceName << "; no trace is kept.\n";
+    }
+  }
   taviron::QtClock clock;
-  taviron::QtProgram program(*port, clock, places);
+  taviron::QtProgram program(traced ? *traced : *port, clock, places);
   // The COM names lead where the operator pointed them; the start-up reads where that is.
   taviron::LeadComNames(*port, &program.core().session.comPorts);
   program.FollowCloseRequests([] { return taviron::CloseRequested(); });

@@ -8,6 +8,7 @@
 
 #include "gui/common/QtDialogs.h"
 #include "gui/common/QtIcons.h"
+#include "views/AboutBox.h"
 #include "views/AccessibleNames.h"
 
 namespace taviron {
@@ -34,7 +35,7 @@ TAboutBox::TAboutBox() {
   addLabel("ProductName", "");
   addLabel("Label1", "8-Port Ethernet Switch (with surge protector)");
   addLabel("Label2", "PC Configurator");
-  addLabel("Version", "TAVIRON Ver. 1.09");
+  addLabel("Version", QString::fromStdString(AboutVersionText()));
   addLabel("Copyright", "");
   addLabel("Comments", "");
   auto* top = new QHBoxLayout;

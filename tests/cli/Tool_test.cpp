@@ -64,7 +64,7 @@ TEST(ToolTest, JsonKeepsModeAndPortErrorApart) {
   EXPECT_NE(json.find("{\"port\":2,\"speed\":\"100Mbps\",\"duplex\":\"Full\",\"error\":\"Network "
                       "Error\"}"),
             std::string::npos);
-  EXPECT_NE(json.find("\"link\":\"Connected\"}\n"), std::string::npos);
+  EXPECT_NE(json.find("\"link\":\"Connected\",\"schema\":1}\n"), std::string::npos);
 }
 
 TEST(ToolTest, AFailedQueryIsALineOnStandardErrorAndExitOne) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 
 #include "tests/support/HexImage.h"
 #include "tests/support/Process.h"
@@ -126,6 +127,85 @@ TEST(CliIntegrationTest, FirmwareUploadOfTheSdccBuiltFile) {
   EXPECT_EQ(ReadFile(dir / "image.txt"), ImageText(ImageOfHexFile(file)));
   EXPECT_EQ(sim.State("mode"), "cli");
   EXPECT_EQ(RunCli({"firmware", "check", "/no/such.hex"}).status, 3);
+}
+
+}  // namespace
+}  // namespace taviron::test
+
+namespace taviron::test {
+namespace {
+
+TEST(CliIntegrationTest, TheTraceShowsEveryByteOfAStatusWithItsTime) {
+  SwitchSim sim;
+  Result traced = RunCliJoined({"--port", sim.Device(), "--trace", "status"});
+  EXPECT_EQ(traced.status, 0) << traced.out;
+  std::size_t written = 0, read = 0;
+  std::istringstream lines(traced.out);
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t ms = line.find(" ms ");
+    if (ms == std::string::npos || ms != 8) continue;
+    ASSERT_EQ(line.substr(0, ms).find_first_not_of(" 0123456789"), std::string::npos) << line;
+    // No raw control byte reaches the terminal: the line end and ESC come escaped.
+    EXPECT_EQ(line.find_first_of("\r\x1b"), std::string::npos) << line;
+    written += line[ms + 4] == '>';
+    read += line[ms + 4] == '<';
+  }
+  EXPECT_GT(written, 3u) << traced.out;
+  EXPECT_GT(read, 3u) << traced.out;
+  EXPECT_NE(traced.out.find("ms = open " + sim.Device()), std::string::npos) << traced.out;
+  EXPECT_NE(traced.out.find("Switch Version"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace taviron::test
+
+namespace taviron::test {
+namespace {
+
+TEST(CliIntegrationTest, EveryResultAsJsonWithItsSchemaAndNoJsonWhereNothingIsPrinted) {
+  SwitchSim sim({"--port-modes", "01235665"});
+  const std::string hex = std::string(TAVIRON_FIXTURES_BUILD_DIR) + "/walk.hex";
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string holds;  // a key and value the object holds
+  };
+  const Case cases[] = {
+      {{"status"}, 0, "\"relay\":"},
+      {{"ports", "show"}, 0, "{\"port\":2,\"mode\":\"10/full\"}"},
+      {{"mac", "show"}, 0, "\"mac\":\""},
+      {{"devices"}, 0, "{\"name\":\"COM1\",\"device\":"},
+      {{"firmware", "check", hex}, 0, "\"refusal\":null"},
+      {{"reset"}, 2, ""},
+      {{"ports", "set", "1=auto"}, 2, ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"--port", sim.Device(), "--json"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result json = RunCli(args);
+    SCOPED_TRACE(c.args[0]);
+    EXPECT_EQ(json.status, c.status) << json.out;
+    if (c.status != 0) {
+      EXPECT_EQ(json.out, "");  // refused before anything was sent
+      continue;
+    }
+    // One object on one line, its brackets balanced outside strings, ending with the schema.
+    ASSERT_EQ(json.out.find('\n'), json.out.size() - 1) << json.out;
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i + 1 < json.out.size(); ++i) {
+      const char ch = json.out[i];
+      if (inString && ch == '\\') ++i;
+      if (ch == '"') inString = !inString;
+      if (!inString && (ch == '{' || ch == '[')) ++depth;
+      if (!inString && (ch == '}' || ch == ']')) --depth;
+      EXPECT_TRUE(depth > 0 || i + 2 == json.out.size()) << json.out;
+    }
+    EXPECT_FALSE(inString);
+    EXPECT_EQ(json.out.substr(json.out.size() - 13), ",\"schema\":1}\n") << json.out;
+    EXPECT_NE(json.out.find(c.holds), std::string::npos) << json.out;
+  }
+  EXPECT_EQ(sim.State("restarts"), "0");
 }
 
 }  // namespace

@@ -28,6 +28,17 @@ ProgramFileFacts With(ProgramFileFacts f, void (*change)(ProgramFileFacts&)) {
   return f;
 }
 
+ProgramFileFacts Windows(const char* executableDirectory, bool writable, bool systemFolder) {
+  ProgramFileFacts f;
+  f.layout = BuildLayout::kPortable;
+  f.userDirectories = false;
+  f.executableDirectory = executableDirectory;
+  f.appData = "C:/Users/ann/AppData/Roaming";
+  f.besideWritable = writable;
+  f.inSystemFolder = systemFolder;
+  return f;
+}
+
 TEST(ProgramFilePlacesTest, APortableBuildKeepsItsFilesBesideItAndAnInstalledOneInTheUsers) {
   const PlaceCase cases[] = {
       {"installed, no variables",
@@ -59,6 +70,15 @@ TEST(ProgramFilePlacesTest, APortableBuildKeepsItsFilesBesideItAndAnInstalledOne
       {"a system without user directories",
        With(Installed(), [](ProgramFileFacts& f) { f.userDirectories = false; }),
        {"/usr/bin", "/usr/bin", false}},
+      {"Windows: a portable copy in a folder of its own keeps its files beside it",
+       Windows("C:/Tools/TAVIRON", true, false),
+       {"C:/Tools/TAVIRON", "C:/Tools/TAVIRON", false}},
+      {"Windows: a folder this user cannot write",
+       Windows("D:/", false, false),
+       {"C:/Users/ann/AppData/Roaming/TAVIRON", "C:/Users/ann/AppData/Roaming/TAVIRON", true}},
+      {"Windows: in Program Files, also for an administrator who could write there",
+       Windows("C:/Program Files/TAVIRON", true, true),
+       {"C:/Users/ann/AppData/Roaming/TAVIRON", "C:/Users/ann/AppData/Roaming/TAVIRON", true}},
   };
   for (const PlaceCase& c : cases)
     EXPECT_EQ(PlaceProgramFiles(c.facts), c.places) << c.name;

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "base/ComPortNames.h"
 #include "config/ComPortSetting.h"
 #include "platform/win32/Win32ErrorText.h"
+#include "platform/win32/Win32SerialDevices.h"
 #include "tests/support/Harness.h"
 
 namespace taviron::test {
@@ -33,10 +35,36 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return CaseName(info.param.name) + std::to_string(info.index); });
 
 TEST(ComPortSettingTest, TheListNamesTheDeviceEachPortLeadsTo) {
-  std::vector<std::string> items = ComPortChoices();
+  std::vector<std::string> items = ComPortChoices({}, {});
   ASSERT_EQ(items.size(), 6u);
   EXPECT_EQ(items[0], "COM1 (\\\\.\\COM1)");
   EXPECT_EQ(items[5], "COM6 (\\\\.\\COM6)");
+  // TAVIRON_COM2 leads the name to another port, which the list names with its description.
+  ASSERT_EQ(_putenv_s("TAVIRON_COM2", "com9"), 0);
+  EXPECT_EQ(ComPortDevice("COM2"), "\\\\.\\COM9");
+  EXPECT_EQ(ComPortChoice(
+                1, ComPortsOf({"COM9"}, {{"COM9", "USB Serial Port (COM9)", "FTDI", "USB"}}), {}),
+            "COM2 (COM9, FTDI USB Serial Port, from TAVIRON_COM2)");
+  ASSERT_EQ(_putenv_s("TAVIRON_COM2", "/dev/ttyS0"), 0);
+  EXPECT_EQ(ComPortDevice("COM2"), "");  // no port of this system
+  ASSERT_EQ(_putenv_s("TAVIRON_COM2", ""), 0);
+  EXPECT_EQ(ComPortDevice("COM2"), "\\\\.\\COM2");
+}
+
+TEST(ComPortsOfTest, TheMapsNamesWithTheInstallersDescriptionsInTheOrderOfTheirNumbers) {
+  const std::vector<SerialDevice> devices =
+      ComPortsOf({"COM10", "COM2", "LPT1", "COM2"},
+                 {{"COM2", "USB Serial Port (COM2)", "FTDI", "FTDIBUS"},
+                  {"COM3", "Communications Port (COM3)", "(Standard port types)", "ACPI"},
+                  {"COM4", "Bluetooth Link", "Microsoft", "BTHENUM"}});
+  ASSERT_EQ(devices.size(), 4u);
+  auto row = [](const SerialDevice& d) {
+    return d.path + "|" + d.maker + "|" + d.model + "|" + (d.usb ? "usb" : "");
+  };
+  EXPECT_EQ(row(devices[0]), "COM2|FTDI|USB Serial Port|usb");
+  EXPECT_EQ(row(devices[1]), "COM3||Communications Port|");
+  EXPECT_EQ(row(devices[2]), "COM4|Microsoft|Bluetooth Link|");
+  EXPECT_EQ(row(devices[3]), "COM10|||");
 }
 
 TEST(SystemErrorTextTest, TheSystemsWordsWithoutTheLineEnd) {
