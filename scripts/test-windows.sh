@@ -213,7 +213,7 @@ check "... SWITCH.INI there" grep -q '^Enable=0' "$work/cli/SWITCH.INI"
 
 say "taviron.exe: one file"
 # Only the system's own libraries: the program runs from a copy of the one file.
-system_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|oleaut32|shell32|user32|uxtheme|winmm)\.dll$'
+system_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|oleaut32|setupapi|shell32|user32|uxtheme|winmm)\.dll$'
 imports=$(x86_64-w64-mingw32-objdump -p "$build/bin/taviron.exe" | sed -n 's/^\tDLL Name: //p' |
   tr 'A-Z' 'a-z')
 echo "imports: $(echo "$imports" | tr '\n' ' ')"
