@@ -23,14 +23,14 @@ namespace fs = std::filesystem;
 // Keys both INI readers take, and no configuration or firmware file.
 constexpr const char* kGoodText = "[Serial]\nPort=3\n[Ports]\nCOM1=/dev/ttyACM9\n";
 
-struct SpecialFile {
+struct NonRegularFile {
   const char* name;
   void (*make)(const fs::path& path);
   bool read;      // the readers take what it holds
   bool logTaken;  // HeldLogFile appends to it
 };
 
-const SpecialFile kFiles[] = {
+const NonRegularFile kFiles[] = {
     {"directory", [](const fs::path& p) { fs::create_directory(p); }, false, false},
     {"FIFO without a writer", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
      false, false},
@@ -50,8 +50,8 @@ const SpecialFile kFiles[] = {
      true, false},
 };
 
-TEST(SpecialFilesTest, EveryReaderGivesItsDefaultOrItsFailureAtOnce) {
-  for (const SpecialFile& kind : kFiles) {
+TEST(NonRegularFilesTest, EveryReaderGivesItsDefaultOrItsFailureAtOnce) {
+  for (const NonRegularFile& kind : kFiles) {
     SCOPED_TRACE(kind.name);
     Harness h;
     h.EnableLog();
