@@ -77,10 +77,17 @@ void PortsSet(const std::vector<std::string>& assignments) {
   FUZZ_CHECK(rig.model.state.portModes == expected);
 }
 
-bool UpperHexPair(const std::string& pair) {
+bool HexPair(const std::string& pair) {
   return pair.size() == 2 && std::all_of(pair.begin(), pair.end(), [](char ch) {
-           return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F');
+           return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f');
          });
+}
+
+// The boxes take lower case and send the pair in upper case.
+std::string Upper(std::string pair) {
+  for (char& ch : pair)
+    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  return pair;
 }
 
 std::string Trimmed(const std::string& text) {
@@ -104,8 +111,8 @@ void MacSet(const std::vector<std::string>& pairs) {
   bool sound = pairs.size() == 6;
   std::string address;
   for (const std::string& pair : pairs) {
-    sound = sound && UpperHexPair(Trimmed(pair));
-    address += (address.empty() ? "" : " ") + Trimmed(pair);
+    sound = sound && HexPair(Trimmed(pair));
+    address += (address.empty() ? "" : " ") + Upper(Trimmed(pair));
   }
   if (sound) {
     FUZZ_CHECK(status == 0 && rig.model.state.mac == address);
