@@ -2,11 +2,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -17,6 +15,7 @@
 #include "base/InstanceGuard.h"
 #include "base/ProgramFiles.h"
 #include "base/SystemSerialPort.h"
+#include "base/TraceFile.h"
 #include "base/TracedSerialPort.h"
 #include "base/Version.h"
 #include "gui/app/QtProgram.h"
@@ -95,15 +94,14 @@ int main(int argc, char** argv) {
   std::unique_ptr<taviron::SerialPort> port = taviron::NewSystemSerialPort();
   // TAVIRON_TRACE=FILE: every byte on the wire is appended to FILE; without it the port is the
   // system's own, with nothing in between.
-  std::ofstream traceFile;
+  std::string refusedTrace;
+  std::unique_ptr<taviron::TraceFile> traceFile = taviron::TraceFileFromEnvironment(refusedTrace);
   std::unique_ptr<taviron::SerialPort> traced;
-  if (const char* traceName = std::getenv("TAVIRON_TRACE"); traceName && *traceName) {
-    traceFile.open(traceName, std::ios::app | std::ios::binary);
-    if (traceFile) {
-      traced = std::make_unique<taviron::TracedSerialPort>(*port, traceFile);
-    } else {
-      std::cerr << "taviron: cannot write the trace file " << traceName << "; no trace is kept.\n";
-    }
+  if (traceFile) {
+    traced = std::make_unique<taviron::TracedSerialPort>(*port, traceFile->stream());
+  } else if (!refusedTrace.empty()) {
+    std::cerr << "taviron: cannot write the trace file " << refusedTrace
+              << " (a regular file that no other program holds); no trace is kept.\n";
   }
   taviron::QtClock clock;
   taviron::QtProgram program(traced ? *traced : *port, clock, places);

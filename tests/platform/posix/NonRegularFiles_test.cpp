@@ -11,6 +11,7 @@
 #include "base/ComPortAssignments.h"
 #include "base/HeldLogFile.h"
 #include "base/Settings.h"
+#include "base/TraceFile.h"
 #include "config/ConfigFile.h"
 #include "firmware/FileCheck.h"
 #include "tests/support/Harness.h"
@@ -27,7 +28,7 @@ struct NonRegularFile {
   const char* name;
   void (*make)(const fs::path& path);
   bool read;      // the readers take what it holds
-  bool logTaken;  // HeldLogFile appends to it
+  bool logTaken;  // HeldLogFile (and the trace file) appends to it
 };
 
 const NonRegularFile kFiles[] = {
@@ -69,6 +70,9 @@ TEST(NonRegularFilesTest, EveryReaderGivesItsDefaultOrItsFailureAtOnce) {
     EXPECT_EQ(h.LogEntries().substr(21, 8), kind.read ? "10110129" : "10110128");
     HeldLogFile log;
     EXPECT_EQ(log.Open(path), kind.logTaken);
+    log.Close();
+    TraceFile trace;  // TAVIRON_TRACE's file is held as the log is
+    EXPECT_EQ(trace.Open(path), kind.logTaken);
   }
 }
 
