@@ -33,4 +33,10 @@ std::vector<SerialDevice> FindSerialDevices(const DeviceRoots& roots = {});
 // The name the operator's choice of the device is kept by: the stable link where there is one.
 std::string AssignmentPath(const SerialDevice& device);
 
+// A USB device's maker and model as it names itself, else "USB vendor:product"; "" for others.
+std::string SerialDeviceMakerAndModel(const SerialDevice& device);
+// How a device is named to the operator: its device file, with maker and model for a USB
+// device, for example "/dev/ttyUSB0 (FTDI FT232R USB UART)".
+std::string SerialDeviceText(const SerialDevice& device);
+
 }  // namespace taviron

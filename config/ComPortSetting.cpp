@@ -17,23 +17,11 @@ const SerialDevice* DeviceAt(const std::vector<SerialDevice>& devices, const std
   return found == devices.end() ? nullptr : &*found;
 }
 
-std::string MakerAndModel(const SerialDevice& device) {
-  std::string text = device.maker;
-  if (!device.model.empty()) text += (text.empty() ? "" : " ") + device.model;
-  if (text.empty() && device.usb && !device.usbId.empty()) text = "USB " + device.usbId;
-  return text;
-}
-
 std::string NameOf(int comIndex) {
   return ComPortName(static_cast<std::uint8_t>(comIndex));
 }
 
 }  // namespace
-
-std::string SerialDeviceText(const SerialDevice& device) {
-  std::string about = MakerAndModel(device);
-  return about.empty() ? device.path : device.path + " (" + about + ")";
-}
 
 std::string ComPortChoice(int comIndex, const std::vector<SerialDevice>& devices,
                           const ComPortAssignments& assigned) {
@@ -44,7 +32,8 @@ std::string ComPortChoice(int comIndex, const std::vector<SerialDevice>& devices
   if (const SerialDevice* device = DeviceAt(devices, target)) {
     // An adapter is shown by the device it is now, whatever name it was assigned by.
     text += device->path;
-    if (std::string about = MakerAndModel(*device); !about.empty()) text += ", " + about;
+    if (std::string about = SerialDeviceMakerAndModel(*device); !about.empty())
+      text += ", " + about;
   } else {
     text += target;
     if (fromEnvironment.empty() && target == assigned.device[static_cast<std::size_t>(comIndex)]) {
@@ -117,13 +106,7 @@ void SerialSetChange(Exchange& exchange, Session& session, int selectedItem,
   SerialSetChange(exchange.link, selectedItem);
   if (assignments == session.comPorts) return;
   session.comPorts = assignments;
-  if (!SaveComPortAssignments(session.ComPortsPath(), assignments)) {
-    exchange.frontend().MessageBox(
-        "Failed to write " + session.ComPortsPath().string() +
-            ".\r\n\r\nThe devices chosen for the COM ports hold until the "
-            "program ends.",
-        "Writing Error");
-  }
+  KeepComPortAssignments(exchange, session);
 }
 
 }  // namespace taviron

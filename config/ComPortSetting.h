@@ -12,10 +12,6 @@
 
 namespace taviron {
 
-// How a device is named to the operator: its device file, with maker and model for a USB
-// device, for example "/dev/ttyUSB0 (FTDI FT232R USB UART)".
-std::string SerialDeviceText(const SerialDevice& device);
-
 // An item of Tserial_set's first list: the COM name with the device it leads to now, for
 // example "COM1 (/dev/ttyS0)" or "COM2 (/dev/ttyUSB0, FTDI FT232R USB UART)"; it tells when the
 // environment chose the device, and when an assigned adapter is not plugged in.

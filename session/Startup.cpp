@@ -1,10 +1,13 @@
 #include "session/Startup.h"
 
+#include <string>
+
 #include "base/FailureCatalogue.h"
 #include "link/CommandTable.h"
 #include "link/Greeting.h"
 #include "link/Transfer.h"
 #include "monitor/MainDisplay.h"
+#include "session/OnlyAdapter.h"
 #include "session/PortOpenReport.h"
 
 namespace taviron {
@@ -50,12 +53,17 @@ void RunStartup(Exchange& exchange, Monitoring& monitor, Access& access, Session
     exchange.log.LogEnabled = 0;
   }
 
-  StartConnection(exchange, access, exchange.link.ConfiguredPortName());
+  // On a laptop the name often leads to a built-in port it lacks, while the adapter in hand is
+  // the only USB one: the operator is offered that adapter once.
+  const std::string portName = exchange.link.ConfiguredPortName();
+  StartConnection(exchange, access, portName,
+                  [&] { return OpenTheOnlyAdapter(exchange, session, portName); });
 }
 
-void StartConnection(Exchange& exchange, Access& access, std::string_view portName) {
+void StartConnection(Exchange& exchange, Access& access, std::string_view portName,
+                     const std::function<bool()>& openInstead) {
   exchange.link.LinkState = kLinkConnecting;
-  if (!exchange.link.OpenConnection(portName)) {
+  if (!exchange.link.OpenConnection(portName) && !(openInstead && openInstead())) {
     ReportPortOpenFailure(exchange, failure::kStartupPortOpen, portName);
     exchange.link.LinkState = kLinkDisconnect;
     exchange.link.SwitchAnswered = 0;

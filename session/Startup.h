@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "access/Access.h"
@@ -15,8 +16,11 @@ void RunStartup(Exchange& exchange, Monitoring& monitor, Access& access, Session
 
 // The first connection of a run (steps of the start-up sequence): opens the named port, sets the
 // line and greets the switch, reporting failures as the start-up does. link.SwitchAnswered
-// tells the outcome; link.SwitchMode whether the switch wants the user password.
-void StartConnection(Exchange& exchange, Access& access, std::string_view portName);
+// tells the outcome; link.SwitchMode whether the switch wants the user password. Where the
+// opening fails, openInstead (when given) may open the port another way before the failure is
+// reported: true when it did.
+void StartConnection(Exchange& exchange, Access& access, std::string_view portName,
+                     const std::function<bool()>& openInstead = {});
 
 // The closing lines to the switch, then the port and the log closed.
 void EndConnection(Exchange& exchange);

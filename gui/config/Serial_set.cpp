@@ -54,7 +54,7 @@ Tserial_set::Tserial_set(WindowHost& program) : program_(program) {
 
 void Tserial_set::FormShow() {
   // The devices are looked up each time: an adapter may have been plugged in meanwhile.
-  devices_ = FindSerialDevices(roots_);
+  devices_ = FindSerialDevices(program_.core().session.deviceRoots);
   pending_ = program_.core().session.comPorts;
   filling_ = true;
   comboBox1_->clear();

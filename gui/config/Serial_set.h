@@ -26,8 +26,6 @@ class Tserial_set : public QDialog {
   void Button_okClick();
   QComboBox* list() const { return comboBox1_; }
   QComboBox* deviceList() const { return deviceList_; }
-  // Where the devices are looked for; a test gives a tree of its own.
-  void LookForDevicesIn(DeviceRoots roots) { roots_ = std::move(roots); }
 
  private:
   // The device list for the COM name selected in the first list.
@@ -38,7 +36,6 @@ class Tserial_set : public QDialog {
   WindowHost& program_;
   QComboBox* comboBox1_;
   QComboBox* deviceList_;
-  DeviceRoots roots_;
   std::vector<SerialDevice> devices_;
   std::vector<DeviceChoice> choices_;
   // The assignments as the operator has them in the dialog; stored only by "Change".

@@ -137,7 +137,7 @@ TEST(AccessibilityTest, EveryEditBoxAndListSaysWhatItIs) {
 TEST(AccessibilityTest, EveryListIsReadAsItsNameAndItsItemAndTellsEachChange) {
   WindowHarness h;
   h.Start();
-  h.program->serialSet().LookForDevicesIn({h.dir / "sys", h.dir / "dev"});  // none: one item
+  h.core().session.deviceRoots = {h.dir / "sys", h.dir / "dev"};  // none: one item
   h.program->serialSet().FormShow();
   std::vector<std::pair<QComboBox*, std::string>> lists;
   for (int port = 1; port <= 8; ++port)

@@ -24,7 +24,7 @@ TEST_P(ComPortDevicesTest, AnAdapterChosenForACOMNameIsKeptByItsStableName) {
   h.realBoxes = true;
   h.Start();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&h.main()));
-  h.program->serialSet().LookForDevicesIn(tree.roots());
+  h.core().session.deviceRoots = tree.roots();
   ClickToolButton(h.main(), 2);  // disconnect
   h.Settle();
   std::string shownForCom3;

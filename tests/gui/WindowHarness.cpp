@@ -7,6 +7,8 @@ namespace taviron::test {
 
 void WindowHarness::Start() {
   program = std::make_unique<QtProgram>(port, clock, dir.path());
+  // No serial devices but those a test makes: the machine's own stay out of the windows.
+  core().session.deviceRoots = {dir / "sys", dir / "dev"};
   if (!realBoxes) {
     program->messageBoxHook = [this](const std::string& text, const std::string& caption) {
       boxes.push_back({text, caption});

@@ -12,7 +12,7 @@ Tserial_set::Tserial_set(Win32Host& host, HWND owner) : Win32Form(host, kSerialS
 
 void Tserial_set::FormShow() {
   // The devices are looked up each time: an adapter may have been plugged in meanwhile.
-  devices_ = FindSerialDevices();
+  devices_ = FindSerialDevices(host_.core().session.deviceRoots);
   pending_ = host_.core().session.comPorts;
   SetItems("ComboBox1", ComPortChoices(devices_, pending_));
   Select("ComboBox1", SerialSetShow(host_.core().exchange.link));

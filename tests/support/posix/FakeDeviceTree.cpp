@@ -64,6 +64,16 @@ void FakeDeviceTree::UnplugAdapter() {
   fs::remove(roots_.dev / "ttyUSB0");
 }
 
+void FakeDeviceTree::UnplugModem() {
+  fs::remove_all(roots_.sys / "class" / "tty" / "ttyACM0");
+  fs::remove(roots_.dev / "ttyACM0");
+}
+
+void FakeDeviceTree::LeadAdapterTo(const std::string& device) {
+  fs::remove(roots_.dev / "ttyUSB0");
+  fs::create_symlink(device, roots_.dev / "ttyUSB0");
+}
+
 void FakeDeviceTree::ReplugAdapterAs(const std::string& name) {
   UnplugAdapter();
   Tty(roots_, name, kAdapter / "1-1:1.0" / name / "tty" / name);

@@ -21,6 +21,10 @@ class FakeDeviceTree {
   void PlugAdapter(const std::string& name, const std::string& maker, const std::string& model);
   // The adapter leaves, its link with it.
   void UnplugAdapter();
+  // The modem-class device leaves: the adapter is the only USB device.
+  void UnplugModem();
+  // The adapter's device file leads to another device (a pseudo-terminal a test serves).
+  void LeadAdapterTo(const std::string& device);
   // The adapter comes back under another number; its by-id link now leads there.
   void ReplugAdapterAs(const std::string& name);
 
