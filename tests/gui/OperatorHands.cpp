@@ -199,16 +199,18 @@ void Operator::Poll() {
   if (window != nullptr && !busy && window->isVisible() &&
       window->windowTitle() == steps_.front().title && ready_(window)) {
     idlePolls_ = 0;
+    // The step is taken before anything waits: the looks that run while this one waits must
+    // neither take it again nor give its window the next one.
+    Pending next = std::move(steps_.front());
+    steps_.pop_front();
+    acted_.push_back(next.title.toStdString());
+    acting_.push_back(window);
     // A window manager gives the keyboard to a window that opens; this platform may not have.
     if (QApplication::activeWindow() != window) {
       window->activateWindow();
       // A window counts as active while its parent is; the keyboard must be its own.
       (void)QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 500);
     }
-    Pending next = std::move(steps_.front());
-    steps_.pop_front();
-    acted_.push_back(next.title.toStdString());
-    acting_.push_back(window);
     next.step(*window);
     acting_.pop_back();
     return;
