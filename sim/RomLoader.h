@@ -33,8 +33,9 @@ class RomLoader {
   LoaderFaults faults;
   TimeMs eraseTime = 1200;
   // A load the line leaves quiet this long is given up: the loader reports it and takes
-  // commands again.
-  TimeMs loadIdleTime = 3000;
+  // commands again. Long enough that a sender stalled by a busy machine (a program under Wine
+  // beside a build) is not taken for one that went away.
+  TimeMs loadIdleTime = 30000;
   // Bank 0 holds a whole firmware: false from its erase until a load ends complete. Without
   // it the switch has nothing to start and comes back into its loader.
   bool firmwareIntact = true;
