@@ -1,6 +1,5 @@
 #include "base/TraceFile.h"
 
-#include <cstdlib>
 #include <string_view>
 
 namespace taviron {
@@ -14,16 +13,6 @@ TraceFile::Buffer::int_type TraceFile::Buffer::overflow(int_type ch) {
 std::streamsize TraceFile::Buffer::xsputn(const char* bytes, std::streamsize count) {
   if (count <= 0) return 0;
   return file_.Append(std::string_view(bytes, static_cast<std::size_t>(count))) ? count : 0;
-}
-
-std::unique_ptr<TraceFile> TraceFileFromEnvironment(std::string& refused) {
-  refused.clear();
-  const char* name = std::getenv("TAVIRON_TRACE");
-  if (name == nullptr || *name == '\0') return nullptr;
-  auto trace = std::make_unique<TraceFile>();
-  if (trace->Open(name)) return trace;
-  refused = name;
-  return nullptr;
 }
 
 }  // namespace taviron

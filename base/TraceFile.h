@@ -1,10 +1,8 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 #include <ostream>
 #include <streambuf>
-#include <string>
 
 #include "base/HeldLogFile.h"
 
@@ -41,9 +39,5 @@ class TraceFile {
   Buffer buffer_{file_};
   std::ostream stream_{&buffer_};
 };
-
-// The trace file TAVIRON_TRACE names, opened; an empty name or none asks for no trace.
-// Returns the name that could not be opened in `refused`, for the program to say so.
-std::unique_ptr<TraceFile> TraceFileFromEnvironment(std::string& refused);
 
 }  // namespace taviron

@@ -6,7 +6,6 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
-#include <memory>
 #include <string>
 
 #include "base/CloseRequests.h"
@@ -14,9 +13,8 @@
 #include "base/ErrorLog.h"
 #include "base/InstanceGuard.h"
 #include "base/ProgramFiles.h"
+#include "base/ProgramPort.h"
 #include "base/SystemSerialPort.h"
-#include "base/TraceFile.h"
-#include "base/TracedSerialPort.h"
 #include "base/Version.h"
 #include "gui/app/QtProgram.h"
 #include "gui/common/QtClock.h"
@@ -91,22 +89,16 @@ int main(int argc, char** argv) {
   taviron::MakeUserDirectory(places.settingsDirectory);
   taviron::MakeUserDirectory(places.logDirectory);
 
-  std::unique_ptr<taviron::SerialPort> port = taviron::NewSystemSerialPort();
-  // TAVIRON_TRACE=FILE: every byte on the wire is appended to FILE; without it the port is the
-  // system's own, with nothing in between.
-  std::string refusedTrace;
-  std::unique_ptr<taviron::TraceFile> traceFile = taviron::TraceFileFromEnvironment(refusedTrace);
-  std::unique_ptr<taviron::SerialPort> traced;
-  if (traceFile) {
-    traced = std::make_unique<taviron::TracedSerialPort>(*port, traceFile->stream());
-  } else if (!refusedTrace.empty()) {
-    std::cerr << "taviron: cannot write the trace file " << refusedTrace
+  // TAVIRON_TRACE=FILE: every byte on the wire is appended to FILE.
+  taviron::ProgramPort port;
+  if (!port.refusedTrace().empty()) {
+    std::cerr << "taviron: cannot write the trace file " << port.refusedTrace()
               << " (a regular file that no other program holds); no trace is kept.\n";
   }
   taviron::QtClock clock;
-  taviron::QtProgram program(traced ? *traced : *port, clock, places);
+  taviron::QtProgram program(port.wire(), clock, places);
   // The COM names lead where the operator pointed them; the start-up reads where that is.
-  taviron::LeadComNames(*port, &program.core().session.comPorts);
+  taviron::LeadComNames(port.system(), &program.core().session.comPorts);
   program.FollowCloseRequests([] { return taviron::CloseRequested(); });
   program.Create();
   if (!program.Start()) return 0;

@@ -5,16 +5,12 @@
 #include <commctrl.h>
 #include <timeapi.h>
 
-#include <memory>
-#include <string>
-
 #include "base/CloseRequests.h"
 #include "base/ComPortAssignments.h"
 #include "base/InstanceGuard.h"
 #include "base/ProgramFiles.h"
+#include "base/ProgramPort.h"
 #include "base/SystemSerialPort.h"
-#include "base/TraceFile.h"
-#include "base/TracedSerialPort.h"
 #include "win/app/Win32Program.h"
 #include "win/common/MessagePump.h"
 #include "win/common/Win32Clock.h"
@@ -45,18 +41,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   taviron::MakeUserDirectory(places.settingsDirectory);
   taviron::MakeUserDirectory(places.logDirectory);
 
-  std::unique_ptr<taviron::SerialPort> port = taviron::NewSystemSerialPort();
   // TAVIRON_TRACE=FILE: every byte on the wire is appended to FILE, as on Linux; a file that
   // cannot be held is passed over (the program has no console to say so on).
-  std::string refusedTrace;
-  std::unique_ptr<taviron::TraceFile> traceFile = taviron::TraceFileFromEnvironment(refusedTrace);
-  std::unique_ptr<taviron::SerialPort> traced;
-  if (traceFile) traced = std::make_unique<taviron::TracedSerialPort>(*port, traceFile->stream());
+  taviron::ProgramPort port;
   taviron::Win32Clock clock;
   int exitCode = 0;
   {
-    taviron::Win32Program program(instance, traced ? *traced : *port, clock, places);
-    taviron::LeadComNames(*port, &program.core().session.comPorts);
+    taviron::Win32Program program(instance, port.wire(), clock, places);
+    taviron::LeadComNames(port.system(), &program.core().session.comPorts);
     program.Create();
     if (program.Start()) {
       MSG msg;
