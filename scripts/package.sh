@@ -131,6 +131,17 @@ echo "package: AppStream metadata"
 appstreamcli validate-tree --no-net --strict --pedantic "$unpacked" ||
   fail "appstreamcli found issues"
 
+# The completion file loads in a plain bash and completes a command and a port name.
+echo "package: bash completion"
+completed=$(bash --norc --noprofile -c '
+  source "$1" && complete -p taviron-cli >/dev/null || exit 1
+  COMP_WORDS=(taviron-cli fi) COMP_CWORD=1 && _taviron_cli && echo "${COMPREPLY[*]}"
+  COMP_WORDS=(taviron-cli --port COM) COMP_CWORD=2 && _taviron_cli && echo "${COMPREPLY[*]}"' \
+  _ "$unpacked/usr/share/bash-completion/completions/taviron-cli") ||
+  fail "the bash completion file does not load"
+[[ $completed == $'firmware\nCOM1 COM2 COM3 COM4 COM5 COM6' ]] ||
+  fail "the bash completion completes 'fi' and '--port COM' as: $completed"
+
 # The stripped programs of the package, each against the other: the tool reads the simulated
 # switch's status over a pseudo-terminal.
 echo "package: packaged programs"
@@ -159,7 +170,7 @@ grep -q '"firmware_version": *"01.09"' <<<"$status" ||
 # directories and writes nothing beside itself.
 home=$work/home
 mkdir -p "$home"
-HOME=$home XDG_CONFIG_HOME= "$bin/taviron-cli" --port "$work/switch" \
+HOME=$home XDG_CONFIG_HOME='' "$bin/taviron-cli" --port "$work/switch" \
   --maintenance-password qorplemt log on || fail "the packaged taviron-cli could not switch logging on"
 [[ $(ls "$bin") == $'taviron\ntaviron-cli\ntaviron-switchsim' ]] ||
   fail "the packaged taviron-cli wrote beside itself: $(ls "$bin" | tr '\n' ' ')"
