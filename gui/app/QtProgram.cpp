@@ -11,6 +11,8 @@
 
 #include <QWidget>
 
+#include <iostream>
+
 #include "access/Login.h"
 #include "gui/access/Pass_in.h"
 #include "gui/access/Pass_in2.h"
@@ -71,6 +73,9 @@ void QtProgram::FollowCloseRequests(std::function<bool()> requested) {
   connect(&closeWatch_, &QTimer::timeout, this, [this, requested = std::move(requested)] {
     if (!requested()) return;
     closeWatch_.stop();
+    // The system ends the program (a log-out, a kill): nobody may be there to answer a box,
+    // and a box would hold the program until it is killed outright.
+    ending_ = true;
     RequestClose();
   });
   closeWatch_.start();
@@ -263,6 +268,11 @@ bool QtProgram::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QtProgram::MessageBox(std::string_view text, std::string_view caption) {
+  if (ending_) {
+    // Said where whoever ended the program may read it.
+    std::cerr << "taviron: " << caption << ": " << text << "\n";
+    return;
+  }
   if (closePending_) return;  // the operator asked the program to end: no more questions
   if (messageBoxHook) {
     messageBoxHook(std::string(text), std::string(caption));
@@ -276,7 +286,7 @@ void QtProgram::MessageBox(std::string_view text, std::string_view caption) {
 }
 
 bool QtProgram::AskYesNo(std::string_view text, std::string_view caption) {
-  if (closePending_) return false;  // the program is ending: nothing is replaced unasked
+  if (closePending_ || ending_) return false;  // the program is ending: nothing is replaced unasked
   QMessageBox box(QMessageBox::NoIcon, Text(caption), Text(text),
                   QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
   box.setObjectName("MessageBox");

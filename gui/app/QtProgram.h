@@ -70,7 +70,8 @@ class QtProgram : public QObject, public Frontend, public WindowHost {
   void ShowMainWindow() override;
 
   // Looks at the system's close requests (SIGTERM, SIGINT, closing the console) and turns the
-  // first into RequestClose, from the event loop.
+  // first into RequestClose, from the event loop. A close asked for so shows no more boxes:
+  // their texts go to standard error.
   void FollowCloseRequests(std::function<bool()> requested);
 
   // Runs an operator command. Refused (false) while another one runs.
@@ -151,6 +152,7 @@ class QtProgram : public QObject, public Frontend, public WindowHost {
   bool waitCursor_ = false;
   bool busyDrawn_ = false;
   bool closePending_ = false;
+  bool ending_ = false;  // the system asked the program to end
   bool closed_ = false;
   std::deque<std::function<void()>> deferred_;
   QTimer dismissTimer_;

@@ -8,9 +8,11 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTest>
 #include <QWindow>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "gui/access/Pass_in.h"
@@ -123,6 +125,19 @@ TEST(MainWindowTest, AClosedLogInWindowLeavesTheSavedBoundsAsTheyWere) {
   h.Settle();
   std::string ini = ReadFile(h.dir / "SWITCH.INI");
   EXPECT_NE(ini.find("Top=50\nLeft=60\nWidth=300\nHeight=400\n"), std::string::npos) << ini;
+}
+
+TEST(MainWindowTest, AnEndTheSystemAsksForWaitsOnNoBox) {
+  WindowHarness h;
+  std::filesystem::create_directory(h.dir / "SWITCH.INI");  // cannot be written at the end
+  h.Start();
+  ASSERT_TRUE(h.main().isVisible());
+  h.program->FollowCloseRequests([] { return true; });  // as SIGTERM asks
+  for (int i = 0; i < 50 && h.main().isVisible(); ++i)
+    QTest::qWait(20);
+  EXPECT_FALSE(h.main().isVisible());
+  for (const WindowHarness::Box& box : h.boxes)
+    EXPECT_NE(box.text, "Failed to write INI file.");
 }
 
 // The share of what the image draws on the background that stands out from it by the ratio.
