@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/Desktop.h"
@@ -322,6 +323,23 @@ TEST_F(WindowProgramTest, PortSettingSendsTheChosenModesOnTheWire) {
   desktop().Keys("Return");
   ASSERT_TRUE(wine.WaitUntilGone("Save As", kWait));
   EXPECT_EQ(ReadFile(wine.directory() / "site.txt").substr(0, 20), "port1=4\r\r\nport2=6\r\r\n");
+
+  // Saved again under that name: Return at the question keeps the file, Yes replaces it.
+  WriteFile(wine.directory() / "site.txt", "keep");
+  const std::pair<const char*, const char*> answers[] = {{"Return", "keep"},
+                                                         {"alt+y", "port1=4\r\r\n"}};
+  for (const auto& [answer, start] : answers) {
+    SCOPED_TRACE(answer);
+    desktop().Keys("ctrl+s");
+    ASSERT_TRUE(wine.WaitForActive("Save As", kWait));
+    desktop().Type(OnDriveZ(wine.directory() / "site"));
+    desktop().Keys("Return");
+    ASSERT_TRUE(wine.WaitForActive("Confirm Save As", kWait));
+    desktop().Keys(answer);
+    ASSERT_TRUE(wine.WaitUntilGone("Confirm Save As", kWait));
+    ASSERT_TRUE(wine.WaitForActive("TAVIRON", kWait));
+    EXPECT_EQ(ReadFile(wine.directory() / "site.txt").rfind(start, 0), 0u);
+  }
 
   Keys({"alt+f", "c"});
   EXPECT_EQ(program->Wait(kWait), 0);
