@@ -4,7 +4,10 @@
 // scripts/test-windows.sh builds both programs and runs these tests in its Wine prefix.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -525,6 +528,27 @@ TEST_F(WindowProgramTest, APortThatWillNotOpenIsReportedAndTheWindowStartsDiscon
   EXPECT_EQ(seen.Button(1).image, 45);
   EXPECT_FALSE(seen.Button(6).enabled);
   EXPECT_EQ(seen.Button(6).image, 54);
+
+  // Back from another program's window nothing is asked again; back from one of the program's
+  // own dialogs the activation says it once more.
+  Process other({"/usr/bin/xmessage", "-title", "elsewhere", "elsewhere"},
+                {{"DISPLAY", desktop().Display()}});
+  std::optional<std::string> elsewhere = desktop().WaitForWindow("elsewhere", kWait);
+  std::optional<std::string> mainId = desktop().WaitForWindow("TAVIRON", kWait);
+  ASSERT_TRUE(elsewhere && mainId);
+  desktop().Activate(*elsewhere);
+  ASSERT_TRUE(desktop().WaitUntilActive("elsewhere", kWait));
+  desktop().Activate(*mainId);
+  ASSERT_TRUE(wine.WaitForActive("TAVIRON", kWait));
+  usleep(1000000);
+  EXPECT_FALSE(wine.Look().Titled("Port Configuration acquisition Error"));
+  Keys({"alt+h", "t"});
+  ASSERT_TRUE(wine.WaitForActive("About TAVIRON", kWait));
+  desktop().Keys("Escape");
+  ASSERT_TRUE(wine.WaitForActive("Port Configuration acquisition Error", kWait));
+  desktop().Keys("Return");
+  ASSERT_TRUE(wine.WaitForActive("TAVIRON", kWait));
+  other.Signal(SIGTERM);
 
   Keys({"alt+f", "c"});
   EXPECT_EQ(program->Wait(kWait), 0);
