@@ -1,6 +1,7 @@
 #include "session/OnlyAdapter.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "base/ComPortAssignments.h"

@@ -11,8 +11,8 @@
 namespace taviron {
 
 // The life of the program's connection beyond one exchange: whether the start-up ran, where the
-// main window is kept, the directory of the settings files, and the devices the COM names lead
-// to, and where the serial devices are looked up (a test gives a tree of its own).
+// main window is kept, the directory of the settings files, the devices the COM names lead to,
+// and where the serial devices are looked up (a test gives a tree of its own).
 struct Session {
   int StartupDone = 0;
   WindowBounds mainWindowBounds{};

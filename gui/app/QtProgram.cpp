@@ -19,6 +19,7 @@
 #include "gui/access/Pass_set.h"
 #include "gui/access/Super_pass_in.h"
 #include "gui/common/QtDialogs.h"
+#include "gui/common/QtUnspokenPasswords.h"
 #include "gui/config/AboutBox.h"
 #include "gui/config/Fact_set.h"
 #include "gui/config/Fact_setting.h"
@@ -63,6 +64,8 @@ QString Text(std::string_view text) {
 QtProgram::QtProgram(SerialPort& port, Clock& clock, ProgramFilePlaces places)
     : core_(port, clock, *this, std::move(places)) {
   qApp->installEventFilter(this);
+  // A screen reader hears a password box's characters counted, never spoken.
+  KeepTypedPasswordsUnspoken();
   dismissTimer_.setInterval(100);
   connect(&dismissTimer_, &QTimer::timeout, this, &QtProgram::DismissModal);
 }

@@ -26,6 +26,7 @@
 #include "gui/access/Pass_in2.h"
 #include "gui/access/Pass_set.h"
 #include "gui/access/Super_pass_in.h"
+#include "gui/common/QtUnspokenPasswords.h"
 #include "gui/config/AboutBox.h"
 #include "gui/config/Mac_set.h"
 #include "gui/config/Port_set.h"
@@ -44,19 +45,20 @@ QString Said(QObject* object, QAccessible::Text what = QAccessible::Name) {
 }
 
 // What the windows tell a screen reader while it lives, as the bridge to the desktop's
-// accessibility bus receives it: {event, object, text} for a list's text going in and out, the
-// item that takes the focus, and a notification read out wherever the focus is.
+// accessibility bus receives it from the program's handler: {event, object, text} for a list's
+// or box's text going in and out, the item that takes the focus, and a notification read out
+// wherever the focus is.
 class Told {
  public:
   using Event = std::tuple<QAccessible::Event, QObject*, QString>;
   Told() {
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-    QAccessible::installUpdateHandler(&Record);
+    SendAccessibilityUpdatesTo(&Record);
     current_ = this;
   }
   ~Told() {
     current_ = nullptr;
-    QAccessible::installUpdateHandler(nullptr);
+    SendAccessibilityUpdatesTo(nullptr);
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
   }
   std::vector<Event> Of(const QObject* object) const {
@@ -239,6 +241,14 @@ TEST(AccessibilityTest, TheLinkStateAndEveryRefusedPasswordAreReadOut) {
                                   "Connected", "Disconnect", "Connected",
                                   "Please retype maintenance password.",
                                   "Please retype maintenance password."}));
+  // The password boxes' text went in and out counted, never as the characters typed.
+  int boxChanges = 0;
+  for (const auto& [type, object, text] : told.events) {
+    if (qobject_cast<QLineEdit*>(object) == nullptr) continue;
+    ++boxChanges;
+    EXPECT_EQ(text, QString(text.size(), QLatin1Char('*')));
+  }
+  EXPECT_GT(boxChanges, 0);
 }
 
 }  // namespace

@@ -4,9 +4,13 @@
 // scripts/test-windows.sh builds both programs and runs these tests in its Wine prefix.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/Desktop.h"
@@ -323,6 +327,23 @@ TEST_F(WindowProgramTest, PortSettingSendsTheChosenModesOnTheWire) {
   ASSERT_TRUE(wine.WaitUntilGone("Save As", kWait));
   EXPECT_EQ(ReadFile(wine.directory() / "site.txt").substr(0, 20), "port1=4\r\r\nport2=6\r\r\n");
 
+  // Saved again under that name: Return at the question keeps the file, Yes replaces it.
+  WriteFile(wine.directory() / "site.txt", "keep");
+  const std::pair<const char*, const char*> answers[] = {{"Return", "keep"},
+                                                         {"alt+y", "port1=4\r\r\n"}};
+  for (const auto& [answer, start] : answers) {
+    SCOPED_TRACE(answer);
+    desktop().Keys("ctrl+s");
+    ASSERT_TRUE(wine.WaitForActive("Save As", kWait));
+    desktop().Type(OnDriveZ(wine.directory() / "site"));
+    desktop().Keys("Return");
+    ASSERT_TRUE(wine.WaitForActive("Confirm Save As", kWait));
+    desktop().Keys(answer);
+    ASSERT_TRUE(wine.WaitUntilGone("Confirm Save As", kWait));
+    ASSERT_TRUE(wine.WaitForActive("TAVIRON", kWait));
+    EXPECT_EQ(ReadFile(wine.directory() / "site.txt").rfind(start, 0), 0u);
+  }
+
   Keys({"alt+f", "c"});
   EXPECT_EQ(program->Wait(kWait), 0);
 }
@@ -507,6 +528,27 @@ TEST_F(WindowProgramTest, APortThatWillNotOpenIsReportedAndTheWindowStartsDiscon
   EXPECT_EQ(seen.Button(1).image, 45);
   EXPECT_FALSE(seen.Button(6).enabled);
   EXPECT_EQ(seen.Button(6).image, 54);
+
+  // Back from another program's window nothing is asked again; back from one of the program's
+  // own dialogs the activation says it once more.
+  Process other({"/usr/bin/xmessage", "-title", "elsewhere", "elsewhere"},
+                {{"DISPLAY", desktop().Display()}});
+  std::optional<std::string> elsewhere = desktop().WaitForWindow("elsewhere", kWait);
+  std::optional<std::string> mainId = desktop().WaitForWindow("TAVIRON", kWait);
+  ASSERT_TRUE(elsewhere && mainId);
+  desktop().Activate(*elsewhere);
+  ASSERT_TRUE(desktop().WaitUntilActive("elsewhere", kWait));
+  desktop().Activate(*mainId);
+  ASSERT_TRUE(wine.WaitForActive("TAVIRON", kWait));
+  usleep(1000000);
+  EXPECT_FALSE(wine.Look().Titled("Port Configuration acquisition Error"));
+  Keys({"alt+h", "t"});
+  ASSERT_TRUE(wine.WaitForActive("About TAVIRON", kWait));
+  desktop().Keys("Escape");
+  ASSERT_TRUE(wine.WaitForActive("Port Configuration acquisition Error", kWait));
+  desktop().Keys("Return");
+  ASSERT_TRUE(wine.WaitForActive("TAVIRON", kWait));
+  other.Signal(SIGTERM);
 
   Keys({"alt+f", "c"});
   EXPECT_EQ(program->Wait(kWait), 0);

@@ -179,7 +179,9 @@ void Win32Program::MessageBox(std::string_view text, std::string_view caption) {
 bool Win32Program::AskYesNo(std::string_view text, std::string_view caption) {
   if (runner_.ClosePending()) return false;  // ending: nothing is done that was not agreed to
   CommandRunner::Awaiting awaiting(runner_, &kSystemWindow);
-  return ::MessageBoxW(BoxOwner(), Wide(text).c_str(), Wide(caption).c_str(), MB_YESNO) == IDYES;
+  // Return alone keeps what is there, as in the Qt windows.
+  return ::MessageBoxW(BoxOwner(), Wide(text).c_str(), Wide(caption).c_str(),
+                       MB_YESNO | MB_DEFBUTTON2) == IDYES;
 }
 
 void Win32Program::MainViewChanged() {
