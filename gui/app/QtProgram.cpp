@@ -272,8 +272,14 @@ bool QtProgram::eventFilter(QObject* watched, QEvent* event) {
 
 void QtProgram::MessageBox(std::string_view text, std::string_view caption) {
   if (ending_) {
-    // Said where whoever ended the program may read it.
-    std::cerr << "taviron: " << caption << ": " << text << "\n";
+    // Said where whoever ended the program may read it, a line per line of the box, with no
+    // byte that could steer a terminal.
+    std::string said = "taviron: " + std::string(caption) + ": " + std::string(text);
+    std::erase(said, '\r');
+    for (char& ch : said) {
+      if ((ch >= 0 && ch < ' ' && ch != '\n') || ch == 0x7F) ch = '?';
+    }
+    std::cerr << said << "\n";
     return;
   }
   if (closePending_) return;  // the operator asked the program to end: no more questions
