@@ -56,6 +56,10 @@ class CommandRunner {
   // Closes the main window (and so ends the program) as soon as no command runs.
   void RequestClose();
   bool ClosePending() const { return closePending_; }
+  // The system ends the program (the session ends, the console closes): nobody may be there to
+  // answer a box, and a box would hold the end, so from now on the windows show none.
+  void SystemEnds() { systemEnding_ = true; }
+  bool SystemEnding() const { return systemEnding_; }
 
  private:
   void AfterCommand();
@@ -64,6 +68,7 @@ class CommandRunner {
   std::vector<Window> awaited_;
   std::deque<std::function<void()>> deferred_;
   bool closePending_ = false;
+  bool systemEnding_ = false;
 };
 
 }  // namespace taviron

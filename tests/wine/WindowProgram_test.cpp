@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -571,6 +572,18 @@ TEST_F(WindowProgramTest, TheEndOfTheSessionRunsTheShutdown) {
   EXPECT_GE(std::count(refreshed + 1, lines.end(), "q"), 3);
   EXPECT_EQ(std::count(refreshed + 1, lines.end(), "q"), lines.end() - refreshed - 1);
   EXPECT_NE(wine.Settings().find("[Serial]"), std::string::npos);
+}
+
+// The same end with a SWITCH.INI that cannot be written: no box holds it up.
+TEST_F(WindowProgramTest, TheEndOfTheSessionWaitsOnNoBox) {
+  SwitchSim sim;
+  WineProgram wine(desktop(), sim.Device());
+  std::filesystem::create_directory(wine.directory() / "SWITCH.INI");
+  auto program = wine.Start();
+  ASSERT_TRUE(MainWindowShowing(wine, "Connected", kStartWait, &sim));
+  Process end({"/usr/bin/wine", "wineboot", "--end-session"}, {{"DISPLAY", desktop().Display()}});
+  end.Wait(kWait);
+  EXPECT_TRUE(program->Wait(kWait));
 }
 
 }  // namespace

@@ -171,13 +171,16 @@ void Win32Program::DismissAwaited() {
 }
 
 void Win32Program::MessageBox(std::string_view text, std::string_view caption) {
-  if (runner_.ClosePending()) return;  // the operator asked the program to end: no questions
+  // The operator asked the program to end, or the system ends it: no questions, since nobody
+  // may be there to answer and a box would hold the end.
+  if (runner_.ClosePending() || runner_.SystemEnding()) return;
   CommandRunner::Awaiting awaiting(runner_, &kSystemWindow);
   ::MessageBoxW(BoxOwner(), Wide(text).c_str(), Wide(caption).c_str(), MB_OK);
 }
 
 bool Win32Program::AskYesNo(std::string_view text, std::string_view caption) {
-  if (runner_.ClosePending()) return false;  // ending: nothing is done that was not agreed to
+  // Ending: nothing is done that was not agreed to.
+  if (runner_.ClosePending() || runner_.SystemEnding()) return false;
   CommandRunner::Awaiting awaiting(runner_, &kSystemWindow);
   // Return alone keeps what is there, as in the Qt windows.
   return ::MessageBoxW(BoxOwner(), Wide(text).c_str(), Wide(caption).c_str(),

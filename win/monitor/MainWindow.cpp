@@ -498,6 +498,7 @@ LRESULT TForm_MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // A close asked for from the console (Ctrl+C and the like) is looked at here.
       if (CloseRequested()) {
         ::KillTimer(window_, 1);
+        runner.SystemEnds();
         runner.RequestClose();
       }
       return 0;
@@ -513,7 +514,8 @@ LRESULT TForm_MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_QUERYENDSESSION:
       // The system is shutting down or the user logs off: the running sequence ends first, then
-      // the program's shutdown; the system waits meanwhile.
+      // the program's shutdown, without a box; the system waits meanwhile.
+      runner.SystemEnds();
       if (runner.Busy()) {
         ::ShutdownBlockReasonCreate(window_, L"TAVIRON is finishing its work with the switch.");
         runner.RequestClose();
@@ -522,7 +524,10 @@ LRESULT TForm_MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       Shutdown();
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) Shutdown();
+      if (wParam) {
+        runner.SystemEnds();
+        Shutdown();
+      }
       return 0;
     case WM_SIZE:
       ::SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
