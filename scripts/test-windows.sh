@@ -143,7 +143,8 @@ sim "set port-modes 55555555" >/dev/null
 check "config load" run --port COM1 config load "$(winepath -w "$config")"
 check "the switch took the file's modes" test "$(sim_state port-modes)" = 05555556
 check "reset" run --port COM1 reset
-check "the switch restarted once" test "$(sim_state restarts)" = 1
+restarts=$(sim_state restarts)
+check "the switch restarted once (restarts=$restarts)" test "$restarts" = 1
 
 hex=$build/tests/fixtures/walk.hex
 check "firmware upload of the SDCC-built file" \
