@@ -92,6 +92,7 @@ bool Win32SerialPort::Open(std::string_view deviceName) {
     return Fail(code != ERROR_SUCCESS ? code : ERROR_BAD_DEVICE);
   }
   handle_ = h;
+  keptErrors_ = 0;
   device_ = device;
   found_ = std::make_unique<FoundLine>();
   found_->dcb = dcb;
@@ -155,12 +156,29 @@ CommStatus Win32SerialPort::ClearCommError() {
     Fail();
     return {};
   }
+  errors |= keptErrors_;
+  keptErrors_ = 0;
   return CommStatus{true, errors, status.cbInQue};
 }
 
 bool Win32SerialPort::Purge(unsigned what) {
   if (handle_ == nullptr) return Fail(ERROR_INVALID_HANDLE);
-  return ::PurgeComm(AsHandle(handle_), ToWindowsPurge(what)) || Fail();
+  DWORD flags = ToWindowsPurge(what);
+  constexpr DWORD kOutput = PURGE_TXABORT | PURGE_TXCLEAR;
+  if ((flags & kOutput) != 0) {
+    // Only bytes still waiting to leave are discarded: where the driver holds none (a
+    // pseudo-terminal behind Wine always), discarding would drop bytes already on their way to
+    // the other side, such as the reset command just before the port closes. The look clears the
+    // line errors; they are kept for the next ClearCommError.
+    DWORD errors = 0;
+    COMSTAT status{};
+    if (::ClearCommError(AsHandle(handle_), &errors, &status)) {
+      keptErrors_ |= errors;
+      if (status.cbOutQue == 0) flags &= ~kOutput;
+    }
+  }
+  if (flags == 0) return true;
+  return ::PurgeComm(AsHandle(handle_), flags) || Fail();
 }
 
 bool Win32SerialPort::LowerDtr() {

@@ -48,6 +48,8 @@ class Win32SerialPort : public SerialPort {
   struct FoundLine;  // the line state and time-outs of the port when it was opened
 
   void* handle_ = nullptr;  // the port's HANDLE while open
+  // Line errors a purge's look at the output queue cleared, kept for the next ClearCommError.
+  unsigned long keptErrors_ = 0;
   std::unique_ptr<FoundLine> found_;
   std::uint32_t lastError_ = 0;
   std::string device_;
