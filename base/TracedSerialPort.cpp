@@ -2,24 +2,12 @@
 
 #include <cstdio>
 
+#include "base/EscapedText.h"
+
 namespace taviron {
 
 std::string TraceText(const std::uint8_t* bytes, std::uint32_t count) {
-  std::string text;
-  text.reserve(count);
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const std::uint8_t byte = bytes[i];
-    if (byte == '\\') {
-      text += "\\\\";
-    } else if (byte < 0x20 || byte >= 0x7F) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\x%02X", byte);
-      text += escape;
-    } else {
-      text += static_cast<char>(byte);
-    }
-  }
-  return text;
+  return EscapedText(std::string_view(reinterpret_cast<const char*>(bytes), count));
 }
 
 TracedSerialPort::TracedSerialPort(SerialPort& inner, std::ostream& trace)
